@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+
+namespace tessary {
+
+// Keeps a window in front of all others (Palam true) or makes it ordinary again.
+// A hidden window passed in is shown. Returns non-zero on success.
+class SetMostTopForm {
+public:
+    std::int32_t SetFormTop(QWidget* frmObject, bool Palam);
+};
+
+} // namespace tessary

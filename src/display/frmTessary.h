@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/DefaultInstance.h"
+#include "platform/Form.h"
+#include "platform/StdFont.h"
+#include "platform/Surface.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace tessary {
+
+class CLabel;
+class BackGroundImage;
+
+// The display window: stores the five colours of the scheme and renders them in one of
+// five layout styles (or over a tiled picture) with three drawn labels.
+class frmTessary : public Form, public DefaultInstance<frmTessary> {
+    Q_OBJECT
+public:
+    frmTessary();
+    ~frmTessary() override;
+
+    std::int16_t selectObject() const;
+    void setSelectObject(std::int16_t index);
+    std::int32_t getColor() const;
+    void setColor(std::int32_t c);
+    int red() const;
+    int green() const;
+    int blue() const;
+    void setRed(int vRed);
+    void setGreen(int vGreen);
+    void setBlue(int vBlue);
+
+    void tessaryRefresh();
+    void setStyle(std::int16_t style);
+    void setStyleSquareOnSquare(std::int32_t outsideWidth);
+    void setStyleDivide(std::int32_t divideNum);
+    void setStyleLattice(std::int32_t lineWidth, std::int32_t divideNum);
+    void setLabelText(std::int16_t index, const QString& text);
+    FontRef getLabelFont(std::int16_t index);
+    void setLabelFont(std::int16_t index, const FontRef& font);
+    void setBGIVisible(bool flag);
+    void loadBackgroundImage(const QString& fileName);
+
+    void setPosDefault();
+    void setPosWidthMax();
+    void setPosHeightMax();
+    void setPosFullScreen();
+    void setPosManual();
+
+    // The client area's persistent image, as last drawn.
+    Surface& surface();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+    void Form_Resize() override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace tessary

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/FormRegistry.h"
+
+#include <QPointer>
+
+namespace tessary {
+
+// One default instance per window class, created (and loaded) on first use and
+// reachable by class name: frmMain::instance().setColor(c).
+template <class T>
+class DefaultInstance {
+public:
+    static T& instance()
+    {
+        if (!s_instance || s_instance->isUnloaded()) {
+            T* form = new T();
+            s_instance = form;
+            FormRegistry::add(form);
+            form->load();
+        }
+        return *s_instance;
+    }
+    // True while the default instance exists and has not been unloaded.
+    static bool isInstanceLoaded() { return s_instance && !s_instance->isUnloaded(); }
+    // Unloads the default instance if there is one; creates nothing.
+    static void unloadInstance()
+    {
+        if (isInstanceLoaded())
+            s_instance->unload();
+    }
+
+private:
+    static inline QPointer<T> s_instance;
+};
+
+} // namespace tessary

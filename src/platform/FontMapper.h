@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/StdFont.h"
+
+#include <QFont>
+
+namespace tessary {
+
+// Turns font objects into Qt fonts. Face names of the Windows Japanese fonts, which do not
+// exist here, are mapped to installed faces of the same kind (Mincho to a serif CJK face,
+// Gothic to a sans CJK face).
+class FontMapper {
+public:
+    static void installSubstitutions();
+    static QFont toQFont(const StdFont& font);
+    // The face used when the stored name is not installed.
+    static QString serifJapaneseFamily();
+};
+
+} // namespace tessary

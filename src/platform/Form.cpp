@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+#include "platform/Form.h"
+
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QWindow>
+
+namespace tessary {
+
+Form::Form(QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags | Qt::Window)
+{
+}
+
+Form::~Form()
+{
+    if (m_modalLoop)
+        m_modalLoop->quit();
+}
+
+void Form::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    Form_Load();
+}
+
+void Form::unload()
+{
+    if (m_unloaded || m_unloading)
+        return;
+    m_unloading = true;
+    int cancel = 0;
+    Form_Unload(cancel);
+    m_unloading = false;
+    if (cancel != 0)
+        return;
+    m_unloaded = true;
+    hide();
+    if (m_modalLoop)
+        m_modalLoop->quit();
+    emit unloaded();
+    deleteLater();
+}
+
+void Form::showModeless()
+{
+    setWindowModality(Qt::NonModal);
+    show();
+    raise();
+}
+
+void Form::showModal()
+{
+    if (m_unloaded)
+        return;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    m_modalLoop = nullptr;
+}
+
+QMargins Form::frameMargins() const
+{
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+double Form::leftTw() const { return Twips::fromPixelsX(frameGeometry().x()); }
+double Form::topTw() const { return Twips::fromPixelsY(frameGeometry().y()); }
+double Form::widthTw() const { return Twips::fromPixelsX(frameGeometry().width()); }
+double Form::heightTw() const { return Twips::fromPixelsY(frameGeometry().height()); }
+
+void Form::applyOuter(int leftPx, int topPx, int widthPx, int heightPx)
+{
+    const QMargins m = frameMargins();
+    move(leftPx, topPx);
+    resize(std::max(1, widthPx - m.left() - m.right()), std::max(1, heightPx - m.top() - m.bottom()));
+}
+
+void Form::setLeftTw(double v)
+{
+    const QRect f = frameGeometry();
+    applyOuter(Twips::toPixelsX(v), f.y(), f.width(), f.height());
+}
+
+void Form::setTopTw(double v)
+{
+    const QRect f = frameGeometry();
+    applyOuter(f.x(), Twips::toPixelsY(v), f.width(), f.height());
+}
+
+void Form::setWidthTw(double v)
+{
+    const QRect f = frameGeometry();
+    applyOuter(f.x(), f.y(), Twips::toPixelsX(v), f.height());
+}
+
+void Form::setHeightTw(double v)
+{
+    const QRect f = frameGeometry();
+    applyOuter(f.x(), f.y(), f.width(), Twips::toPixelsY(v));
+}
+
+void Form::moveTw(double left, double top, double width, double height)
+{
+    applyOuter(Twips::toPixelsX(left), Twips::toPixelsY(top), Twips::toPixelsX(width),
+               Twips::toPixelsY(height));
+}
+
+void Form::setClientSizeTw(double width, double height)
+{
+    resize(Twips::toPixelsX(width), Twips::toPixelsY(height));
+}
+
+void Form::placeTw(QWidget* w, double left, double top, double width, double height)
+{
+    w->setGeometry(Twips::toPixelsX(left), Twips::toPixelsY(top), Twips::toPixelsX(width),
+                   Twips::toPixelsY(height));
+}
+
+Form::WindowState Form::formState() const
+{
+    const Qt::WindowStates s = windowState();
+    if (s & Qt::WindowMinimized)
+        return Minimized;
+    if (s & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return Maximized;
+    return Normal;
+}
+
+void Form::setFormState(WindowState s)
+{
+    switch (s) {
+    case Minimized:
+        setWindowState((windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen)) | Qt::WindowMinimized);
+        break;
+    case Maximized:
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        break;
+    case Normal:
+    default:
+        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+        break;
+    }
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    // A close request from the window system unloads the window like the code does.
+    if (m_unloaded) {
+        e->accept();
+        return;
+    }
+    e->ignore();
+    unload();
+}
+
+void Form::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (m_loaded && !m_unloaded)
+        Form_Resize();
+}
+
+void Form::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange && m_loaded && !m_unloaded)
+        Form_Resize();
+}
+
+bool Form::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && m_loaded && !m_unloaded)
+        Form_Activate();
+    return QWidget::event(e);
+}
+
+} // namespace tessary

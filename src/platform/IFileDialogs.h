@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/StdFont.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace tessary {
+
+// The common file and font dialogs. Filters come as "description|patterns|..." pairs.
+class IFileDialogs {
+public:
+    virtual ~IFileDialogs() = default;
+    // The chosen path, or an empty string when the user cancels.
+    virtual QString openFile(QWidget* parent, const QString& initialName, const QString& filter) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& initialName, const QString& filter) = 0;
+    // Shows the font dialog starting from font; on OK writes the choice into font and
+    // returns true; on cancel leaves font as it was and returns false.
+    virtual bool chooseFont(QWidget* parent, StdFont& font) = 0;
+};
+
+} // namespace tessary

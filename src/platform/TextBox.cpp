@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "platform/TextBox.h"
+
+#include "platform/PictureBox.h"
+
+#include <QKeyEvent>
+
+namespace tessary {
+
+int vbKeyCode(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Shift:
+        return 16;
+    default:
+        break;
+    }
+    if (qtKey >= 0x20 && qtKey <= 0x7E)
+        return qtKey;
+    return 0;
+}
+
+TextBox::TextBox(QWidget* parent)
+    : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, [this] { emit Change(); });
+}
+
+void TextBox::keyPressEvent(QKeyEvent* e)
+{
+    emit KeyDown(vbKeyCode(e->key()), vbShift(e->modifiers()));
+    const int code = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) ? 13
+        : (!e->text().isEmpty() ? e->text().at(0).unicode() : 0);
+    if (code != 0)
+        emit KeyPress(code);
+    // Enter never inserts anything into a one-line field; let it reach default buttons
+    // only when nobody handles KeyPress.
+    QLineEdit::keyPressEvent(e);
+}
+
+void TextBox::keyReleaseEvent(QKeyEvent* e)
+{
+    QLineEdit::keyReleaseEvent(e);
+    emit KeyUp(vbKeyCode(e->key()), vbShift(e->modifiers()));
+}
+
+void TextBox::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    emit LostFocus();
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    QLineEdit::mouseReleaseEvent(e);
+    const QPoint p = e->position().toPoint();
+    emit MouseUp(vbButton(e->button()), vbShift(e->modifiers()), p.x(), p.y());
+}
+
+} // namespace tessary

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLineEdit>
+
+namespace tessary {
+
+// A one-line text field with key, focus and mouse notifications. Change is raised for
+// every change of the text, by the user or from code.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+signals:
+    void Change();
+    void KeyDown(int keyCode, int shift);
+    void KeyUp(int keyCode, int shift);
+    void KeyPress(int keyAscii);
+    void LostFocus();
+    void MouseUp(int button, int shift, int x, int y);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+// Key codes as handlers receive them (13 for Enter, 27 for Escape, letters upper case).
+int vbKeyCode(int qtKey);
+
+} // namespace tessary

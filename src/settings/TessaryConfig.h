@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace tessary {
+
+// The program's settings while it runs; moves them and the colour scheme between the
+// windows and the INI file.
+class TessaryConfig {
+public:
+    void saveConfig();
+    void loadConfig();
+
+    std::int32_t tessaryStyle() const { return m_tessaryStyle; }
+    void setTessaryStyle(std::int32_t v);
+    std::int32_t DivideDivideNum() const { return m_divideDivideNum; }
+    void setDivideDivideNum(std::int32_t v);          // below 1 becomes 1
+    std::int32_t LatticeLineWidth() const { return m_latticeLineWidth; }
+    void setLatticeLineWidth(std::int32_t v);         // below 1 becomes 1
+    std::int32_t LatticeDivideNum() const { return m_latticeDivideNum; }
+    void setLatticeDivideNum(std::int32_t v);         // below 1 becomes 1
+    std::int32_t SonSOutSideWidth() const { return m_sonsOutSideWidth; }
+    void setSonSOutSideWidth(std::int32_t v);         // below 1 becomes 1
+    QString prefix() const;                           // trimmed
+    void setPrefix(const QString& v);                 // also sets the main window's prefix
+    std::int16_t restoreWindow() const;               // 1 or 0
+    void setRestoreWindow(std::int16_t v);            // only 1 switches it on
+    std::int16_t restoreColor() const;
+    void setRestoreColor(std::int16_t v);
+    QString paletteFileName() const { return m_paletteFileName; }
+    void setPaletteFileName(const QString& v) { m_paletteFileName = v; }
+
+private:
+    QString m_prefix;
+    bool m_restoreWindow = false;
+    bool m_restoreColor = false;
+    std::int32_t m_sonsOutSideWidth = 0;
+    std::int32_t m_latticeDivideNum = 0;
+    std::int32_t m_latticeLineWidth = 0;
+    std::int32_t m_divideDivideNum = 0;
+    std::int32_t m_tessaryStyle = 0;
+    QString m_paletteFileName;
+};
+
+} // namespace tessary

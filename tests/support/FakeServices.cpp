@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+#include "support/FakeServices.h"
+
+namespace tessary::test {
+
+int FakeMessageBox::show(QWidget*, const QString& text, int buttons, const QString& title, int icon)
+{
+    calls.append({text, buttons, title, icon});
+    if (!answers.empty()) {
+        const int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return (buttons == YesNoCancel || buttons == YesNo) ? Cancel : OK;
+}
+
+QString FakeFileDialogs::openFile(QWidget*, const QString& initialName, const QString& filter)
+{
+    calls.append({false, initialName, filter});
+    if (answers.empty())
+        return {};
+    QString a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+QString FakeFileDialogs::saveFile(QWidget*, const QString& initialName, const QString& filter)
+{
+    calls.append({true, initialName, filter});
+    if (answers.empty())
+        return {};
+    QString a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+bool FakeFileDialogs::chooseFont(QWidget*, StdFont& font)
+{
+    ++fontCalls;
+    fontsShown.append(font);
+    if (fontAnswers.empty())
+        return false;
+    font = fontAnswers.front();
+    fontAnswers.pop_front();
+    return true;
+}
+
+QImage FakeScreenCapture::grabDesktop()
+{
+    ++calls;
+    return image;
+}
+
+std::int32_t FakeSystemColors::sysColor(int index)
+{
+    const auto it = colors.find(index);
+    return it != colors.end() ? it->second : 0x010101 * index;
+}
+
+double FakeRandom::next()
+{
+    if (values.empty())
+        return 0.5;
+    const double v = values.front();
+    values.pop_front();
+    return v;
+}
+
+bool FakeShell::openDocument(const QString& path)
+{
+    opened.append(path);
+    return result;
+}
+
+FakeServices FakeServices::install()
+{
+    FakeServices f;
+    auto mb = std::make_unique<FakeMessageBox>();
+    auto fd = std::make_unique<FakeFileDialogs>();
+    auto sc = std::make_unique<FakeScreenCapture>();
+    auto sys = std::make_unique<FakeSystemColors>();
+    auto rnd = std::make_unique<FakeRandom>();
+    auto sh = std::make_unique<FakeShell>();
+    f.messageBox = mb.get();
+    f.fileDialogs = fd.get();
+    f.screenCapture = sc.get();
+    f.systemColors = sys.get();
+    f.random = rnd.get();
+    f.shell = sh.get();
+    Services::setMessageBox(std::move(mb));
+    Services::setFileDialogs(std::move(fd));
+    Services::setScreenCapture(std::move(sc));
+    Services::setSystemColors(std::move(sys));
+    Services::setRandom(std::move(rnd));
+    Services::setShell(std::move(sh));
+    return f;
+}
+
+} // namespace tessary::test

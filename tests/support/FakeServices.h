@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <deque>
+#include <map>
+
+namespace tessary::test {
+
+// Records every message box and answers from a script; with the script empty it answers
+// OK (or Cancel where there is no OK).
+class FakeMessageBox : public IMessageBox {
+public:
+    struct Call {
+        QString text;
+        int buttons;
+        QString title;
+        int icon;
+    };
+    QList<Call> calls;
+    std::deque<int> answers;
+
+    int show(QWidget*, const QString& text, int buttons, const QString& title, int icon) override;
+};
+
+class FakeFileDialogs : public IFileDialogs {
+public:
+    struct Call {
+        bool save;
+        QString initialName;
+        QString filter;
+    };
+    QList<Call> calls;
+    std::deque<QString> answers;   // "" cancels
+    int fontCalls = 0;
+    std::deque<StdFont> fontAnswers; // none left: the dialog is cancelled
+    QList<StdFont> fontsShown;
+
+    QString openFile(QWidget*, const QString& initialName, const QString& filter) override;
+    QString saveFile(QWidget*, const QString& initialName, const QString& filter) override;
+    bool chooseFont(QWidget*, StdFont& font) override;
+};
+
+class FakeScreenCapture : public IScreenCapture {
+public:
+    QImage image;   // null: capture refused
+    int calls = 0;
+    QImage grabDesktop() override;
+};
+
+class FakeSystemColors : public ISystemColors {
+public:
+    std::map<int, std::int32_t> colors;   // missing: 0x010101 * index
+    std::int32_t sysColor(int index) override;
+};
+
+class FakeRandom : public IRandom {
+public:
+    std::deque<double> values;   // none left: 0.5
+    double next() override;
+};
+
+class FakeShell : public IShell {
+public:
+    QStringList opened;
+    bool result = true;
+    bool openDocument(const QString& path) override;
+};
+
+// Installs a fresh set of doubles and returns pointers to them.
+struct FakeServices {
+    FakeMessageBox* messageBox = nullptr;
+    FakeFileDialogs* fileDialogs = nullptr;
+    FakeScreenCapture* screenCapture = nullptr;
+    FakeSystemColors* systemColors = nullptr;
+    FakeRandom* random = nullptr;
+    FakeShell* shell = nullptr;
+
+    static FakeServices install();
+};
+
+} // namespace tessary::test

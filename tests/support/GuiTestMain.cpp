@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#include "platform/FontMapper.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "1");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    tessary::FontMapper::installSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
