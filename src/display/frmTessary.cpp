@@ -25,7 +25,7 @@ void frmTessary::setLabelText(std::int16_t, const QString&) {}
 FontRef frmTessary::getLabelFont(std::int16_t) { return makeFont(); }
 void frmTessary::setLabelFont(std::int16_t, const FontRef&) {}
 void frmTessary::setBGIVisible(bool) {}
-void frmTessary::loadBackgroundImage(const QString&) {}
+bool frmTessary::loadBackgroundImage(const QString&) { return false; }
 void frmTessary::setPosDefault() {}
 void frmTessary::setPosWidthMax() {}
 void frmTessary::setPosHeightMax() {}

@@ -43,7 +43,8 @@ public:
     FontRef getLabelFont(std::int16_t index);
     void setLabelFont(std::int16_t index, const FontRef& font);
     void setBGIVisible(bool flag);
-    void loadBackgroundImage(const QString& fileName);
+    // False, with nothing changed, when the file cannot be read as a picture or is empty.
+    bool loadBackgroundImage(const QString& fileName);
 
     void setPosDefault();
     void setPosWidthMax();
