@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "platform/StartupProbe.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QWidget>
+#include <cstdio>
+#include <unistd.h>
+
+namespace tessary {
+
+StartupProbe::StartupProbe(int windows)
+    : m_windows(windows)
+{
+}
+
+void StartupProbe::installIfRequested(int windows)
+{
+    if (qEnvironmentVariableIsEmpty("TESSARY_STARTUP_PROBE"))
+        return;
+    auto* probe = new StartupProbe(windows);
+    probe->setParent(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(probe);
+}
+
+bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && w->window() == w && w->isVisible()) {
+            m_painted.insert(w);
+            if (m_painted.size() >= m_windows) {
+                // Let this paint finish, then leave without any tear-down.
+                QMetaObject::invokeMethod(
+                    this,
+                    [] {
+                        QFile status(QStringLiteral("/proc/self/status"));
+                        if (status.open(QIODevice::ReadOnly)) {
+                            for (const QByteArray& line : status.readAll().split('\n')) {
+                                if (line.startsWith("VmRSS:"))
+                                    std::fprintf(stderr, "%s\n", line.constData());
+                            }
+                        }
+                        std::fflush(stderr);
+                        _exit(0);
+                    },
+                    Qt::QueuedConnection);
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace tessary
