@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: MIT
+#include "app/OrderlyShutdown.h"
 #include "main/frmMain.h"
 #include "platform/FontMapper.h"
 #include "platform/Services.h"
 
 #include <QApplication>
+#include <QSessionManager>
+
+#ifdef Q_OS_UNIX
+#include "app/UnixSignalPipe.h"
+#include <csignal>
+#endif
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +19,16 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     tessary::FontMapper::installSubstitutions();
     tessary::Services::installReal();
+
+    // Being told to stop (a signal, the session ending) closes the program as its own quit
+    // command does, settings saved; set up before the first window so nothing slips by.
+    tessary::OrderlyShutdown shutdown([] { QCoreApplication::quit(); });
+#ifdef Q_OS_UNIX
+    tessary::UnixSignalPipe signalPipe({SIGTERM, SIGINT, SIGHUP});
+    QObject::connect(&signalPipe, &tessary::UnixSignalPipe::received, &shutdown, &tessary::OrderlyShutdown::request);
+#endif
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &shutdown,
+                     [&shutdown](QSessionManager&) { shutdown.request(); }, Qt::DirectConnection);
 
     tessary::frmMain& main = tessary::frmMain::instance();
     // The program ends when the main window has been unloaded.

@@ -13,6 +13,19 @@ class CommonDialog;
 // Wraps the common dialog control for one use: file open/save and the font dialog.
 class CommonDialogManager {
 public:
+    // Flag bits of the file dialogs.
+    static constexpr std::int32_t OfnHideReadOnly = 0x4;
+    static constexpr std::int32_t OfnPathMustExist = 0x800;
+    static constexpr std::int32_t OfnFileMustExist = 0x1000;
+    static constexpr std::int32_t OfnLongNames = 0x200000;
+    // Flag bits of the font dialog.
+    static constexpr std::int32_t CfBoth = 0x3;
+    static constexpr std::int32_t CfWysiwyg = 0x8000;
+    static constexpr std::int32_t CfForceFontExist = 0x10000;
+    static constexpr std::int32_t CfScalableOnly = 0x20000;
+
+    // Shows the font dialog starting from font and writes the choice back into the same
+    // object; after a cancel the font is as it was.
     void chooseFont(StdFont& font);
     void setFilename(const QString& name);
     void setFilter(const QString& filter);

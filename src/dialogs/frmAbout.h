@@ -18,6 +18,9 @@ protected:
     void Form_Load() override;
 
 private:
+    void btnClose_Click();
+    void keyPressEvent(QKeyEvent* e) override;
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

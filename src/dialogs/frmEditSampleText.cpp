@@ -1,11 +1,125 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/frmEditSampleText.h"
 
+#include "dialogs/CommonDialogManager.h"
+#include "dialogs/DialogPlacement.h"
+#include "display/frmTessary.h"
+#include "main/frmMain.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace tessary {
 
-struct frmEditSampleText::Impl {};
-frmEditSampleText::frmEditSampleText() : d(std::make_unique<Impl>()) {}
+struct frmEditSampleText::Impl {
+    QLabel* lblSampleText = nullptr;
+    QLineEdit* txtSampleText = nullptr;
+    QPushButton* btnFont = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+
+    QString text;
+    // The label's own font object, so a font chosen here belongs to the label at once.
+    FontRef font;
+    std::int16_t index = 0;
+};
+
+frmEditSampleText::frmEditSampleText()
+    : Form(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    , d(std::make_unique<Impl>())
+{
+    setWindowTitle(QStringLiteral("標本文字列の変更"));
+
+    d->lblSampleText = new QLabel(QStringLiteral("標本文字列"), this);
+    d->lblSampleText->setObjectName(QStringLiteral("lblSampleText"));
+    d->txtSampleText = new QLineEdit(this);
+    d->txtSampleText->setObjectName(QStringLiteral("txtSampleText"));
+    d->txtSampleText->setMinimumWidth(260);
+    d->lblSampleText->setBuddy(d->txtSampleText);
+    d->btnFont = new QPushButton(QStringLiteral("フォント変更"), this);
+    d->btnFont->setObjectName(QStringLiteral("btnFont"));
+    d->btnOK = new QPushButton(QStringLiteral("OK"), this);
+    d->btnOK->setObjectName(QStringLiteral("btnOK"));
+    d->btnOK->setDefault(true);
+    d->btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    d->btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    for (QPushButton* b : {d->btnOK, d->btnCancel})
+        b->setMinimumWidth(88);
+
+    connect(d->btnFont, &QPushButton::clicked, this, [this] { btnFont_Click(); });
+    connect(d->btnOK, &QPushButton::clicked, this, [this] { btnOK_Click(); });
+    connect(d->btnCancel, &QPushButton::clicked, this, [this] { btnCancel_Click(); });
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(d->lblSampleText, 0, 0);
+    grid->addWidget(d->txtSampleText, 1, 0);
+    grid->addWidget(d->btnFont, 1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(d->btnOK);
+    buttons->addWidget(d->btnCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setSpacing(14);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+}
+
 frmEditSampleText::~frmEditSampleText() = default;
-void frmEditSampleText::Form_Load() {}
-void frmEditSampleText::setting(std::int16_t, const QString&, const FontRef&) {}
+
+void frmEditSampleText::Form_Load()
+{
+    setFixedSize(sizeHint());
+    DialogPlacement::centreOnScreen(*this);
+}
+
+void frmEditSampleText::setting(std::int16_t index, const QString& text, const FontRef& font)
+{
+    d->index = index;
+    d->text = text;
+    d->font = font;
+    d->txtSampleText->setText(text);
+    d->txtSampleText->selectAll();
+    d->txtSampleText->setFocus();
+}
+
+void frmEditSampleText::btnFont_Click()
+{
+    if (!d->font)
+        d->font = makeFont();
+    CommonDialogManager manager;
+    manager.setCommonDialog(frmMain::instance().CommonDialog1);
+    manager.chooseFont(*d->font);
+}
+
+void frmEditSampleText::btnOK_Click()
+{
+    d->text = d->txtSampleText->text();
+    frmMain::instance().setSampleText(d->index, d->text);
+    if (d->font)
+        frmTessary::instance().setLabelFont(d->index, d->font);
+    frmTessary::instance().tessaryRefresh();
+    unload();
+}
+
+void frmEditSampleText::btnCancel_Click()
+{
+    unload();
+}
+
+void frmEditSampleText::keyPressEvent(QKeyEvent* e)
+{
+    if (DialogPlacement::pressButtonForKey(*this, *e, d->btnOK, d->btnCancel))
+        return;
+    Form::keyPressEvent(e);
+}
+
 } // namespace tessary

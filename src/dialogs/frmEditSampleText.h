@@ -24,6 +24,11 @@ protected:
     void Form_Load() override;
 
 private:
+    void btnFont_Click();
+    void btnOK_Click();
+    void btnCancel_Click();
+    void keyPressEvent(QKeyEvent* e) override;
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -11,6 +11,7 @@ namespace tessary {
 // A hidden window passed in is shown. Returns non-zero on success.
 class SetMostTopForm {
 public:
+    // Position, size and window state stay as they were; 0 for no window or a child widget.
     std::int32_t SetFormTop(QWidget* frmObject, bool Palam);
 };
 

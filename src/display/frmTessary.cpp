@@ -1,38 +1,527 @@
 // SPDX-License-Identifier: MIT
 #include "display/frmTessary.h"
 
+#include "display/BackGroundImage.h"
+#include "display/CLabel.h"
+#include "display/SchemeColors.h"
+#include "display/StyleLayout.h"
+#include "display/frmSetPos.h"
+#include "main/frmMain.h"
+#include "pickers/frmDesktop.h"
+#include "platform/Numeric.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
 namespace tessary {
 
-struct frmTessary::Impl { Surface surface; };
-frmTessary::frmTessary() : d(std::make_unique<Impl>()) {}
+namespace {
+
+// How close to an edge, in pixels, a press resizes instead of moving the window.
+constexpr int kResizeMargin = 4;
+// The smallest client size a resize by hand leaves.
+constexpr int kMinSide = 2 * kResizeMargin + 1;
+
+Qt::CursorShape cursorFor(Qt::Edges edges)
+{
+    const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
+    const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
+    if (horizontal && vertical) {
+        const bool mainDiagonal = edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
+        return mainDiagonal ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
+    }
+    return horizontal ? Qt::SizeHorCursor : Qt::SizeVerCursor;
+}
+
+// Fills (left, top, right, bottom), right and bottom exclusive, clipped to the image: the
+// first row by doubling copies and every further row as a copy of the first, which runs at
+// memory speed where a pixel loop would not.
+void fillRows(QImage& image, int left, int top, int right, int bottom, QRgb px)
+{
+    if (image.depth() != 32) {
+        QPainter(&image).fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QColor::fromRgb(px));
+        return;
+    }
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, image.width());
+    bottom = std::min(bottom, image.height());
+    if (left >= right || top >= bottom)
+        return;
+    const int w = right - left;
+    const qsizetype stride = image.bytesPerLine();
+    uchar* base = image.bits() + top * stride + left * static_cast<qsizetype>(sizeof(QRgb));
+    if (w <= 8) {
+        // Narrow runs such as lattice lines: a copy call per row would cost more than the pixels.
+        for (int y = top; y < bottom; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(base + (y - top) * stride);
+            for (int i = 0; i < w; ++i)
+                row[i] = px;
+        }
+        return;
+    }
+    auto* first = reinterpret_cast<QRgb*>(base);
+    first[0] = px;
+    for (int done = 1; done < w;) {
+        const int n = std::min(done, w - done);
+        std::memcpy(first + done, first, static_cast<std::size_t>(n) * sizeof(QRgb));
+        done += n;
+    }
+    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(QRgb);
+    for (int y = top + 1; y < bottom; ++y)
+        std::memcpy(base + (y - top) * stride, first, rowBytes);
+}
+
+} // namespace
+
+struct frmTessary::Impl {
+    Surface surface;
+    SchemeColors colors;
+    StyleParams params;
+    StyleShapes shapes;
+    std::int32_t penColor = 0;   // the surface keeps its pen colour to itself
+    bool bgiVisible = false;
+    std::unique_ptr<BackGroundImage> bgi;
+    std::array<std::unique_ptr<CLabel>, 3> labels;
+
+    // Moving and resizing by hand, where the window system does not do it for us.
+    enum class Drag { None, Move, Resize } drag = Drag::None;
+    Qt::Edges dragEdges;
+    QPoint pressGlobal;
+    QRect startGeometry;
+};
+
+frmTessary::frmTessary()
+    : Form(nullptr, Qt::FramelessWindowHint)
+    , d(std::make_unique<Impl>())
+{
+    setWindowTitle(QString());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    d->surface.setBackColor(Surface::fromRgb(palette().color(QPalette::Window).rgb()));
+    d->surface.clear();
+}
+
 frmTessary::~frmTessary() = default;
-std::int16_t frmTessary::selectObject() const { return 0; }
-void frmTessary::setSelectObject(std::int16_t) {}
-std::int32_t frmTessary::getColor() const { return 0; }
-void frmTessary::setColor(std::int32_t) {}
-int frmTessary::red() const { return 0; }
-int frmTessary::green() const { return 0; }
-int frmTessary::blue() const { return 0; }
-void frmTessary::setRed(int) {}
-void frmTessary::setGreen(int) {}
-void frmTessary::setBlue(int) {}
-void frmTessary::tessaryRefresh() {}
-void frmTessary::setStyle(std::int16_t) {}
-void frmTessary::setStyleSquareOnSquare(std::int32_t) {}
-void frmTessary::setStyleDivide(std::int32_t) {}
-void frmTessary::setStyleLattice(std::int32_t, std::int32_t) {}
-void frmTessary::setLabelText(std::int16_t, const QString&) {}
-FontRef frmTessary::getLabelFont(std::int16_t) { return makeFont(); }
-void frmTessary::setLabelFont(std::int16_t, const FontRef&) {}
-void frmTessary::setBGIVisible(bool) {}
-bool frmTessary::loadBackgroundImage(const QString&) { return false; }
-void frmTessary::setPosDefault() {}
-void frmTessary::setPosWidthMax() {}
-void frmTessary::setPosHeightMax() {}
-void frmTessary::setPosFullScreen() {}
-void frmTessary::setPosManual() {}
+
+// ---- colour accessors ----
+
+std::int16_t frmTessary::selectObject() const { return d->colors.selectObject(); }
+void frmTessary::setSelectObject(std::int16_t index) { d->colors.setSelectObject(index); }
+std::int32_t frmTessary::getColor() const { return d->colors.getColor(); }
+void frmTessary::setColor(std::int32_t c) { d->colors.setColor(c); }
+int frmTessary::red() const { return d->colors.red(); }
+int frmTessary::green() const { return d->colors.green(); }
+int frmTessary::blue() const { return d->colors.blue(); }
+void frmTessary::setRed(int vRed) { d->colors.setRed(vRed); }
+void frmTessary::setGreen(int vGreen) { d->colors.setGreen(vGreen); }
+void frmTessary::setBlue(int vBlue) { d->colors.setBlue(vBlue); }
+
+// ---- style ----
+
+void frmTessary::setStyle(std::int16_t style)
+{
+    d->params.style = style;
+    tessaryRefresh();
+}
+
+void frmTessary::setStyleSquareOnSquare(std::int32_t outsideWidth) { d->params.outsideWidth = outsideWidth; }
+void frmTessary::setStyleDivide(std::int32_t divideNum) { d->params.divideNum = divideNum; }
+
+void frmTessary::setStyleLattice(std::int32_t lineWidth, std::int32_t divideNum)
+{
+    d->params.latticeLineWidth = lineWidth;
+    d->params.latticeDivideNum = divideNum;
+}
+
+std::int16_t frmTessary::style() const { return static_cast<std::int16_t>(d->params.style); }
+
+// ---- labels ----
+
+CLabel* frmTessary::label(int index)
+{
+    if (index < 0 || index >= static_cast<int>(d->labels.size()))
+        return nullptr;
+    auto& slot = d->labels[static_cast<std::size_t>(index)];
+    if (!slot) {
+        slot = std::make_unique<CLabel>();
+        slot->targetObject = this;
+    }
+    return slot.get();
+}
+
+void frmTessary::setLabelText(std::int16_t index, const QString& text)
+{
+    if (CLabel* l = label(index))
+        l->setText(text);
+}
+
+FontRef frmTessary::getLabelFont(std::int16_t index)
+{
+    CLabel* l = label(index);
+    return l ? l->getFont() : FontRef();
+}
+
+void frmTessary::setLabelFont(std::int16_t index, const FontRef& font)
+{
+    CLabel* l = label(index);
+    if (!l)
+        return;
+    l->setFont(font);
+    syncSurface();
+    drawLabels();
+    update();
+}
+
+// ---- drawing ----
+
 Surface& frmTessary::surface() { return d->surface; }
-void frmTessary::Form_Load() {}
-void frmTessary::Form_Unload(int&) {}
-void frmTessary::Form_Resize() {}
+
+void frmTessary::syncSurface()
+{
+    if (d->surface.width() != width() || d->surface.height() != height())
+        d->surface.resize(width(), height());
+    // Text is measured and drawn at the screen's resolution, as on the window itself.
+    QImage& image = d->surface.image();
+    const int dpmX = qRound(logicalDpiX() / 0.0254);
+    const int dpmY = qRound(logicalDpiY() / 0.0254);
+    if (image.dotsPerMeterX() != dpmX)
+        image.setDotsPerMeterX(dpmX);
+    if (image.dotsPerMeterY() != dpmY)
+        image.setDotsPerMeterY(dpmY);
+}
+
+void frmTessary::tessaryRefresh()
+{
+    syncSurface();
+    if (d->bgiVisible) {
+        if (d->bgi)
+            d->bgi->drawTile();
+    } else {
+        drawStyle(d->params.style);
+    }
+    drawLabels();
+    update();
+}
+
+void frmTessary::drawStyle(int style)
+{
+    StyleParams params = d->params;
+    params.style = style;
+    StyleLayout::layout(d->surface.width(), d->surface.height(), params, d->shapes);
+    const std::int32_t brushA = d->colors.colorOf(3);
+    const std::int32_t brushB = d->colors.colorOf(4);
+    QImage& image = d->surface.image();
+    const QRgb pxA = Surface::toQColor(brushA).rgb();
+    const QRgb pxB = Surface::toQColor(brushB).rgb();
+    for (const StyleFill& f : d->shapes.fills)
+        fillRows(image, f.left, f.top, f.right, f.bottom, f.brush == StyleBrush::A ? pxA : pxB);
+    if (d->shapes.verticalLines.empty() && d->shapes.horizontalLines.empty())
+        return;
+    const int w = d->surface.width();
+    const int h = d->surface.height();
+    d->surface.setPen(brushB, d->shapes.lineWidth);
+    d->penColor = brushB;
+    for (int x : d->shapes.verticalLines)
+        drawLine(x, 0, x, h);
+    for (int y : d->shapes.horizontalLines)
+        drawLine(0, y, w, y);
+}
+
+void frmTessary::drawLine(int x1, int y1, int x2, int y2)
+{
+    Surface& s = d->surface;
+    if (x1 != x2 && y1 != y2) {
+        s.drawLine(x1, y1, x2, y2);
+        return;
+    }
+    // An axis-parallel line with the surface's pen: its width centred on the line, the end
+    // point left out; filled as rows like the style's rectangles.
+    s.moveTo(x2, y2);
+    const int lo = s.penWidth() / 2;
+    const QRgb px = Surface::toQColor(d->penColor).rgb();
+    if (x1 == x2) {
+        const int back = y2 < y1 ? 1 : 0;
+        fillRows(s.image(), x1 - lo, std::min(y1, y2) + back, x1 - lo + s.penWidth(), std::max(y1, y2) + back, px);
+    } else {
+        const int back = x2 < x1 ? 1 : 0;
+        fillRows(s.image(), std::min(x1, x2) + back, y1 - lo, std::max(x1, x2) + back, y1 - lo + s.penWidth(), px);
+    }
+}
+
+void frmTessary::drawLabels()
+{
+    const int w = d->surface.width();
+    const int h = d->surface.height();
+    std::optional<QPainter> painter;
+    for (int i = 0; i < 3; ++i) {
+        CLabel& l = *label(i);
+        l.color = d->colors.colorOf(i);
+        if (l.text().isEmpty())
+            continue;
+        const QPoint at = StyleLayout::labelPosition(i, w, h, l.getWidth(), l.getHeight());
+        if (!painter)
+            painter.emplace(&d->surface.image());
+        l.drawText(*painter, at.x(), at.y());
+    }
+}
+
+void frmTessary::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(0, 0, d->surface.image());
+    // Until the surface has caught up with a new size, the rest shows the window's colour.
+    const QColor back = Surface::toQColor(d->surface.backColor());
+    if (width() > d->surface.width())
+        p.fillRect(d->surface.width(), 0, width() - d->surface.width(), height(), back);
+    if (height() > d->surface.height())
+        p.fillRect(0, d->surface.height(), d->surface.width(), height() - d->surface.height(), back);
+}
+
+// ---- background picture ----
+
+BackGroundImage& frmTessary::backGround()
+{
+    if (!d->bgi) {
+        d->bgi = std::make_unique<BackGroundImage>();
+        d->bgi->setForm(this);
+    }
+    return *d->bgi;
+}
+
+const BackGroundImage* frmTessary::backGroundImage() const { return d->bgi.get(); }
+
+bool frmTessary::isBGIVisible() const { return d->bgiVisible; }
+
+void frmTessary::setBGIVisible(bool flag)
+{
+    d->bgiVisible = flag;
+    syncSurface();
+    if (flag)
+        backGround().drawTile();
+    else
+        d->surface.clear();
+    update();
+}
+
+bool frmTessary::loadBackgroundImage(const QString& fileName)
+{
+    // Read first: a file that is no picture leaves the flag, the picture and the drawing.
+    BackGroundImage& bgi = backGround();
+    if (!bgi.loadImage(fileName))
+        return false;
+    d->bgiVisible = true;
+    bgi.setForm(this);
+    syncSurface();
+    bgi.drawTile();
+    update();
+    return true;
+}
+
+// ---- placement ----
+
+void frmTessary::returnToNormal()
+{
+    if (formState() == Maximized)
+        setFormState(Normal);
+}
+
+void frmTessary::setPosDefault()
+{
+    returnToNormal();
+    frmMain& main = frmMain::instance();
+    const double l = main.leftTw();
+    const double wm = main.widthTw();
+    const double t = main.topTw();
+    const double hm = main.heightTw();
+    moveTw(l + wm, t, hm, hm);
+}
+
+void frmTessary::setPosWidthMax()
+{
+    // A maximised window cannot be moved or sized; it comes back to normal first.
+    returnToNormal();
+    setLeftTw(0);
+    setWidthTw(Twips::screenWidth());
+}
+
+void frmTessary::setPosHeightMax()
+{
+    returnToNormal();
+    setTopTw(0);
+    setHeightTw(Twips::screenHeight());
+}
+
+void frmTessary::setPosFullScreen()
+{
+    setFormState(Maximized);
+}
+
+void frmTessary::setPosManual()
+{
+    frmSetPos& dialog = frmSetPos::instance();
+    dialog.setPositionInfo(roundHalfEven(leftTw()), roundHalfEven(topTw()), roundHalfEven(widthTw()),
+                           roundHalfEven(heightTw()));
+    // A display window kept in front would otherwise hide the dialog that blocks the program.
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    dialog.showModal();
+}
+
+// ---- life cycle ----
+
+void frmTessary::Form_Load()
+{
+    for (int i = 0; i < 3; ++i)
+        label(i)->setFont(CLabel::defaultFont());
+}
+
+void frmTessary::Form_Unload(int&)
+{
+    d->surface.clear();
+    setBGIVisible(false);
+    d->drag = Impl::Drag::None;
+    for (auto& l : d->labels)
+        l.reset();
+    d->bgi.reset();
+}
+
+void frmTessary::closeEvent(QCloseEvent* e)
+{
+    // The window offers no way to close it: the main window unloads it at the end. A close
+    // request from the window system (Alt+F4) would otherwise throw the scheme away.
+    if (e->spontaneous()) {
+        e->ignore();
+        return;
+    }
+    Form::closeEvent(e);
+}
+
+void frmTessary::Form_Resize()
+{
+    syncSurface();
+    tessaryRefresh();
+}
+
+// ---- mouse and keyboard ----
+
+Qt::Edges frmTessary::edgesAt(const QPoint& pos) const
+{
+    Qt::Edges edges;
+    if (pos.x() < kResizeMargin)
+        edges |= Qt::LeftEdge;
+    else if (pos.x() >= width() - kResizeMargin)
+        edges |= Qt::RightEdge;
+    if (pos.y() < kResizeMargin)
+        edges |= Qt::TopEdge;
+    else if (pos.y() >= height() - kResizeMargin)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void frmTessary::mousePressEvent(QMouseEvent* e)
+{
+    const QPoint pos = e->position().toPoint();
+    d->pressGlobal = e->globalPosition().toPoint();
+    d->startGeometry = geometry();
+    if (e->button() == Qt::LeftButton && formState() == Normal) {
+        const Qt::Edges edges = edgesAt(pos);
+        if (edges) {
+            if (!windowHandle() || !windowHandle()->startSystemResize(edges)) {
+                d->drag = Impl::Drag::Resize;
+                d->dragEdges = edges;
+            }
+            return;
+        }
+    }
+    Form_MouseDown(vbButton(e->button()), vbShift(e->modifiers()), pos.x(), pos.y());
+}
+
+void frmTessary::Form_MouseDown(int Button, int, int, int)
+{
+    const bool mainVisible = frmMain::isInstanceLoaded() && frmMain::instance().isVisible();
+    if (!mainVisible || formState() != Normal)
+        return;
+    if (Button == 1) {
+        if (!windowHandle() || !windowHandle()->startSystemMove())
+            d->drag = Impl::Drag::Move;
+    } else if (Button == 2) {
+        frmMain::instance().hide();
+        // Let the main window vanish from the screen before the picker copies it.
+        QCoreApplication::processEvents();
+        frmDesktop::instance().showModeless();
+    }
+}
+
+void frmTessary::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint delta = e->globalPosition().toPoint() - d->pressGlobal;
+    if (d->drag == Impl::Drag::Move && (e->buttons() & Qt::LeftButton)) {
+        move(d->startGeometry.topLeft() + delta);
+        return;
+    }
+    if (d->drag == Impl::Drag::Resize && (e->buttons() & Qt::LeftButton)) {
+        QRect r = d->startGeometry;
+        if (d->dragEdges & Qt::LeftEdge)
+            r.setLeft(std::min(r.left() + delta.x(), r.right() + 1 - kMinSide));
+        if (d->dragEdges & Qt::RightEdge)
+            r.setRight(std::max(r.right() + delta.x(), r.left() + kMinSide - 1));
+        if (d->dragEdges & Qt::TopEdge)
+            r.setTop(std::min(r.top() + delta.y(), r.bottom() + 1 - kMinSide));
+        if (d->dragEdges & Qt::BottomEdge)
+            r.setBottom(std::max(r.bottom() + delta.y(), r.top() + kMinSide - 1));
+        setGeometry(r);
+        return;
+    }
+    if (e->buttons() == Qt::NoButton) {
+        const Qt::Edges edges = formState() == Normal ? edgesAt(e->position().toPoint()) : Qt::Edges();
+        if (edges)
+            setCursor(cursorFor(edges));
+        else
+            unsetCursor();
+    }
+}
+
+void frmTessary::mouseReleaseEvent(QMouseEvent*)
+{
+    d->drag = Impl::Drag::None;
+}
+
+void frmTessary::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        Form_DblClick();
+}
+
+void frmTessary::Form_DblClick()
+{
+    d->drag = Impl::Drag::None;
+    setPosDefault();
+}
+
+void frmTessary::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape)
+        Form_KeyPress(27);
+    else
+        Form::keyPressEvent(e);
+}
+
+void frmTessary::Form_KeyPress(int KeyAscii)
+{
+    if (KeyAscii == 27 && formState() == Maximized)
+        setPosDefault();
+}
+
 } // namespace tessary

@@ -23,6 +23,7 @@ public:
     frmTessary();
     ~frmTessary() override;
 
+    // The colour object (0..4) the accessors act on; other values are ignored.
     std::int16_t selectObject() const;
     void setSelectObject(std::int16_t index);
     std::int32_t getColor() const;
@@ -39,6 +40,7 @@ public:
     void setStyleSquareOnSquare(std::int32_t outsideWidth);
     void setStyleDivide(std::int32_t divideNum);
     void setStyleLattice(std::int32_t lineWidth, std::int32_t divideNum);
+    // Label indices are 0..2; other values are ignored (getLabelFont then gives null).
     void setLabelText(std::int16_t index, const QString& text);
     FontRef getLabelFont(std::int16_t index);
     void setLabelFont(std::int16_t index, const FontRef& font);
@@ -55,12 +57,39 @@ public:
     // The client area's persistent image, as last drawn.
     Surface& surface();
 
+    std::int16_t style() const;
+    bool isBGIVisible() const;
+    // The drawn label 0..2 (null for other indices).
+    CLabel* label(int index);
+    // The background picture holder; null until a picture is first loaded or shown.
+    const BackGroundImage* backGroundImage() const;
+
 protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
     void Form_Resize() override;
 
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
 private:
+    void Form_MouseDown(int Button, int Shift, int x, int y);
+    void Form_DblClick();
+    void Form_KeyPress(int KeyAscii);
+
+    void drawStyle(int style);
+    void drawLabels();
+    void drawLine(int x1, int y1, int x2, int y2);
+    void syncSurface();
+    BackGroundImage& backGround();
+    Qt::Edges edgesAt(const QPoint& pos) const;
+    void returnToNormal();
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -119,6 +120,100 @@ protected:
     void Form_Resize() override;
 
 private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Building the window.
+    void createControls();
+    void createMenus();
+    void connectControls();
+
+    // The current colour and the colour path.
+    ColorModel& model();
+    colorCode& code();
+    void refreshColorControls();
+    void applyRGBSlider(int index);
+    void applyHSLSlider(int index);
+    void switchColorModelPage(int tab);
+    void loadObjectColor(int index);
+    void selectDisplayObject(int index);
+    void updateColorCircle();
+    bool isColorCircleShown() const;
+    bool isPaletteShown() const;
+    void setRGBLabelColor(int index, int value);
+
+    // Sample texts and fonts.
+    void refreshObjectCaption(int index);
+    void editSampleText(int index);
+    void changeLabelFont(int index);
+
+    // Colour tools.
+    void applyToAll(const std::function<std::array<std::int32_t, 5>(const std::array<std::int32_t, 5>&)>& tool);
+    void unifyComponent(int component);
+    void averageComponent(int component);
+    void randomizeAll();
+    void randomizeSingle();
+    void complementAll();
+    void complementSingle();
+    void copyColorToAll();
+
+    // Background picture and placement.
+    void showBackgroundPicture();
+    void setAlwaysOnTop(bool on);
+
+    // Event handlers.
+    void optSelectObject_Click(int index);
+    void optSelectObject_DblClick(int index);
+    void RGBSlider_Change(int index);
+    void RGBSlider_Scroll(int index);
+    void RGBSlider_MouseUp(int index);
+    void HSLSlider_Change(int index);
+    void HSLSlider_Scroll(int index);
+    void tabSelectColorModel_Click();
+    void txtColorCode_KeyUp(int keyCode, int shift);
+    void txtRGB_KeyUp(int index, int keyCode, int shift);
+    void txtSampleString_Change(int index);
+    void txtSampleString_KeyDown(int index, int keyCode, int shift);
+    void txtSampleString_LostFocus(int index);
+    void txtSampleString_MouseUp(int index, int button, int shift, int x, int y);
+
+    void mnuBGView_Click();
+    void mnuBGLoad_Click();
+    void mnuSetDefaultPos_Click();
+    void mnuMaxWiidth_Click();
+    void mnuMaxHeight_Click();
+    void mnuFullScreen_Click();
+    void mnuManualPos_Click();
+    void mnuUpDown_Click();
+    void mnuLeftRight_Click();
+    void mnuSIS_Click();
+    void mnuDivide_Click();
+    void mnuLattice_Click();
+    void mnuSTTop_Click();
+    void mnuSTMiddle_Click();
+    void mnuSTBottom_Click();
+    void mnuFontAll_Click();
+    void mnuFontTop_Click();
+    void mnuFontMiddle_Click();
+    void mnuFontBottom_Click();
+    void mnuQuit_Click();
+    void mnuPalette_Click();
+    void mnuColorCircle_Click();
+    void mnuOnTop_Click();
+    void mnuConfig_Click();
+    void mnuCordinateHue_Click();
+    void mnuCordinateSatuation_Click();
+    void mnuCordinateLightness_Click();
+    void mnuAveHue_Click();
+    void mnuAveLightness_Click();
+    void mnuAveSatuation_Click();
+    void mnuRandomAll_Click();
+    void mnuRandomSingle_Click();
+    void mnuComplementaryColorAll_Click();
+    void mnuComplementaryColorSingle_Click();
+    void mnuCopyColorALL_Click();
+    void mnuShowHelp_Click();
+    void mnuAbout_Click();
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

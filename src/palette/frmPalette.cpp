@@ -1,13 +1,522 @@
 // SPDX-License-Identifier: MIT
 #include "palette/frmPalette.h"
 
+#include "color/CUserColor.h"
+#include "color/colorCode.h"
+#include "dialogs/CommonDialogManager.h"
+#include "main/frmMain.h"
+#include "palette/ComboColorList.h"
+#include "palette/DefinedColor.h"
+#include "palette/PaletteGrid.h"
+#include "palette/PaletteGridPainter.h"
+#include "palette/frmColorProperty.h"
+#include "palette/frmPaletteProperty.h"
+#include "platform/FontMapper.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "settings/TessaryConfig.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCursor>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolTip>
+
 namespace tessary {
 
-struct frmPalette::Impl {};
-frmPalette::frmPalette() : d(std::make_unique<Impl>()) {}
-frmPalette::~frmPalette() = default;
-void frmPalette::refreshPalette() {}
-void frmPalette::Form_Load() {}
-void frmPalette::Form_Unload(int&) {}
-void frmPalette::Form_Resize() {}
+namespace {
+
+const QString kNewPaletteName = QStringLiteral("新規パレット");
+const QString kFilter = QStringLiteral("Tessary色定義ファイル (*.tcf)|*.tcf");
+constexpr int kSystemWindowColor = 5;
+constexpr int kScrollBarWidth = 17;         // 255 twips
+constexpr int kMaxRefusalsShown = 10;       // more refused colours are counted in one box
+
+QFont windowFont()
+{
+    StdFont f;
+    f.name = QStringLiteral("ＭＳ Ｐゴシック");
+    f.size = 9;
+    return FontMapper::toQFont(f);
+}
+
+QLabel* makeLabel(const QString& text, QWidget* parent, double l, double t, double w, double h)
+{
+    auto* label = new QLabel(text, parent);
+    Form::placeTw(label, l, t, w, h);
+    // Captions sized for the Windows face are cut in wider fonts: let them run on.
+    if (!text.isEmpty() && label->sizeHint().width() > label->width())
+        label->resize(label->sizeHint().width(), label->height());
+    return label;
+}
+
+} // namespace
+
+struct frmPalette::Impl {
+    std::unique_ptr<ComboColorList> list;
+    colorCode codes;
+    CUserColor userColors;
+};
+
+frmPalette::frmPalette()
+    : Form(nullptr, Qt::Tool)
+    , d(std::make_unique<Impl>())
+{
+    setFont(windowFont());
+
+    menuBar = new QMenuBar(this);
+    menuBar->setNativeMenuBar(false);
+    mnuFile = menuBar->addMenu(QStringLiteral("ファイル"));
+    mnuNew = mnuFile->addAction(QStringLiteral("新規作成"));
+    mnuLoadPalette = mnuFile->addAction(QStringLiteral("開く"));
+    mnuSeparator3 = mnuFile->addSeparator();
+    mnuSave = mnuFile->addAction(QStringLiteral("名前を付けて保存"));
+    mnuEasySave = mnuFile->addAction(QStringLiteral("上書き保存"));
+    mnuSeparator2 = mnuFile->addSeparator();
+    mnuQuit = mnuFile->addAction(QStringLiteral("パレットを閉じる"));
+    mnuEdit = menuBar->addMenu(QStringLiteral("編集"));
+    mnuDelete = mnuEdit->addAction(QStringLiteral("削除"));
+    mnuAddColor = mnuEdit->addAction(QStringLiteral("現在の色を追加"));
+    mnuSeparator1 = mnuEdit->addSeparator();
+    mnuColorProperty = mnuEdit->addAction(QStringLiteral("色のプロパティ"));
+    mnuPaletteProperty = mnuEdit->addAction(QStringLiteral("パレットのプロパティ"));
+
+    client = new QWidget(this);
+    const std::int32_t back = Services::systemColors().sysColor(kSystemWindowColor);
+    QPalette pal = QWidget::palette();
+    pal.setColor(QPalette::Window, Surface::toQColor(back));
+    client->setPalette(pal);
+    client->setAutoFillBackground(true);
+
+    infoFrame = new QFrame(client);
+    infoFrame->setFrameShape(QFrame::NoFrame);
+    placeTw(infoFrame, 0, -60, 3585, 975);
+    Label2 = makeLabel(QStringLiteral("ColorName :"), infoFrame, 60, 180, 930, 180);
+    cmbColorSelect = new QComboBox(infoFrame);
+    // The list can hold thousands of names; never measure them all for a size hint.
+    cmbColorSelect->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbColorSelect->setMinimumContentsLength(4);
+    cmbColorSelect->setMaxVisibleItems(20);
+    placeTw(cmbColorSelect, 1080, 120, 1815, 300);
+    Label1 = makeLabel(QStringLiteral("ColorCode  :"), infoFrame, 60, 540, 945, 180);
+    colorCodeInfo = makeLabel(QString(), infoFrame, 1140, 540, 1050, 180);
+    Label3 = makeLabel(QStringLiteral("Comment   :"), infoFrame, 60, 720, 930, 180);
+    colorCommentInfo = makeLabel(QString(), infoFrame, 1140, 720, 1380, 180);
+
+    picPalette = new PictureBox(client);
+    picPalette->setBackColor(back);
+    VScroll1 = new QScrollBar(Qt::Vertical, client);
+    VScroll1->setRange(0, 0);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(1);
+    VScroll1->resize(kScrollBarWidth, VScroll1->height());
+
+    d->list = std::make_unique<ComboColorList>(cmbColorSelect, [this] { cmbColorSelect_Click(); });
+
+    connect(cmbColorSelect, &QComboBox::activated, this, [this](int) { cmbColorSelect_Click(); });
+    connect(picPalette, &PictureBox::MouseDown, this, &frmPalette::picPalette_MouseDown);
+    connect(picPalette, &PictureBox::MouseMove, this, &frmPalette::picPalette_MouseMove);
+    connect(picPalette, &PictureBox::DblClick, this, &frmPalette::picPalette_DblClick);
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this](int) { VScroll1_Change(); });
+    connect(mnuNew, &QAction::triggered, this, [this] { mnuNew_Click(); });
+    connect(mnuLoadPalette, &QAction::triggered, this, [this] { mnuLoadPalette_Click(); });
+    connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
+    connect(mnuEasySave, &QAction::triggered, this, [this] { mnuEasySave_Click(); });
+    connect(mnuQuit, &QAction::triggered, this, [this] { mnuQuit_Click(); });
+    connect(mnuDelete, &QAction::triggered, this, [this] { mnuDelete_Click(); });
+    connect(mnuAddColor, &QAction::triggered, this, [this] { mnuAddColor_Click(); });
+    connect(mnuColorProperty, &QAction::triggered, this, [this] { mnuColorProperty_Click(); });
+    connect(mnuPaletteProperty, &QAction::triggered, this, [this] { mnuPaletteProperty_Click(); });
+}
+
+frmPalette::~frmPalette()
+{
+    if (palette)
+        palette->setPaletteNameCombo(nullptr);
+}
+
+// ---- life cycle -------------------------------------------------------------------------
+
+void frmPalette::Form_Load()
+{
+    palette = std::make_shared<DefinedColor>();
+    palette->setPaletteNameCombo(d->list.get());
+
+    colorCodeInfo->clear();
+    colorCommentInfo->clear();
+    mnuEasySave->setEnabled(false);
+    picPalette->setAutoRedraw(true);
+
+    chipSize = 16;
+    firstVisibleIndex = 1;
+
+    resize(Twips::toPixelsX(3585), Twips::toPixelsY(3300) + menuBar->sizeHint().height());
+    arrangeClient();
+
+    openPaletteFile(frmMain::instance().configManager().paletteFileName());
+}
+
+void frmPalette::Form_Unload(int&)
+{
+    picPalette->setAutoRedraw(false);
+    if (frmMain::isInstanceLoaded() && frmMain::instance().mnuPalette)
+        frmMain::instance().mnuPalette->setChecked(false);
+    // The palette itself goes with the window; the list goes now.
+    palette->setPaletteNameCombo(nullptr);
+}
+
+void frmPalette::Form_Resize()
+{
+    if (formState() == Minimized)
+        return;
+    if (widthTw() < 3000)
+        setWidthTw(3000);
+    if (heightTw() < 3000)
+        setHeightTw(3000);
+    if (formState() == Minimized)
+        return;
+    arrangeClient();
+    drawPalette(firstVisibleIndex);
+}
+
+void frmPalette::arrangeClient()
+{
+    const int menuHeight = menuBar->sizeHint().height();
+    menuBar->setGeometry(0, 0, width(), menuHeight);
+    client->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+
+    const int innerWidth = client->width();
+    const int innerHeight = client->height();
+    const int infoHeight = infoFrame->height();
+    if (innerHeight - infoHeight > 0)
+        VScroll1->setGeometry(innerWidth - VScroll1->width(), infoHeight, VScroll1->width(), innerHeight - infoHeight);
+    infoFrame->resize(innerWidth, infoHeight);
+
+    const double twipsPerPixel = Twips::perPixelX();
+    const double comboTw = twipsPerPixel * infoFrame->width() * 0.7 - 300;
+    cmbColorSelect->resize(std::max(0, Twips::toPixelsX(comboTw)), cmbColorSelect->height());
+    const double commentTw = twipsPerPixel * infoFrame->width() - 1140 - 300;
+    colorCommentInfo->resize(std::max(0, Twips::toPixelsX(commentTw)), colorCommentInfo->height());
+}
+
+// ---- grid -------------------------------------------------------------------------------
+
+void frmPalette::refreshPalette() { drawPalette(firstVisibleIndex); }
+
+std::int32_t frmPalette::colorValueAt(int position) const
+{
+    const auto color = palette ? palette->colorCollection.item(position) : nullptr;
+    if (!color)
+        return 0;
+    if (palette->isSystemColorPalette())
+        return d->userColors.getUserColor(color->colorName());
+    return d->codes.HTML_RGB2VB_RGB(color->colorCode());
+}
+
+void frmPalette::layoutGrid()
+{
+    const int innerHeight = std::max(0, height() - menuBar->sizeHint().height());
+    const PaletteGrid::Layout g = PaletteGrid::layout(width() - VScroll1->width(), innerHeight - infoFrame->height(),
+                                                      chipSize, palette->count());
+    columnCount = g.columnCount;
+    rowCount = g.rowCount;
+    if (!g.laidOut)
+        return;
+    if (rowCount > 0) {
+        picPalette->setGeometry(0, infoFrame->height(), chipSize * columnCount, chipSize * rowCount);
+        // The surface follows the widget's size at once, shown or not.
+        picPalette->surface().resize(chipSize * columnCount, chipSize * rowCount);
+    }
+    VScroll1->setPageStep(std::max(1, rowCount));
+    // A position past the new maximum is pulled back, which redraws through VScroll1_Change.
+    VScroll1->setMaximum(g.scrollMaximum);
+    VScroll1->setEnabled(g.scrollMaximum != 0);
+}
+
+void frmPalette::drawPalette(int first)
+{
+    picPalette->surface().clear();
+    picPalette->setVisible(true);
+    const int before = firstVisibleIndex;
+    layoutGrid();
+    if (firstVisibleIndex != before)
+        return;   // the scroll bar was pulled back and has drawn the grid already
+    if (columnCount > 0) {
+        PaletteGridPainter::drawGrid(picPalette->surface(), columnCount, rowCount, chipSize, first, palette->count(),
+                                     [this](int p) { return colorValueAt(p); });
+    }
+    picPalette->update();
+    update();
+}
+
+QRect frmPalette::chipRect(int x, int y, int width, int height) { return QRect(x, y, width, height); }
+
+void frmPalette::fillChip(int column, int row, std::int32_t color)
+{
+    PaletteGridPainter::fillChip(picPalette->surface(), column, row, chipSize, color);
+}
+
+void frmPalette::frameChip(int column, int row, std::int32_t color)
+{
+    PaletteGridPainter::frameChip(picPalette->surface(), column, row, chipSize, color);
+}
+
+void frmPalette::selectChipAt(int x, int y)
+{
+    previousColumn = selectedColumn;
+    previousRow = selectedRow;
+    const QPoint cell = PaletteGrid::cellAt(x, y, chipSize);
+    selectedColumn = cell.x();
+    selectedRow = cell.y();
+    selectedIndex = PaletteGrid::positionAt(selectedColumn, selectedRow, firstVisibleIndex, columnCount);
+
+    const int n = palette->count();
+    const auto color = palette->colorCollection.item(selectedIndex);
+    if (!color) {
+        colorCodeInfo->clear();
+        colorCommentInfo->clear();
+        picPalette->setToolTip(QString());
+        return;
+    }
+    if (columnCount > 0) {
+        const int v = VScroll1->value();
+        if (previousRow * columnCount + previousColumn + v * columnCount + 1 <= n)
+            frameChip(previousColumn, previousRow, PaletteGridPainter::kFrame);
+        frameChip(selectedColumn, selectedRow, PaletteGridPainter::kSelectedFrame);
+        picPalette->update();
+    }
+    colorCodeInfo->setText(color->colorCode());
+    colorCommentInfo->setText(color->comment());
+    d->list->setCurrentIndex(color->index - 1);
+}
+
+QPoint frmPalette::locateColorByName(const QString& name)
+{
+    const auto color = palette->colorCollection.item(name);
+    // The entry's own position stands in should its text not be a key.
+    const int p = color ? color->index : cmbColorSelect->currentIndex() + 1;
+    const PaletteGrid::Located at = PaletteGrid::locate(p, columnCount, rowCount, firstVisibleIndex, VScroll1->value(),
+                                                        VScroll1->maximum(), chipSize);
+    if (at.scrollPosition != VScroll1->value())
+        VScroll1->setValue(at.scrollPosition);
+    return at.point;
+}
+
+void frmPalette::VScroll1_Change()
+{
+    picPalette->surface().clear();
+    firstVisibleIndex = PaletteGrid::firstVisibleIndex(VScroll1->value(), columnCount);
+    drawPalette(firstVisibleIndex);
+}
+
+// ---- events -----------------------------------------------------------------------------
+
+void frmPalette::cmbColorSelect_Click()
+{
+    const int entry = cmbColorSelect->currentIndex();
+    if (entry < 0 || !palette)
+        return;
+    const QString name = cmbColorSelect->itemText(entry);
+    if (columnCount <= 0 || rowCount <= 0) {
+        // No cell to point at: select the colour by its position alone.
+        const auto color = palette->colorCollection.item(name);
+        const auto chosen = color ? color : palette->colorCollection.item(entry + 1);
+        if (!chosen)
+            return;
+        selectedIndex = chosen->index;
+        colorCodeInfo->setText(chosen->colorCode());
+        colorCommentInfo->setText(chosen->comment());
+        return;
+    }
+    const QPoint at = locateColorByName(name);
+    selectChipAt(at.x(), at.y());
+}
+
+void frmPalette::picPalette_MouseDown(int, int, int x, int y) { selectChipAt(x, y); }
+
+void frmPalette::picPalette_MouseMove(int, int, int x, int y)
+{
+    const QString tip = PaletteGrid::tooltipAt(x, y, chipSize);
+    if (tip == picPalette->toolTip())
+        return;
+    picPalette->setToolTip(tip);
+    if (QToolTip::isVisible())
+        QToolTip::showText(QCursor::pos(), tip, picPalette);
+}
+
+void frmPalette::picPalette_DblClick()
+{
+    if (selectedIndex < 1 || selectedIndex > palette->count())
+        return;
+    frmMain::instance().setColor(colorValueAt(selectedIndex));
+}
+
+// ---- files ------------------------------------------------------------------------------
+
+void frmPalette::openPaletteFile(const QString& fileName)
+{
+    currentFileName = fileName;
+    mnuSave->setEnabled(true);
+    {
+        const QSignalBlocker block(VScroll1);
+        VScroll1->setValue(0);
+    }
+    firstVisibleIndex = 1;
+    const QList<PaletteStatus> problems = palette->loadColor(fileName);
+    drawPalette(1);
+    setWindowTitle(QStringLiteral("Palette : ") + palette->paletteComment());
+    mnuColorProperty->setEnabled(!palette->isSystemColorPalette());
+    showProblems(problems);
+}
+
+bool frmPalette::savePaletteFile(const QString& fileName)
+{
+    const PaletteStatus saved = palette->saveColor(fileName);
+    if (!saved.isOk()) {
+        // The file on disk is as it was; the changes stay to be saved again.
+        MsgBox(saved.message(), IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
+        return false;
+    }
+    mnuEasySave->setEnabled(false);
+    currentFileName = fileName;
+    return true;
+}
+
+void frmPalette::showProblems(const QList<PaletteStatus>& problems)
+{
+    int shown = 0;
+    int untold = 0;
+    for (const PaletteStatus& p : problems) {
+        if (p.code() == PaletteStatus::ReadError)
+            continue;
+        if (shown < kMaxRefusalsShown) {
+            MsgBox(p.message());
+            ++shown;
+        } else {
+            ++untold;
+        }
+    }
+    if (untold > 0)
+        MsgBox(QStringLiteral("ほかに %1 色を登録できませんでした。").arg(untold));
+    for (const PaletteStatus& p : problems) {
+        if (p.code() == PaletteStatus::ReadError)
+            MsgBox(p.message());
+    }
+}
+
+QString frmPalette::askFileName(bool save, const QString& initialName)
+{
+    CommonDialogManager dialogs;
+    dialogs.setCommonDialog(frmMain::instance().CommonDialog1);
+    dialogs.clearFilter();
+    dialogs.setFilename(initialName);
+    dialogs.setFilter(kFilter);
+    return dialogs.getFilename(save);
+}
+
+// ---- menu commands ----------------------------------------------------------------------
+
+void frmPalette::mnuNew_Click()
+{
+    picPalette->surface().clear();
+    palette->setPaletteNameCombo(nullptr);
+    palette = std::make_shared<DefinedColor>();
+    d->list->clear();
+    palette->setPaletteNameCombo(d->list.get());
+    palette->setPaletteName(kNewPaletteName);
+    palette->setPaletteComment(QString());
+    picPalette->hide();
+    VScroll1->setEnabled(false);
+    currentFileName.clear();
+    mnuSave->setEnabled(false);
+    mnuEasySave->setEnabled(false);
+}
+
+void frmPalette::mnuLoadPalette_Click()
+{
+    const QString name = askFileName(false, QStringLiteral("*.tcf"));
+    if (name.isEmpty())
+        return;
+    frmMain::instance().configManager().setPaletteFileName(name);
+    openPaletteFile(name);
+}
+
+void frmPalette::mnuSave_Click()
+{
+    const QString name = askFileName(true, currentFileName);
+    if (!name.isEmpty())
+        savePaletteFile(name);
+}
+
+void frmPalette::mnuEasySave_Click()
+{
+    // A new palette has no file yet: ask for one as "save as" does.
+    if (currentFileName.isEmpty()) {
+        const QString name = askFileName(true, QStringLiteral("*.tcf"));
+        if (!name.isEmpty())
+            savePaletteFile(name);
+        return;
+    }
+    savePaletteFile(currentFileName);
+}
+
+void frmPalette::mnuQuit_Click() { unload(); }
+
+void frmPalette::mnuDelete_Click()
+{
+    const auto color = palette->colorCollection.item(selectedIndex);
+    if (!color)
+        return;
+    const QString text = QStringLiteral("カラーコード:") + color->colorCode() + QStringLiteral("\r\n名前：")
+        + color->colorName() + QStringLiteral("\r\nを削除します。\r\nよろしいですか?");
+    if (MsgBox(text, IMessageBox::OKCancel, QStringLiteral("色の削除")) != IMessageBox::OK)
+        return;
+    palette->removeChip(selectedIndex);
+    drawPalette(firstVisibleIndex);
+}
+
+void frmPalette::mnuAddColor_Click()
+{
+    prepareAddCurrentColor();
+    frmColorProperty::instance().showModal();
+    palette->addCombo();
+}
+
+void frmPalette::mnuColorProperty_Click()
+{
+    showColorProperty();
+    palette->addCombo();
+}
+
+void frmPalette::mnuPaletteProperty_Click()
+{
+    frmPaletteProperty& dialog = frmPaletteProperty::instance();
+    dialog.setting(palette);
+    dialog.showModeless();
+}
+
+void frmPalette::prepareAddCurrentColor()
+{
+    auto color = std::make_shared<DefinedColorModel>();
+    color->setColorCode(frmMain::instance().getColorCode());
+    frmColorProperty::instance().setting(palette, color, QStringLiteral("追加"), QStringLiteral("追加"), true);
+}
+
+void frmPalette::showColorProperty()
+{
+    frmColorProperty& dialog = frmColorProperty::instance();
+    const auto color = palette->colorCollection.item(selectedIndex);
+    if (!color)
+        prepareAddCurrentColor();
+    else
+        dialog.setting(palette, color, QStringLiteral("編集"), QStringLiteral("更新"), false);
+    dialog.showModal();
+}
+
 } // namespace tessary

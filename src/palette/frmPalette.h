@@ -4,18 +4,98 @@
 #include "platform/DefaultInstance.h"
 #include "platform/Form.h"
 
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <cstdint>
 #include <memory>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QScrollBar;
 
 namespace tessary {
 
-// The palette window: a palette as a grid of colour chips.
+class DefinedColor;
+class PaletteStatus;
+class PictureBox;
+
+// The palette window: a palette as a grid of colour chips with a scroll bar, an
+// information panel with the list of the palette's colours, and the file and edit menus.
 class frmPalette : public Form, public DefaultInstance<frmPalette> {
     Q_OBJECT
 public:
     frmPalette();
     ~frmPalette() override;
 
+    // Redraws the grid from the first visible colour.
     void refreshPalette();
+
+    // The colour value a chip shows for the colour at a 1-based position: the system's
+    // colour of its name in the system-colour palette, else the colour of its code.
+    std::int32_t colorValueAt(int position) const;
+
+    // Event handlers.
+    void cmbColorSelect_Click();
+    void picPalette_MouseDown(int button, int shift, int x, int y);
+    void picPalette_MouseMove(int button, int shift, int x, int y);
+    void picPalette_DblClick();
+    void VScroll1_Change();
+    void mnuNew_Click();
+    void mnuLoadPalette_Click();
+    void mnuSave_Click();
+    void mnuEasySave_Click();
+    void mnuQuit_Click();
+    void mnuDelete_Click();
+    void mnuAddColor_Click();
+    void mnuColorProperty_Click();
+    void mnuPaletteProperty_Click();
+
+    // The palette shown; shared with the property dialogs.
+    std::shared_ptr<DefinedColor> palette;
+    int chipSize = 0;
+    int columnCount = 0;
+    int rowCount = 0;
+    int firstVisibleIndex = 0;    // 1-based position of the top left chip
+    int selectedColumn = 0;       // 0-based, from the top left visible cell
+    int selectedRow = 0;
+    int previousColumn = 0;
+    int previousRow = 0;
+    int selectedIndex = 0;        // 1-based; may lie past the last colour (an empty cell)
+    QString currentFileName;
+
+    // Controls.
+    QMenuBar* menuBar = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuNew = nullptr;
+    QAction* mnuLoadPalette = nullptr;
+    QAction* mnuSeparator3 = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuEasySave = nullptr;
+    QAction* mnuSeparator2 = nullptr;
+    QAction* mnuQuit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuDelete = nullptr;
+    QAction* mnuAddColor = nullptr;
+    QAction* mnuSeparator1 = nullptr;
+    QAction* mnuColorProperty = nullptr;
+    QAction* mnuPaletteProperty = nullptr;
+
+    QWidget* client = nullptr;    // the inner area below the menu bar
+    QFrame* infoFrame = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* cmbColorSelect = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* colorCodeInfo = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* colorCommentInfo = nullptr;
+    PictureBox* picPalette = nullptr;
+    QScrollBar* VScroll1 = nullptr;
 
 protected:
     void Form_Load() override;
@@ -23,6 +103,22 @@ protected:
     void Form_Resize() override;
 
 private:
+    void openPaletteFile(const QString& fileName);
+    bool savePaletteFile(const QString& fileName);
+    void layoutGrid();
+    void drawPalette(int first);
+    void fillChip(int column, int row, std::int32_t color);
+    void frameChip(int column, int row, std::int32_t color);
+    static QRect chipRect(int x, int y, int width, int height);
+    void selectChipAt(int x, int y);
+    QPoint locateColorByName(const QString& name);
+    void prepareAddCurrentColor();
+    void showColorProperty();
+
+    void arrangeClient();
+    void showProblems(const QList<PaletteStatus>& problems);
+    QString askFileName(bool save, const QString& initialName);
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -1,13 +1,137 @@
 // SPDX-License-Identifier: MIT
 #include "pickers/frmColorCircle.h"
 
+#include "color/ColorModel.h"
+#include "main/frmMain.h"
+#include "pickers/ColorCircle.h"
+#include "platform/ColorValue.h"
+#include "platform/Numeric.h"
+#include "platform/PictureBox.h"
+
+#include <QAction>
+#include <algorithm>
+#include <limits>
+
 namespace tessary {
 
-struct frmColorCircle::Impl {};
-frmColorCircle::frmColorCircle() : d(std::make_unique<Impl>()) {}
+namespace {
+
+constexpr double kClientWidthTw = 1995;
+constexpr double kClientHeightTw = 2010;
+constexpr double kPictureSizeTw = 2000;
+constexpr std::int32_t kOuterRadius = 50;
+constexpr std::int32_t kInnerRadius = 20;
+constexpr std::int32_t kLightGrey = ColorValue::pack(192, 192, 192);
+
+std::int16_t toInt16(int v)
+{
+    return static_cast<std::int16_t>(std::clamp<int>(v, std::numeric_limits<std::int16_t>::min(),
+                                                     std::numeric_limits<std::int16_t>::max()));
+}
+
+} // namespace
+
+struct frmColorCircle::Impl {
+    std::unique_ptr<ColorCircle> circle;
+    std::int16_t circleType = 0;
+    bool dragging = false;
+};
+
+frmColorCircle::frmColorCircle()
+    : Form(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , d(std::make_unique<Impl>())
+{
+    setWindowTitle(QStringLiteral("色環"));
+    setClientSizeTw(kClientWidthTw, kClientHeightTw);
+    setFixedSize(size());
+
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setBackColor(kLightGrey);
+    placeTw(Picture1, 0, 0, kPictureSizeTw, kPictureSizeTw);
+    // Size the surface now: the ring may be drawn before the window is first shown.
+    Picture1->surface().resize(Picture1->width(), Picture1->height());
+    Picture1->surface().clear();
+
+    connect(Picture1, &PictureBox::MouseDown, this, &frmColorCircle::Picture1_MouseDown);
+    connect(Picture1, &PictureBox::MouseMove, this, &frmColorCircle::Picture1_MouseMove);
+    connect(Picture1, &PictureBox::MouseUp, this, &frmColorCircle::Picture1_MouseUp);
+}
+
 frmColorCircle::~frmColorCircle() = default;
-void frmColorCircle::setCircleType(std::int16_t) {}
-void frmColorCircle::update(ColorModel&) {}
-void frmColorCircle::Form_Load() {}
-void frmColorCircle::Form_Unload(int&) {}
+
+ColorCircle* frmColorCircle::circle() const
+{
+    return d->circle.get();
+}
+
+void frmColorCircle::setCircleType(std::int16_t type)
+{
+    d->circleType = type;
+}
+
+void frmColorCircle::update(ColorModel& model)
+{
+    if (!d->circle)
+        return;
+    d->circle->setCurrentColor(model);
+    d->circle->drawColorCircle(true);
+}
+
+void frmColorCircle::Form_Load()
+{
+    d->circle = std::make_unique<ColorCircle>();
+    const int width = Picture1->surface().width();
+    const int height = Picture1->surface().height();
+    d->circle->setCenter(roundHalfEven(width / 2.0), roundHalfEven(height / 2.0));
+    d->circle->setRadius(kOuterRadius, kInnerRadius);
+    Picture1->setAutoRedraw(true);
+    d->circle->setCanvas(Picture1);
+}
+
+void frmColorCircle::Form_Unload(int& cancel)
+{
+    (void)cancel;
+    Picture1->setAutoRedraw(false);
+    if (frmMain::isInstanceLoaded() && frmMain::instance().mnuColorCircle)
+        frmMain::instance().mnuColorCircle->setChecked(false);
+    d->circle.reset();
+    d->dragging = false;
+}
+
+void frmColorCircle::pickColorAt(int x, int y)
+{
+    ColorCircle& c = *d->circle;
+    const double h = c.getDegree(toInt16(x), toInt16(y));
+    ColorModel picked;
+    picked.SetHue(h);
+    picked.SetSatuation(c.getSatuation());
+    picked.SetLightness(c.getLightness());
+    picked.refreshColorModel();
+    c.setCurrentColor(picked);
+}
+
+void frmColorCircle::Picture1_MouseDown(int button, int shift, int x, int y)
+{
+    d->dragging = true;
+}
+
+void frmColorCircle::Picture1_MouseMove(int button, int shift, int x, int y)
+{
+    if (!d->dragging || !d->circle)
+        return;
+    pickColorAt(x, y);
+    d->circle->drawCenterCircle();
+}
+
+void frmColorCircle::Picture1_MouseUp(int button, int shift, int x, int y)
+{
+    d->dragging = false;
+    if (!d->circle)
+        return;
+    pickColorAt(x, y);
+    d->circle->drawColorCircle(true);
+    frmMain::instance().setColor(d->circle->getColor());
+}
+
 } // namespace tessary

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "settings/IniStatus.h"
+
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace tessary {
 
@@ -10,11 +13,15 @@ namespace tessary {
 // windows and the INI file.
 class TessaryConfig {
 public:
+    // Writes settings, window frames and the scheme. A file that cannot be written keeps
+    // its old contents; the program goes on (see lastSaveStatus).
     void saveConfig();
+    // Reads them back and hands them to the main and the display window. Values that cannot
+    // be read keep their defaults; nothing else is lost.
     void loadConfig();
 
     std::int32_t tessaryStyle() const { return m_tessaryStyle; }
-    void setTessaryStyle(std::int32_t v);
+    void setTessaryStyle(std::int32_t v);             // also the display window's style
     std::int32_t DivideDivideNum() const { return m_divideDivideNum; }
     void setDivideDivideNum(std::int32_t v);          // below 1 becomes 1
     std::int32_t LatticeLineWidth() const { return m_latticeLineWidth; }
@@ -32,7 +39,15 @@ public:
     QString paletteFileName() const { return m_paletteFileName; }
     void setPaletteFileName(const QString& v) { m_paletteFileName = v; }
 
+    // How the last saveConfig went.
+    const IniStatus& lastSaveStatus() const { return m_lastSaveStatus; }
+    // <program folder>/palette/default.tcf
+    static QString defaultPaletteFileName();
+
 private:
+    static std::optional<bool> flagFromNumber(std::int32_t n);
+    static std::int16_t numberFromFlag(bool flag);
+
     QString m_prefix;
     bool m_restoreWindow = false;
     bool m_restoreColor = false;
@@ -42,6 +57,7 @@ private:
     std::int32_t m_divideDivideNum = 0;
     std::int32_t m_tessaryStyle = 0;
     QString m_paletteFileName;
+    IniStatus m_lastSaveStatus = IniStatus::success();
 };
 
 } // namespace tessary

@@ -30,6 +30,8 @@ write_ini() {
 }
 
 # Expected colours (RRGGBB) at points of the 400 x 300 client area, away from the labels.
+# The display window has no caption of its own, so the window system shows it under the
+# application name.
 expect_for_style() {
   case $1 in
     0) echo "10,10=FF0000 10,290=0000FF 390,140=FF0000 390,160=0000FF" ;;
@@ -57,7 +59,7 @@ for style in 0 1 2 3 4; do
       points+=("${pair%%=*}")
       expected+=("${pair##*=}")
     done
-    mapfile -t got < <("$xtool" pixels "$pid" "" "${points[@]}")
+    mapfile -t got < <("$xtool" pixels "$pid" "Tessary" "${points[@]}")
     bad=0
     for i in "${!points[@]}"; do
       if [ "${got[$i]:-none}" != "${expected[$i]}" ]; then

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+// One step of the red slider in the main window, end to end: the slider's change
+// notification writes the channel into the display window, which repaints its 1920 x 1080
+// scheme, and the fields and the colour code follow. Measured against the repaint alone
+// and against a bare QSlider driving a bare QPainter fill of an image of the same size.
+#include "display/frmTessary.h"
+#include "main/frmMain.h"
+#include "platform/Slider.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSlider>
+#include <benchmark/benchmark.h>
+
+using namespace tessary;
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+frmMain& prepareWindows()
+{
+    frmMain& main = frmMain::instance();
+    frmTessary& display = frmTessary::instance();
+    display.resize(kWidth, kHeight);
+    QCoreApplication::processEvents();
+    main.setSampleText(0, QStringLiteral("標本文字列 Sample text 1"));
+    main.setSampleText(1, QStringLiteral("標本文字列 Sample text 2"));
+    main.setSampleText(2, QStringLiteral("標本文字列 Sample text 3"));
+    main.setColor(0x204080);
+    return main;
+}
+
+// The whole path of a user's step on the slider.
+void BM_RGBSliderStep(benchmark::State& state)
+{
+    frmMain& main = prepareWindows();
+    Slider* red = main.RGBSlider[0];
+    int v = 0;
+    for (auto _ : state) {
+        v = (v + 1) & 0xFF;
+        red->setValue(v);
+        benchmark::DoNotOptimize(frmTessary::instance().surface().image().constBits());
+    }
+    state.counters["surface_px"] = static_cast<double>(frmTessary::instance().surface().width())
+        * frmTessary::instance().surface().height();
+    QCoreApplication::processEvents();
+}
+BENCHMARK(BM_RGBSliderStep)->Unit(benchmark::kMicrosecond);
+
+// Baseline: the display window's repaint alone, which every step includes.
+void BM_DisplayRepaintAlone(benchmark::State& state)
+{
+    prepareWindows();
+    frmTessary& display = frmTessary::instance();
+    for (auto _ : state) {
+        display.tessaryRefresh();
+        benchmark::DoNotOptimize(display.surface().image().constBits());
+    }
+    QCoreApplication::processEvents();
+}
+BENCHMARK(BM_DisplayRepaintAlone)->Unit(benchmark::kMicrosecond);
+
+// Baseline: a bare QSlider whose valueChanged fills the two halves of an image.
+void BM_BareSliderFill(benchmark::State& state)
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QSlider slider(Qt::Horizontal);
+    slider.setRange(0, 255);
+    QObject::connect(&slider, &QSlider::valueChanged, [&image](int v) {
+        QPainter p(&image);
+        p.fillRect(0, 0, kWidth, kHeight / 2, QColor(v, 64, 128));
+        p.fillRect(0, kHeight / 2, kWidth, kHeight - kHeight / 2, QColor(255 - v, 32, 16));
+    });
+    int v = 0;
+    for (auto _ : state) {
+        v = (v + 1) & 0xFF;
+        slider.setValue(v);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_BareSliderFill)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "app/OrderlyShutdown.h"
+
+#include "main/frmMain.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QThread>
+#include <QTimer>
+
+namespace tessary {
+
+namespace {
+
+// How long a modal window may take to close (a message box, a dialog that asks) before
+// the shut-down goes on regardless: 100 x 20 ms.
+constexpr int kMaxWaits = 100;
+constexpr int kWaitMs = 20;
+
+void closeModalWindow(QWidget* w)
+{
+    if (auto* form = qobject_cast<Form*>(w))
+        form->unload();
+    else if (auto* dialog = qobject_cast<QDialog*>(w))
+        dialog->reject();
+    else
+        w->close();
+}
+
+} // namespace
+
+OrderlyShutdown::OrderlyShutdown(std::function<void()> quit, QObject* parent)
+    : QObject(parent)
+    , m_quit(std::move(quit))
+{
+}
+
+void OrderlyShutdown::request()
+{
+    if (m_requested)
+        return;
+    m_requested = true;
+    proceed();
+}
+
+void OrderlyShutdown::proceed()
+{
+    // Inside a modal window's own event loop the handler that opened it is still running
+    // below us; close the window and go on from the main loop, so that handler does not
+    // wake up among windows that are gone.
+    if (QThread::currentThread()->loopLevel() > 1 && m_waits < kMaxWaits) {
+        ++m_waits;
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        if (QWidget* modal = QApplication::activeModalWidget())
+            closeModalWindow(modal);
+        QTimer::singleShot(kWaitMs, this, &OrderlyShutdown::proceed);
+        return;
+    }
+    frmMain::unloadInstance();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* form = qobject_cast<Form*>(w); form && form->isLoaded())
+            form->unload();
+    }
+    if (m_quit)
+        m_quit();
+}
+
+} // namespace tessary

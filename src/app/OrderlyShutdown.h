@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+namespace tessary {
+
+// The program's normal shut-down, asked for from outside (a signal, the end of the
+// desktop session): the main window is unloaded, which saves the settings before it closes
+// the other windows; whatever is still open follows; then quit runs. Asking again, or after
+// the main window has gone, saves nothing a second time.
+class OrderlyShutdown : public QObject {
+    Q_OBJECT
+public:
+    explicit OrderlyShutdown(std::function<void()> quit, QObject* parent = nullptr);
+
+    void request();
+    bool isRequested() const { return m_requested; }
+
+private:
+    void proceed();
+
+    std::function<void()> m_quit;
+    bool m_requested = false;
+    int m_waits = 0;
+};
+
+} // namespace tessary

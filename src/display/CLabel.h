@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/StdFont.h"
+
+#include <QFont>
+#include <QString>
+#include <cstdint>
+
+class QPainter;
+class QPaintDevice;
+
+namespace tessary {
+
+class frmTessary;
+
+// A text drawn straight onto the display window's client area with a transparent
+// background, in its own font and colour. The font is held by reference: a change made
+// to the font object by anyone holding it changes the label.
+class CLabel {
+public:
+    CLabel();
+    ~CLabel();
+    CLabel(const CLabel&) = delete;
+    CLabel& operator=(const CLabel&) = delete;
+
+    // Text colour, a colour value; black at creation.
+    std::int32_t color = 0;
+    // The window the text is measured and drawn on.
+    frmTessary* targetObject = nullptr;
+
+    void setFont(const FontRef& font);
+    // Height and width of the text in the target's pixels; an empty text is 0 wide and one
+    // line high.
+    std::int32_t getHeight();
+    std::int32_t getWidth();
+    // The label's own font object, created with the default attributes if it has none.
+    FontRef getFont();
+    // Draws the text with its top-left corner at (x, y) onto the target's surface.
+    void drawText(int x, int y);
+    // The same with a painter already open on the target's surface, so that several labels
+    // share one.
+    void drawText(QPainter& painter, int x, int y);
+
+    void setText(const QString& text);
+    const QString& text() const { return m_text; }
+
+    // A font object with the attributes of the platform's user-interface font.
+    static FontRef defaultFont();
+
+private:
+    const QPaintDevice* device() const;
+    void ensureMeasured();
+
+    QString m_text;
+    FontRef m_font;
+
+    // The Qt font and the measures of the text, kept until the text, the font's attributes
+    // or the resolution of the target change.
+    StdFont m_fontSeen;
+    QFont m_qfont;
+    bool m_hasQFont = false;
+    bool m_measured = false;
+    QString m_measuredText;
+    int m_dpiX = 0;
+    int m_dpiY = 0;
+    int m_width = 0;
+    int m_height = 0;
+    int m_ascent = 0;
+};
+
+} // namespace tessary

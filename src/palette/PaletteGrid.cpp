@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "palette/PaletteGrid.h"
+
+#include <QString>
+#include <algorithm>
+
+namespace tessary {
+
+PaletteGrid::Layout PaletteGrid::layout(int width, int height, int chipSize, int colorCount)
+{
+    Layout g;
+    if (chipSize <= 0)
+        return g;
+    g.columnCount = std::max(0, width) / chipSize;
+    g.rowCount = std::max(0, height) / chipSize;
+    if (g.columnCount == 0)
+        return g;
+    g.laidOut = true;
+    const int n = std::max(0, colorCount);
+    if (qint64(g.columnCount) * g.rowCount > n)
+        g.rowCount = n / g.columnCount + 1;
+    g.scrollMaximum = std::max(0, n / g.columnCount - g.rowCount + 1);
+    return g;
+}
+
+QPoint PaletteGrid::cellAt(int x, int y, int chipSize)
+{
+    if (chipSize <= 0)
+        return {0, 0};
+    return {x / chipSize, y / chipSize};
+}
+
+QRect PaletteGrid::chipRect(int column, int row, int chipSize)
+{
+    return QRect(column * chipSize, row * chipSize, chipSize, chipSize);
+}
+
+PaletteGrid::Located PaletteGrid::locate(int p, int columnCount, int rowCount, int firstVisible,
+                                         int scrollPosition, int scrollMaximum, int chipSize)
+{
+    Located out;
+    out.scrollPosition = scrollPosition;
+    if (columnCount <= 0 || rowCount <= 0)
+        return out;
+
+    const int c = std::clamp((p - 1) % columnCount + 1, 1, columnCount);
+    int r = std::clamp((p - 1) / columnCount + 1, 1, rowCount);
+    bool movedDown = false;
+    if (p < firstVisible) {
+        out.scrollPosition = std::max(0, scrollPosition - 1);
+    } else if (p >= firstVisible + columnCount * rowCount) {
+        out.scrollPosition = std::min(scrollMaximum, scrollPosition + 1);
+        movedDown = out.scrollPosition != scrollPosition;
+    }
+    if (!movedDown)
+        r = std::clamp((p - columnCount * out.scrollPosition - 1) / columnCount + 1, 1, rowCount);
+    out.point = QPoint(c * chipSize - 1, r * chipSize - 1);
+    return out;
+}
+
+QString PaletteGrid::tooltipAt(int x, int y, int chipSize)
+{
+    const QPoint cell = cellAt(x, y, chipSize);
+    return QStringLiteral("x : %1 y : %2").arg(cell.x() + 1).arg(cell.y() + 1);
+}
+
+} // namespace tessary

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "palette/PaletteCodec.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <array>
+
+namespace tessary {
+
+// Reads the records of a colour-definition file: three fields each, a field quoted or
+// bare, fields separated by commas and line ends (CR LF, and lone CR or LF as well).
+// Spaces before a field are skipped; a quoted field runs to its closing quote, a doubled
+// quote inside it standing for one quote, and what follows it up to the next comma or
+// line end is skipped; a bare field runs to the next comma or line end and loses its
+// trailing blanks. An empty line is one empty field, so records need not follow lines.
+// Blank lines at the very end of the data are not a record.
+class PaletteReader {
+public:
+    enum class Result {
+        Record,      // three fields were read
+        End,         // nothing but blank lines is left
+        Truncated,   // the data ends within a record, or within a quoted field
+        BadText,     // a field is not code page 932 text (or holds a NUL byte)
+        TooLong,     // a field is longer than kMaxFieldBytes
+    };
+
+    // No real colour name or comment comes near this; longer fields mean a file that
+    // is no palette.
+    static constexpr qsizetype kMaxFieldBytes = 64 * 1024;
+
+    explicit PaletteReader(QByteArrayView data);
+
+    Result next(std::array<QString, 3>& fields);
+    // Byte offset of the next unread byte.
+    qsizetype position() const { return m_pos; }
+
+private:
+    bool onlyBlanksLeft() const;
+    Result readField(QString& out);
+    void skipToSeparator();
+    void consumeSeparator();
+
+    QByteArrayView m_data;
+    qsizetype m_pos = 0;
+    QByteArray m_buffer;
+    PaletteCodec m_codec;
+};
+
+} // namespace tessary

@@ -1,0 +1,876 @@
+// SPDX-License-Identifier: MIT
+#include "Version.h"
+#include "color/ColorModel.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmEditSampleText.h"
+#include "display/frmTessary.h"
+#include "main/frmMain.h"
+#include "palette/frmPalette.h"
+#include "pickers/frmColorCircle.h"
+#include "platform/AppInfo.h"
+#include "platform/ColorValue.h"
+#include "platform/OptionButton.h"
+#include "platform/Slider.h"
+#include "platform/TextBox.h"
+#include "settings/TessaryConfig.h"
+#include "support/GuiTest.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <array>
+#include <optional>
+
+using namespace tessary;
+
+namespace {
+
+using Scheme = std::array<std::int32_t, 5>;
+
+constexpr std::int32_t rgb(int r, int g, int b) { return ColorValue::pack(r, g, b); }
+
+// What the HSL page makes of a colour: whole-degree hue, saturation and lightness in
+// steps of 1/255.
+std::int32_t quantised(double hue, int saturation255, int lightness255)
+{
+    ColorModel m;
+    m.SetHSL(hue, saturation255 / 255.0, lightness255 / 255.0);
+    return m.getColor();
+}
+
+double hueOf(std::int32_t c)
+{
+    ColorModel m;
+    m.setColor(c);
+    return m.getHue();
+}
+
+// The first u with floor(u * 255) == channel.
+double drawFor(int channel) { return (channel + 0.5) / 255.0; }
+
+} // namespace
+
+class MainWindowTest : public test::GuiTest {
+protected:
+    // The main window first: its start-up restores the scheme from the settings.
+    void SetUp() override
+    {
+        test::GuiTest::SetUp();
+        frmMain::instance();
+    }
+
+    frmMain& main() { return frmMain::instance(); }
+    frmTessary& display() { return frmTessary::instance(); }
+
+    std::int32_t colorOf(int index)
+    {
+        frmTessary& t = display();
+        const std::int16_t selected = t.selectObject();
+        t.setSelectObject(static_cast<std::int16_t>(index));
+        const std::int32_t c = t.getColor();
+        t.setSelectObject(selected);
+        return c;
+    }
+
+    Scheme scheme()
+    {
+        Scheme s{};
+        for (int i = 0; i < 5; ++i)
+            s[i] = colorOf(i);
+        return s;
+    }
+
+    void setScheme(const Scheme& s, int selected)
+    {
+        for (int i = 0; i < 5; ++i) {
+            display().setSelectObject(static_cast<std::int16_t>(i));
+            display().setColor(s[i]);
+        }
+        main().optSelectObject[selected]->switchOn();
+    }
+
+    void showHslPage() { main().tabSelectColorModel->setCurrentIndex(1); }
+
+    void showActive()
+    {
+        main().showModeless();
+        main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    }
+
+    QString codeText(std::int32_t c)
+    {
+        return main().prefix
+            + QStringLiteral("%1%2%3")
+                  .arg(ColorValue::red(c), 2, 16, QLatin1Char('0'))
+                  .arg(ColorValue::green(c), 2, 16, QLatin1Char('0'))
+                  .arg(ColorValue::blue(c), 2, 16, QLatin1Char('0'))
+                  .toUpper();
+    }
+};
+
+// ---- Start-up ---------------------------------------------------------------------
+
+TEST_F(MainWindowTest, FirstStartShowsShape1OfABlackSchemeOnTheRgbPage)
+{
+    frmMain& m = main();
+    EXPECT_EQ(m.windowTitle(), QStringLiteral("Tessary Ver.%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    EXPECT_EQ(display().selectObject(), 3);
+    EXPECT_TRUE(m.optSelectObject[3]->isChecked());
+    EXPECT_EQ(m.tabSelectColorModel->currentIndex(), 0);
+    EXPECT_FALSE(m.RGBorHSLFrame[0]->isHidden());
+    EXPECT_TRUE(m.RGBorHSLFrame[1]->isHidden());
+    EXPECT_EQ(scheme(), (Scheme{0, 0, 0, 0, 0}));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(m.RGBSlider[i]->value(), 0);
+        EXPECT_EQ(m.txtRGB[i]->text(), QStringLiteral("0"));
+        EXPECT_TRUE(m.txtSampleString[i]->isHidden());
+        EXPECT_EQ(m.optSelectObject[i]->text(), m.txtSampleString[i]->text());
+    }
+    EXPECT_EQ(m.txtColorCode->text(), m.prefix + QStringLiteral("000000"));
+    EXPECT_FALSE(m.mnuBGView->isEnabled());
+    EXPECT_FALSE(m.mnuBGView->isChecked());
+    EXPECT_FALSE(m.mnuOnTop->isChecked());
+    EXPECT_FALSE(m.mnuPalette->isChecked());
+    EXPECT_FALSE(m.mnuColorCircle->isChecked());
+}
+
+TEST_F(MainWindowTest, ClientAreaKeepsItsDesignSize)
+{
+    frmMain& m = main();
+    const auto* client = m.findChild<QWidget*>(QStringLiteral("client"));
+    ASSERT_NE(client, nullptr);
+    EXPECT_EQ(client->size(), QSize(325, 106));
+    EXPECT_EQ(m.txtColorCode->geometry(), QRect(132, 0, 77, 20));
+    EXPECT_EQ(m.Frame1->geometry(), QRect(212, 4, 113, 101));
+    EXPECT_EQ(m.RGBSlider[2]->geometry(), QRect(44, 48, 153, 25));
+    EXPECT_EQ(m.minimumSize(), m.maximumSize());
+    EXPECT_TRUE(m.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(m.windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+// ---- The colour path --------------------------------------------------------------
+
+TEST_F(MainWindowTest, SetColorOnTheRgbPageStoresTheSelectedObjectExactly)
+{
+    const Scheme start{rgb(1, 2, 3), rgb(4, 5, 6), rgb(7, 8, 9), rgb(10, 11, 12), rgb(13, 14, 15)};
+    for (const std::int32_t c : {rgb(255, 128, 0), rgb(200, 101, 50), rgb(0, 0, 0), rgb(255, 255, 255)}) {
+        setScheme(start, 1);
+        main().setColor(c);
+        Scheme expected = start;
+        expected[1] = c;
+        EXPECT_EQ(scheme(), expected);
+        EXPECT_EQ(display().selectObject(), 1);
+        EXPECT_EQ(main().RGBSlider[0]->value(), ColorValue::red(c));
+        EXPECT_EQ(main().RGBSlider[1]->value(), ColorValue::green(c));
+        EXPECT_EQ(main().RGBSlider[2]->value(), ColorValue::blue(c));
+        EXPECT_EQ(main().txtRGB[0]->text(), QString::number(ColorValue::red(c), 16).toUpper());
+        EXPECT_EQ(main().txtColorCode->text(), codeText(c));
+        EXPECT_EQ(main().getColorCode(), codeText(c).mid(main().prefix.size()));
+        EXPECT_EQ(main().rgbLabel[1]->palette().color(QPalette::Window), QColor(0, ColorValue::green(c), 0));
+    }
+}
+
+TEST_F(MainWindowTest, SetColorOnTheHslPageQuantisesTheStoredColour)
+{
+    showHslPage();
+    // (200, 101, 50): hue 20.4, saturation 153/255, lightness 125/255.
+    main().setColor(rgb(200, 101, 50));
+    EXPECT_EQ(colorOf(3), quantised(20, 153, 125));
+    EXPECT_NE(colorOf(3), rgb(200, 101, 50));
+    EXPECT_EQ(main().HSLSlider[0]->value(), 20);
+    EXPECT_EQ(main().txtHSL[0]->text(), QStringLiteral("20"));
+    EXPECT_EQ(main().txtHSL[1]->text(), QStringLiteral("153"));
+    EXPECT_EQ(main().txtHSL[2]->text(), QStringLiteral("125"));
+    EXPECT_EQ(main().txtColorCode->text(), codeText(colorOf(3)));
+}
+
+TEST_F(MainWindowTest, AGreyOnTheHslPageShowsHueZeroAndStaysGrey)
+{
+    showHslPage();
+    main().setColor(rgb(128, 128, 128));
+    EXPECT_EQ(main().HSLSlider[0]->value(), 0);
+    EXPECT_EQ(main().txtHSL[0]->text(), QStringLiteral("0"));
+    EXPECT_EQ(main().txtHSL[1]->text(), QStringLiteral("0"));
+    EXPECT_EQ(colorOf(3), rgb(128, 128, 128));
+}
+
+TEST_F(MainWindowTest, SelectingAnObjectShowsItsColourOnEitherPage)
+{
+    setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0)}, 3);
+    QTest::mouseClick(main().optSelectObject[1], Qt::LeftButton);
+    EXPECT_EQ(display().selectObject(), 1);
+    EXPECT_EQ(main().RGBSlider[2]->value(), 255);
+    EXPECT_EQ(main().txtColorCode->text(), codeText(rgb(0, 0, 255)));
+    showHslPage();
+    EXPECT_EQ(main().HSLSlider[0]->value(), 240);
+    EXPECT_EQ(main().HSLSlider[1]->value(), 255);
+    EXPECT_EQ(main().HSLSlider[2]->value(), 128);
+    EXPECT_TRUE(main().RGBorHSLFrame[0]->isHidden());
+    EXPECT_FALSE(main().RGBorHSLFrame[1]->isHidden());
+    // Lightness 0.5 becomes 128/255 on the HSL page.
+    EXPECT_EQ(colorOf(1), quantised(240, 255, 128));
+    EXPECT_EQ(colorOf(0), rgb(255, 0, 0));
+}
+
+TEST_F(MainWindowTest, DraggingAnRgbSliderWritesTheChannelAtEveryStep)
+{
+    setScheme({0, 0, 0, rgb(10, 20, 30), 0}, 3);
+    Slider* green = main().RGBSlider[1];
+    green->setSliderDown(true);
+    for (const int v : {21, 40, 77}) {
+        green->setValue(v);
+        EXPECT_EQ(colorOf(3), rgb(10, v, 30));
+        EXPECT_EQ(main().txtRGB[1]->text(), QString::number(v, 16).toUpper());
+        EXPECT_EQ(main().txtColorCode->text(), codeText(rgb(10, v, 30)));
+    }
+    green->setSliderDown(false);
+    EXPECT_EQ(main().rgbLabel[1]->palette().color(QPalette::Window), QColor(0, 77, 0));
+    EXPECT_EQ(main().rgbLabel[0]->palette().color(QPalette::Window), QColor(10, 0, 0));
+}
+
+TEST_F(MainWindowTest, MovingAnHslSliderWritesTheColourFromHsl)
+{
+    setScheme({0, 0, 0, rgb(255, 0, 0), 0}, 3);
+    showHslPage();
+    main().HSLSlider[0]->setValue(120);
+    EXPECT_EQ(colorOf(3), quantised(120, 255, 128));
+    main().HSLSlider[2]->setValue(64);
+    EXPECT_EQ(colorOf(3), quantised(120, 255, 64));
+    EXPECT_EQ(main().txtHSL[2]->text(), QStringLiteral("64"));
+}
+
+// ---- Typed entry ------------------------------------------------------------------
+
+struct CodeEntryCase {
+    const char* name;
+    const char* prefix;
+    const char* typed;
+    std::optional<std::int32_t> color;   // nothing: the colour stays
+    const char* fieldAfter;
+};
+
+void PrintTo(const CodeEntryCase& c, std::ostream* os) { *os << c.name; }
+
+class CodeEntry : public MainWindowTest, public ::testing::WithParamInterface<CodeEntryCase> {};
+
+TEST_P(CodeEntry, TakesTheColourAndRewritesTheField)
+{
+    const CodeEntryCase& c = GetParam();
+    const std::int32_t start = rgb(0x12, 0x34, 0x56);
+    main().setColor(start);
+    main().prefix = QString::fromUtf8(c.prefix);
+    main().txtColorCode->setText(QString::fromUtf8(c.typed));
+    emit main().txtColorCode->KeyUp(0, 0);
+    EXPECT_EQ(colorOf(3), c.color.value_or(start));
+    EXPECT_EQ(main().txtColorCode->text(), QString::fromUtf8(c.fieldAfter));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CodeEntry,
+    ::testing::Values(CodeEntryCase{"PrefixAlone", "#", "#", std::nullopt, "#"},
+                      CodeEntryCase{"Empty", "#", "", std::nullopt, ""},
+                      CodeEntryCase{"TooShort", "#", "#ff80", std::nullopt, "#ff80"},
+                      CodeEntryCase{"SixDigitsWithoutPrefixAreTooShort", "#", "ff8000", std::nullopt, "ff8000"},
+                      CodeEntryCase{"LowerCase", "#", "#ff8000", rgb(255, 128, 0), "#FF8000"},
+                      CodeEntryCase{"AnyFirstCharacterStandsForThePrefix", "#", "xff8000", rgb(255, 128, 0),
+                                    "#FF8000"},
+                      CodeEntryCase{"TooLongIsBlack", "#", "#ff80001", 0, "#000000"},
+                      CodeEntryCase{"NoPrefix", "", "00ff00", rgb(0, 255, 0), "00FF00"},
+                      CodeEntryCase{"NoPrefixSeventhCharacterIsBlack", "", "00ff001", 0, "000000"},
+                      CodeEntryCase{"NonHexPieces", "#", "#1g2h3z", rgb(1, 2, 3), "#010203"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, TypingACodeTakesItAtTheSeventhCharacter)
+{
+    showActive();
+    main().prefix = QStringLiteral("#");
+    main().setColor(rgb(1, 1, 1));
+    TextBox* field = main().txtColorCode;
+    field->setFocus();
+    field->clear();
+    QTest::keyClicks(field, QStringLiteral("#ff800"));
+    EXPECT_EQ(colorOf(3), rgb(1, 1, 1));
+    EXPECT_EQ(field->text(), QStringLiteral("#ff800"));
+    QTest::keyClicks(field, QStringLiteral("0"));
+    EXPECT_EQ(colorOf(3), rgb(255, 128, 0));
+    EXPECT_EQ(field->text(), QStringLiteral("#FF8000"));
+}
+
+TEST_F(MainWindowTest, KeysThatChangeNoTextKeepTheCaretAndSelection)
+{
+    main().prefix = QStringLiteral("#");
+    main().setColor(rgb(255, 128, 0));
+    TextBox* field = main().txtColorCode;
+    field->setSelection(1, 2);
+    emit field->KeyUp(16, 1);   // a Shift release
+    EXPECT_EQ(field->selectedText(), QStringLiteral("FF"));
+    EXPECT_EQ(colorOf(3), rgb(255, 128, 0));
+}
+
+struct ChannelEntryCase {
+    const char* name;
+    int field;
+    const char* typed;
+    std::int32_t color;
+    std::array<const char*, 3> fieldsAfter;
+};
+
+void PrintTo(const ChannelEntryCase& c, std::ostream* os) { *os << c.name; }
+
+class ChannelEntry : public MainWindowTest, public ::testing::WithParamInterface<ChannelEntryCase> {};
+
+TEST_P(ChannelEntry, TakesTheChannels)
+{
+    const ChannelEntryCase& c = GetParam();
+    main().setColor(rgb(0xFF, 0x80, 0x40));
+    main().txtRGB[c.field]->setText(QString::fromUtf8(c.typed));
+    emit main().txtRGB[c.field]->KeyUp(0, 0);
+    EXPECT_EQ(colorOf(3), c.color);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(main().txtRGB[i]->text(), QString::fromUtf8(c.fieldsAfter[i])) << "field " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChannelEntry,
+    ::testing::Values(
+        ChannelEntryCase{"ThirdCharacterShiftsTheFirstOut", 0, "FF8", rgb(0xF8, 0x80, 0x40), {"F8", "80", "40"}},
+        ChannelEntryCase{"OneCharacterIsTheLowDigit", 1, "8", rgb(0xFF, 0x08, 0x40), {"FF", "8", "40"}},
+        ChannelEntryCase{"LowerCase", 2, "ab", rgb(0xFF, 0x80, 0xAB), {"FF", "80", "AB"}},
+        ChannelEntryCase{"NonHexPieceIsZero", 2, "G1", rgb(0xFF, 0x80, 0), {"FF", "80", "0"}},
+        ChannelEntryCase{"EmptiedFieldGivesBlack", 1, "", 0, {"0", "0", "0"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Colour tools -----------------------------------------------------------------
+
+TEST_F(MainWindowTest, EveryToolKeepsTheSelectedObject)
+{
+    const Scheme start{rgb(255, 0, 0), rgb(0, 0, 255), rgb(30, 200, 90), rgb(128, 128, 128), rgb(9, 9, 200)};
+    const std::array<QAction* frmMain::*, 11> tools{
+        &frmMain::mnuCordinateHue, &frmMain::mnuCordinateSatuation, &frmMain::mnuCordinateLightness,
+        &frmMain::mnuAveHue, &frmMain::mnuAveLightness, &frmMain::mnuAveSatuation,
+        &frmMain::mnuRandomAll, &frmMain::mnuRandomSingle, &frmMain::mnuComplementaryColorAll,
+        &frmMain::mnuComplementaryColorSingle, &frmMain::mnuCopyColorALL};
+    for (QAction* frmMain::*tool : tools) {
+        setScheme(start, 2);
+        fakes.messageBox->answers = {IMessageBox::Yes};
+        (main().*tool)->trigger();
+        EXPECT_EQ(display().selectObject(), 2) << (main().*tool)->objectName().toStdString();
+        EXPECT_TRUE(main().optSelectObject[2]->isChecked());
+        EXPECT_EQ(main().currentColor().getColor(), colorOf(2));
+        EXPECT_EQ(main().txtColorCode->text(), codeText(colorOf(2)));
+    }
+}
+
+TEST_F(MainWindowTest, UnifyHueWithAGreySelectedGivesEveryObjectHueMinusOne)
+{
+    setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(64, 64, 64), rgb(128, 128, 128), rgb(0, 255, 0)}, 3);
+    main().mnuCordinateHue->trigger();
+    EXPECT_EQ(scheme(), (Scheme{rgb(255, 0, 4), rgb(255, 0, 4), rgb(64, 64, 64), rgb(128, 128, 128),
+                                rgb(255, 0, 4)}));
+}
+
+TEST_F(MainWindowTest, AverageHueIsTheArithmeticMean)
+{
+    setScheme({rgb(252, 0, 42), rgb(252, 42, 0), rgb(252, 42, 0), rgb(252, 42, 0), rgb(252, 42, 0)}, 0);
+    main().mnuAveHue->trigger();
+    for (const std::int32_t c : scheme())
+        EXPECT_NEAR(hueOf(c), 78.0, 0.6);
+}
+
+TEST_F(MainWindowTest, RandomAllDrawsRedGreenBlueForEachObject)
+{
+    setScheme({0, 0, 0, 0, 0}, 3);
+    const std::array<int, 15> channels{0, 1, 254, 10, 20, 30, 100, 101, 102, 254, 254, 254, 7, 8, 9};
+    for (const int ch : channels)
+        fakes.random->values.push_back(drawFor(ch));
+    fakes.random->values[2] = 0.99999999;   // the largest draws still give 254
+    main().mnuRandomAll->trigger();
+    EXPECT_EQ(scheme(), (Scheme{rgb(0, 1, 254), rgb(10, 20, 30), rgb(100, 101, 102), rgb(254, 254, 254),
+                                rgb(7, 8, 9)}));
+    EXPECT_TRUE(fakes.random->values.empty());
+}
+
+TEST_F(MainWindowTest, ComplementsOfAllAndOfTheCurrentColour)
+{
+    setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(128, 128, 128), rgb(0, 255, 0), rgb(255, 255, 0)}, 3);
+    main().mnuComplementaryColorAll->trigger();
+    EXPECT_EQ(scheme(), (Scheme{rgb(0, 255, 255), rgb(255, 255, 0), rgb(128, 128, 128), rgb(255, 0, 255),
+                                rgb(0, 0, 255)}));
+    main().mnuComplementaryColorSingle->trigger();
+    EXPECT_EQ(colorOf(3), rgb(0, 255, 0));
+    EXPECT_EQ(colorOf(4), rgb(0, 0, 255));
+}
+
+TEST_F(MainWindowTest, CopyToAllAsksAndOnlyYesProceeds)
+{
+    const Scheme start{rgb(1, 2, 3), rgb(4, 5, 6), rgb(7, 8, 9), rgb(10, 11, 12), rgb(13, 14, 15)};
+    const struct {
+        int answer;
+        bool copied;
+    } cases[] = {{IMessageBox::Yes, true}, {IMessageBox::No, false}, {IMessageBox::Cancel, false}};
+    for (const auto& c : cases) {
+        setScheme(start, 1);
+        fakes.messageBox->calls.clear();
+        fakes.messageBox->answers = {c.answer};
+        main().mnuCopyColorALL->trigger();
+        ASSERT_EQ(fakes.messageBox->calls.size(), 1);
+        const auto& call = fakes.messageBox->calls.front();
+        EXPECT_EQ(call.title, QStringLiteral("全て同色"));
+        EXPECT_EQ(call.buttons, IMessageBox::YesNoCancel);
+        EXPECT_EQ(call.icon, IMessageBox::NoIcon);
+        EXPECT_EQ(call.text,
+                  QStringLiteral("全てのオブジェクトを現在選択されている色と同じ色にします。\r\nよろしいですか？"));
+        const Scheme expected = c.copied ? Scheme{start[1], start[1], start[1], start[1], start[1]} : start;
+        EXPECT_EQ(scheme(), expected) << "answer " << c.answer;
+    }
+}
+
+TEST_F(MainWindowTest, OnTheHslPageOnlyTheSelectedObjectIsQuantised)
+{
+    showHslPage();
+    setScheme({0, 0, 0, 0, 0}, 1);
+    for (int i = 0; i < 5; ++i) {
+        for (const int ch : {200, 101, 50})
+            fakes.random->values.push_back(drawFor(ch));
+    }
+    main().mnuRandomAll->trigger();
+    const std::int32_t q = quantised(20, 153, 125);
+    EXPECT_EQ(scheme(), (Scheme{rgb(200, 101, 50), q, rgb(200, 101, 50), rgb(200, 101, 50), rgb(200, 101, 50)}));
+
+    for (const int ch : {200, 101, 50})
+        fakes.random->values.push_back(drawFor(ch));
+    main().optSelectObject[0]->switchOn();   // object 0 is quantised on selection
+    main().tabSelectColorModel->setCurrentIndex(0);
+    main().mnuRandomSingle->trigger();
+    EXPECT_EQ(colorOf(0), rgb(200, 101, 50));   // the RGB page stores it exactly
+    showHslPage();
+    for (const int ch : {200, 101, 50})
+        fakes.random->values.push_back(drawFor(ch));
+    main().optSelectObject[2]->switchOn();
+    main().mnuRandomSingle->trigger();
+    EXPECT_EQ(colorOf(2), q);
+}
+
+// ---- Sample texts -----------------------------------------------------------------
+
+TEST_F(MainWindowTest, InPlaceEditingShortensLongCaptionsAndSwallowsEnter)
+{
+    showActive();
+    const struct {
+        const char* typed;
+        const char* caption;
+    } cases[] = {{"0123456789", "0123456789"}, {"0123456789A", "0123456789..."}, {"R&D", "R&&D"}};
+    for (const auto& c : cases) {
+        QTest::mouseDClick(main().optSelectObject[0], Qt::LeftButton);
+        TextBox* field = main().txtSampleString[0];
+        ASSERT_TRUE(field->isVisible());
+        ASSERT_TRUE(field->hasFocus());
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromUtf8(c.typed));
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_TRUE(field->isHidden());
+        EXPECT_EQ(field->text(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(main().optSelectObject[0]->text(), QString::fromUtf8(c.caption));
+    }
+}
+
+TEST_F(MainWindowTest, InPlaceEditEndsWhenTheFocusMovesAway)
+{
+    showActive();
+    QTest::mouseDClick(main().optSelectObject[2], Qt::LeftButton);
+    TextBox* field = main().txtSampleString[2];
+    ASSERT_TRUE(field->isVisible());
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("abcdefghijkl"));
+    main().txtColorCode->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(field->isHidden());
+    EXPECT_EQ(main().optSelectObject[2]->text(), QStringLiteral("abcdefghij..."));
+}
+
+TEST_F(MainWindowTest, DoubleClickingShape1OrShape2EditsNothing)
+{
+    showActive();
+    for (const int i : {3, 4}) {
+        QTest::mouseDClick(main().optSelectObject[i], Qt::LeftButton);
+        for (TextBox* field : main().txtSampleString)
+            EXPECT_TRUE(field->isHidden());
+        EXPECT_FALSE(frmEditSampleText::isInstanceLoaded());
+    }
+}
+
+TEST_F(MainWindowTest, SetSampleTextShowsTheWholeText)
+{
+    main().setSampleText(1, QStringLiteral("0123456789ABC"));
+    EXPECT_EQ(main().txtSampleString[1]->text(), QStringLiteral("0123456789ABC"));
+    EXPECT_EQ(main().optSelectObject[1]->text(), QStringLiteral("0123456789ABC"));
+}
+
+TEST_F(MainWindowTest, SampleTextEditorTakesTheTextOnOkOnly)
+{
+    main().setSampleText(1, QStringLiteral("before"));
+    const struct {
+        const char* button;
+        const char* result;
+    } cases[] = {{"btnCancel", "before"}, {"btnOK", "a sample text"}};
+    for (const auto& c : cases) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            frmEditSampleText& editor = frmEditSampleText::instance();
+            auto* text = editor.findChild<QLineEdit*>(QStringLiteral("txtSampleText"));
+            seen = text && text->text() == QStringLiteral("before");
+            text->setText(QStringLiteral("a sample text"));
+            editor.findChild<QPushButton*>(QString::fromUtf8(c.button))->click();
+        });
+        main().mnuSTMiddle->trigger();   // returns when the editor is unloaded
+        EXPECT_TRUE(seen);
+        EXPECT_FALSE(frmEditSampleText::isInstanceLoaded());
+        EXPECT_EQ(main().txtSampleString[1]->text(), QString::fromUtf8(c.result));
+        EXPECT_EQ(main().optSelectObject[1]->text(), QString::fromUtf8(c.result));
+    }
+}
+
+// ---- Fonts ------------------------------------------------------------------------
+
+namespace {
+StdFont font(const char* name, double size, bool bold = false)
+{
+    StdFont f;
+    f.name = QString::fromUtf8(name);
+    f.size = size;
+    f.bold = bold;
+    return f;
+}
+} // namespace
+
+TEST_F(MainWindowTest, FontForAllLabelsGivesEachLabelTheChosenFontOfItsOwn)
+{
+    fakes.fileDialogs->fontAnswers = {font("Noto Serif CJK JP", 20, true)};
+    main().mnuFontAll->trigger();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(*display().getLabelFont(i), font("Noto Serif CJK JP", 20, true)) << "label " << i;
+
+    // A later change of one label's font changes that label alone.
+    fakes.fileDialogs->fontAnswers = {font("DejaVu Sans", 9)};
+    main().mnuFontMiddle->trigger();
+    EXPECT_EQ(*display().getLabelFont(1), font("DejaVu Sans", 9));
+    EXPECT_EQ(*display().getLabelFont(0), font("Noto Serif CJK JP", 20, true));
+    EXPECT_EQ(*display().getLabelFont(2), font("Noto Serif CJK JP", 20, true));
+}
+
+TEST_F(MainWindowTest, CancellingTheFontForAllGivesLabelsOneAndTwoTheFontOfLabelZero)
+{
+    for (int i = 0; i < 3; ++i)
+        display().setLabelFont(static_cast<std::int16_t>(i), copyFont(font("DejaVu Sans", 10 + i)));
+    main().mnuFontAll->trigger();
+    EXPECT_EQ(fakes.fileDialogs->fontCalls, 1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(*display().getLabelFont(i), font("DejaVu Sans", 10));
+}
+
+TEST_F(MainWindowTest, FontOfOneLabel)
+{
+    const StdFont original = font("DejaVu Serif", 14, true);
+    const std::array<QAction* frmMain::*, 3> items{&frmMain::mnuFontTop, &frmMain::mnuFontMiddle,
+                                                   &frmMain::mnuFontBottom};
+    for (int i = 0; i < 3; ++i) {
+        display().setLabelFont(static_cast<std::int16_t>(i), copyFont(original));
+        (main().*items[i])->trigger();   // cancelled
+        EXPECT_EQ(*display().getLabelFont(i), original);
+        EXPECT_EQ(fakes.fileDialogs->fontsShown.back(), original);
+        fakes.fileDialogs->fontAnswers = {font("Noto Sans CJK JP", 8)};
+        (main().*items[i])->trigger();
+        EXPECT_EQ(*display().getLabelFont(i), font("Noto Sans CJK JP", 8));
+    }
+}
+
+// ---- Menu -------------------------------------------------------------------------
+
+namespace {
+struct MenuEntry {
+    const char* name;
+    const char* caption;   // "-" for a separator
+    const char* shortcut;
+    bool checkable = false;
+};
+
+const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
+{
+    static const std::vector<std::pair<const char*, std::vector<MenuEntry>>> table{
+        {"menuBar",
+         {{"mnuTessary", "Tessary(&I)", ""}, {"mnuView", "表示(&V)", ""}, {"mnuTool", "ツール(&T)", ""},
+          {"mnuHelp", "ヘルプ(&H)", ""}}},
+        {"mnuTessary",
+         {{"mnuBG", "背景画像", ""},
+          {"mnuPosition", "位置", ""},
+          {"mnuStyle", "スタイル", ""},
+          {"mnuSampleTexts", "標本文字列", ""},
+          {"mnuQuit", "終了(&Q)", ""}}},
+        {"mnuBG",
+         {{"mnuBGView", "背景画像の表示", "Ctrl+W", true},
+          {"mnuSeparator1", "-", ""},
+          {"mnuBGLoad", "背景画像の読み込み", ""}}},
+        {"mnuPosition",
+         {{"mnuSetDefaultPos", "初期位置", "Ctrl+D"},
+          {"mnuMaxWiidth", "横最大", ""},
+          {"mnuMaxHeight", "縦最大", ""},
+          {"mnuSeparator8", "-", ""},
+          {"mnuFullScreen", "全画面", ""},
+          {"mnuSeparator7", "-", ""},
+          {"mnuManualPos", "指定位置", ""}}},
+        {"mnuStyle",
+         {{"mnuUpDown", "上下", "F2"},
+          {"mnuLeftRight", "左右", "F3"},
+          {"mnuSIS", "四角の中に四角", "F4"},
+          {"mnuDivide", "チェック", "F5"},
+          {"mnuLattice", "格子", "F6"}}},
+        {"mnuSampleTexts",
+         {{"mnuSTTop", "上", ""}, {"mnuSTMiddle", "中", ""}, {"mnuSTBottom", "下", ""}, {"mnuFont", "フォント変更", ""}}},
+        {"mnuFont",
+         {{"mnuFontAll", "全て", "Ctrl+F"},
+          {"mnuSeparator6", "-", ""},
+          {"mnuFontTop", "上", ""},
+          {"mnuFontMiddle", "中", ""},
+          {"mnuFontBottom", "下", ""}}},
+        {"mnuView",
+         {{"mnuPalette", "パレット", "Ctrl+P", true},
+          {"mnuColorCircle", "色環", "Ctrl+O", true},
+          {"mnuSeparator3", "-", ""},
+          {"mnuOnTop", "常に手前に表示", "", true},
+          {"mnuSeparator2", "-", ""},
+          {"mnuConfig", "設定", ""}}},
+        {"mnuTool",
+         {{"mnuCordinate", "統一", ""},
+          {"mnuAverage", "平均化", ""},
+          {"mnuRandom", "ランダム", ""},
+          {"mnuComplementaryColor", "補色", ""},
+          {"mnuCopyColorALL", "全て同色", ""}}},
+        {"mnuCordinate",
+         {{"mnuCordinateHue", "色相", ""}, {"mnuCordinateSatuation", "彩度", ""}, {"mnuCordinateLightness", "明度", ""}}},
+        {"mnuAverage", {{"mnuAveHue", "色相", ""}, {"mnuAveLightness", "明度", ""}, {"mnuAveSatuation", "彩度", ""}}},
+        {"mnuRandom", {{"mnuRandomAll", "ランダム(ALL)", "Ctrl+R"}, {"mnuRandomSingle", "ランダム(Single)", "Ctrl+Q"}}},
+        {"mnuComplementaryColor",
+         {{"mnuComplementaryColorAll", "補色(ALL)", "Ctrl+E"}, {"mnuComplementaryColorSingle", "補色(Single)", "Ctrl+T"}}},
+        {"mnuHelp", {{"mnuShowHelp", "ヘルプ", "F1"}, {"mnuSeparator4", "-", ""}, {"mnuAbout", "Tessaryについて", ""}}},
+    };
+    return table;
+}
+} // namespace
+
+TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionShortcutAndPlace)
+{
+    for (const auto& [menuName, entries] : menuTable()) {
+        QWidget* menu = main().findChild<QWidget*>(QString::fromUtf8(menuName));
+        ASSERT_NE(menu, nullptr) << menuName;
+        const QList<QAction*> actions = menu->actions();
+        ASSERT_EQ(actions.size(), static_cast<qsizetype>(entries.size())) << menuName;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const MenuEntry& e = entries[i];
+            QAction* a = actions[static_cast<qsizetype>(i)];
+            const QString name = a->menu() ? a->menu()->objectName() : a->objectName();
+            EXPECT_EQ(name, QString::fromUtf8(e.name)) << menuName << " #" << i;
+            if (QString::fromUtf8(e.caption) == QStringLiteral("-")) {
+                EXPECT_TRUE(a->isSeparator()) << e.name;
+                continue;
+            }
+            EXPECT_EQ(a->text(), QString::fromUtf8(e.caption)) << e.name;
+            EXPECT_EQ(a->shortcut().toString(QKeySequence::PortableText), QString::fromUtf8(e.shortcut)) << e.name;
+            EXPECT_EQ(a->isCheckable(), e.checkable) << e.name;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, EveryShortcutReachesItsCommand)
+{
+    main().mnuBGView->setEnabled(true);   // normally enabled by the first picture load
+    std::vector<QAction*> withShortcut;
+    for (const auto& [menuName, entries] : menuTable()) {
+        for (const MenuEntry& e : entries) {
+            if (*e.shortcut)
+                withShortcut.push_back(main().findChild<QAction*>(QString::fromUtf8(e.name)));
+        }
+    }
+    ASSERT_EQ(withShortcut.size(), 15u);
+    for (QAction* a : withShortcut) {
+        ASSERT_NE(a, nullptr);
+        showActive();
+        QSignalSpy spy(a, &QAction::triggered);
+        const QKeyCombination key = a->shortcut()[0];
+        QTest::keyClick(main().txtColorCode, key.key(), key.keyboardModifiers());
+        EXPECT_EQ(spy.count(), 1) << a->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, CheckItemsChangeTheirMarkOncePerChoice)
+{
+    for (int round = 0; round < 2; ++round) {
+        main().mnuOnTop->trigger();
+        EXPECT_TRUE(main().mnuOnTop->isChecked());
+        main().mnuOnTop->trigger();
+        EXPECT_FALSE(main().mnuOnTop->isChecked());
+    }
+    main().mnuPalette->trigger();
+    EXPECT_TRUE(main().mnuPalette->isChecked());
+    EXPECT_TRUE(frmPalette::isInstanceLoaded());
+    main().mnuPalette->trigger();
+    EXPECT_FALSE(main().mnuPalette->isChecked());
+    EXPECT_FALSE(frmPalette::isInstanceLoaded());
+    main().mnuColorCircle->trigger();
+    EXPECT_TRUE(main().mnuColorCircle->isChecked());
+    EXPECT_TRUE(frmColorCircle::isInstanceLoaded());
+    main().mnuColorCircle->trigger();
+    EXPECT_FALSE(main().mnuColorCircle->isChecked());
+    EXPECT_FALSE(frmColorCircle::isInstanceLoaded());
+}
+
+TEST_F(MainWindowTest, StyleItemsSetTheStyleAndCarryNoMark)
+{
+    const std::array<QAction* frmMain::*, 5> items{&frmMain::mnuUpDown, &frmMain::mnuLeftRight, &frmMain::mnuSIS,
+                                                   &frmMain::mnuDivide, &frmMain::mnuLattice};
+    for (const int style : {4, 2, 0, 3, 1}) {
+        (main().*items[style])->trigger();
+        EXPECT_EQ(main().configManager().tessaryStyle(), style);
+        for (QAction* frmMain::*item : items)
+            EXPECT_FALSE((main().*item)->isChecked());
+    }
+}
+
+// ---- Background picture -----------------------------------------------------------
+
+TEST_F(MainWindowTest, LoadingAPictureShowsItAndChoosingViewHidesIt)
+{
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QString path = workDir() + QStringLiteral("/tile.bmp");
+    ASSERT_TRUE(picture.save(path));
+
+    for (int load = 0; load < 2; ++load) {   // the second load replaces a picture shown
+        fakes.fileDialogs->answers = {path};
+        main().mnuBGLoad->trigger();
+        ASSERT_EQ(fakes.fileDialogs->calls.size(), load + 1);
+        const auto& call = fakes.fileDialogs->calls.back();
+        EXPECT_FALSE(call.save);
+        EXPECT_EQ(call.initialName, QStringLiteral("*.gif;*.bmp;*.jpg;*.jpeg"));
+        EXPECT_EQ(call.filter, QStringLiteral("画像(*.gif;*.bmp;*.jpg;*.jpeg)|*.gif;*.bmp;*.jpg;*.jpeg|GIF(*.gif)|"
+                                              "*.gif|BMP(*.bmp)|*.bmp|JPEG(*.jpg;*.jpeg)|*.jpg;*.jpeg"));
+        EXPECT_TRUE(main().mnuBGView->isEnabled());
+        EXPECT_TRUE(main().mnuBGView->isChecked());
+        EXPECT_FALSE(main().optSelectObject[3]->isEnabled());
+        EXPECT_FALSE(main().optSelectObject[4]->isEnabled());
+        EXPECT_TRUE(main().optSelectObject[0]->isChecked());
+        EXPECT_EQ(display().selectObject(), 0);
+        EXPECT_EQ(display().surface().pixel(1, 1), rgb(255, 0, 0));
+    }
+    main().mnuBGView->trigger();
+    EXPECT_FALSE(main().mnuBGView->isChecked());
+    EXPECT_TRUE(main().optSelectObject[3]->isEnabled());
+    EXPECT_TRUE(main().optSelectObject[4]->isEnabled());
+    main().mnuBGView->trigger();
+    EXPECT_TRUE(main().mnuBGView->isChecked());
+    EXPECT_FALSE(main().optSelectObject[3]->isEnabled());
+    EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
+}
+
+TEST_F(MainWindowTest, APictureThatCannotBeReadChangesNothingAndIsReported)
+{
+    const QString path = writeFile(QStringLiteral("broken.jpg"), QByteArrayLiteral("this is no picture"));
+    fakes.fileDialogs->answers = {QString(), path};
+    main().mnuBGLoad->trigger();   // cancelled
+    EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
+    main().mnuBGLoad->trigger();
+    ASSERT_EQ(fakes.messageBox->calls.size(), 1);
+    EXPECT_TRUE(fakes.messageBox->calls.front().text.contains(QDir::toNativeSeparators(path)));
+    EXPECT_FALSE(main().mnuBGView->isEnabled());
+    EXPECT_FALSE(main().mnuBGView->isChecked());
+    EXPECT_TRUE(main().optSelectObject[3]->isEnabled());
+    EXPECT_TRUE(main().optSelectObject[3]->isChecked());
+    EXPECT_EQ(display().selectObject(), 3);
+}
+
+// ---- Help, about, windows, quit ---------------------------------------------------
+
+TEST_F(MainWindowTest, HelpOpensTheDocumentOrSaysWhyNot)
+{
+    const QString document = AppInfo::programFolder() + QStringLiteral("/doc/index.htm");
+    ASSERT_TRUE(QFile::exists(document));
+    main().mnuShowHelp->trigger();
+    EXPECT_EQ(fakes.shell->opened, QStringList{document});
+    EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
+
+    fakes.shell->result = false;   // no program for the document
+    main().mnuShowHelp->trigger();
+    ASSERT_EQ(fakes.messageBox->calls.size(), 1);
+    EXPECT_TRUE(fakes.messageBox->calls.back().text.contains(QDir::toNativeSeparators(document)));
+
+    AppInfo::setProgramFolderOverride(workDir());   // no document there
+    main().mnuShowHelp->trigger();
+    EXPECT_EQ(fakes.shell->opened.size(), 2);
+    ASSERT_EQ(fakes.messageBox->calls.size(), 2);
+    EXPECT_EQ(fakes.messageBox->calls.back().title, QStringLiteral("Tessary"));
+}
+
+TEST_F(MainWindowTest, AboutBoxOpensModalAndCloses)
+{
+    QString version;
+    QTimer::singleShot(0, [&] {
+        frmAbout& about = frmAbout::instance();
+        version = about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text();
+        about.findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
+    });
+    main().mnuAbout->trigger();
+    EXPECT_EQ(version, QStringLiteral("version : %1.%2%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    EXPECT_FALSE(frmAbout::isInstanceLoaded());
+}
+
+TEST_F(MainWindowTest, MinimisingHidesTheOpenWindowsAndRestoringShowsThemAgain)
+{
+    main().showModeless();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+    main().mnuPalette->trigger();
+    ASSERT_TRUE(frmPalette::instance().isVisible());
+    EXPECT_TRUE(display().isVisible());
+
+    main().setFormState(Form::Minimized);
+    EXPECT_FALSE(display().isVisible());
+    EXPECT_FALSE(frmPalette::instance().isVisible());
+    EXPECT_FALSE(frmColorCircle::isInstanceLoaded());
+
+    main().setFormState(Form::Normal);
+    EXPECT_TRUE(display().isVisible());
+    EXPECT_TRUE(frmPalette::instance().isVisible());
+    EXPECT_FALSE(frmColorCircle::isInstanceLoaded());
+}
+
+TEST_F(MainWindowTest, QuitSavesTheSchemeAndClosesEveryWindow)
+{
+    setScheme({rgb(1, 0, 0), rgb(2, 0, 0), rgb(3, 0, 0), rgb(4, 0, 0), rgb(5, 0, 0)}, 3);
+    main().mnuPalette->trigger();
+    frmMain* m = &main();
+    QSignalSpy unloaded(m, &Form::unloaded);
+    m->mnuQuit->trigger();
+    EXPECT_EQ(unloaded.count(), 1);
+    EXPECT_FALSE(frmMain::isInstanceLoaded());
+    EXPECT_FALSE(frmTessary::isInstanceLoaded());
+    EXPECT_FALSE(frmPalette::isInstanceLoaded());
+
+    const QStringList inis = QDir(workDir()).entryList({QStringLiteral("*.ini")}, QDir::Files);
+    ASSERT_EQ(inis.size(), 1);
+    QFile ini(QDir(workDir()).filePath(inis.front()));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray bytes = ini.readAll();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(bytes.contains(QStringLiteral("ColorObject %1=%2\r\n").arg(i).arg(i + 1).toLatin1())) << i;
+}

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "app/OrderlyShutdown.h"
+#include "app/UnixSignalPipe.h"
+#include "display/frmTessary.h"
+#include "main/frmMain.h"
+#include "platform/AppInfo.h"
+#include "settings/frmConfig.h"
+#include "support/GuiTest.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+#include <csignal>
+
+namespace tessary {
+namespace {
+
+class OrderlyShutdownTest : public test::GuiTest {
+protected:
+    QString iniPath() const { return workDir() + u'/' + AppInfo::exeName() + QStringLiteral(".ini"); }
+
+    static bool waitFor(const std::function<bool()>& done)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (!done() && t.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return done();
+    }
+};
+
+TEST_F(OrderlyShutdownTest, SignalRunsTheNormalShutDownOnce)
+{
+    frmMain::instance();
+    int quits = 0;
+    OrderlyShutdown shutdown([&] { ++quits; });
+    UnixSignalPipe pipe({SIGTERM, SIGINT});
+    ASSERT_TRUE(pipe.isInstalled());
+    QObject::connect(&pipe, &UnixSignalPipe::received, &shutdown, &OrderlyShutdown::request);
+
+    std::raise(SIGTERM);
+    ASSERT_TRUE(waitFor([&] { return quits == 1; }));
+    EXPECT_FALSE(frmMain::isInstanceLoaded());
+    EXPECT_FALSE(frmTessary::isInstanceLoaded());
+    ASSERT_TRUE(QFileInfo::exists(iniPath())) << "the main window saved on its way out";
+
+    // Another signal, and the session ending on top: nothing is saved a second time.
+    const QByteArray marker("; left alone\r\n");
+    writeFile(QFileInfo(iniPath()).fileName(), marker);
+    std::raise(SIGINT);
+    shutdown.request();
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    EXPECT_EQ(quits, 1);
+    EXPECT_FALSE(frmMain::isInstanceLoaded());
+    QFile ini(iniPath());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), marker);
+}
+
+TEST_F(OrderlyShutdownTest, ModalDialogClosesBeforeTheMainWindow)
+{
+    frmMain& main = frmMain::instance();
+    bool quit = false;
+    OrderlyShutdown shutdown([&] { quit = true; });
+    QStringList order;
+    QObject::connect(&main, &Form::unloaded, [&] { order << QStringLiteral("frmMain"); });
+
+    QEventLoop program;   // stands for the main event loop
+    QTimer::singleShot(0, [&] {
+        frmConfig& dlg = frmConfig::instance();
+        QObject::connect(&dlg, &Form::unloaded, [&] { order << QStringLiteral("frmConfig"); });
+        QTimer::singleShot(20, [&] { shutdown.request(); });
+        dlg.showModal();
+        order << QStringLiteral("menu command returned");
+        program.quit();
+    });
+    program.exec();
+    ASSERT_TRUE(waitFor([&] { return quit; }));
+    EXPECT_EQ(order, (QStringList{"frmConfig", "menu command returned", "frmMain"}));
+    EXPECT_TRUE(QFileInfo::exists(iniPath()));
+}
+
+} // namespace
+} // namespace tessary
