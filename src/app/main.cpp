@@ -3,8 +3,10 @@
 #include "main/frmMain.h"
 #include "platform/FontMapper.h"
 #include "platform/Services.h"
+#include "platform/StartupProbe.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSessionManager>
 
 #ifdef Q_OS_UNIX
@@ -17,6 +19,12 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessary"));
     QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessary.Tessary"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/tessary/icon-64.png"));
+    icon.addFile(QStringLiteral(":/tessary/icon-256.png"));
+    QApplication::setWindowIcon(icon);
+    tessary::StartupProbe::installIfRequested(2);
     tessary::FontMapper::installSubstitutions();
     tessary::Services::installReal();
 

@@ -66,23 +66,13 @@ constexpr double kOptionHeightTw = 240;
 constexpr int kUiPixelSize = 11;
 constexpr int kFieldPixelSize = 10;
 
-QString firstInstalled(const QStringList& candidates)
-{
-    const QStringList families = QFontDatabase::families();
-    for (const QString& c : candidates) {
-        if (families.contains(c, Qt::CaseInsensitive))
-            return c;
-    }
-    return {};
-}
-
+// Faces in order of preference; font matching takes the first one installed, without
+// enumerating every font on the system at start-up.
 QFont uiFont(int pixelSize)
 {
     QFont f = QApplication::font();
-    const QString face = firstInstalled({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAexGothic"),
-                                         QStringLiteral("IPAGothic"), QStringLiteral("Takao Gothic")});
-    if (!face.isEmpty())
-        f.setFamilies({face});
+    f.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
+                   QStringLiteral("Takao Gothic"), f.family()});
     f.setPixelSize(pixelSize);
     return f;
 }
@@ -90,10 +80,8 @@ QFont uiFont(int pixelSize)
 QFont fixedFont(int pixelSize)
 {
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const QString face = firstInstalled({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono"),
-                                         QStringLiteral("Liberation Mono")});
-    if (!face.isEmpty())
-        f.setFamilies({face});
+    f.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono"),
+                   QStringLiteral("Liberation Mono"), f.family()});
     f.setStyleHint(QFont::Monospace);
     f.setPixelSize(pixelSize);
     return f;
@@ -1080,7 +1068,11 @@ void frmMain::mnuPalette_Click()
         frmPalette::unloadInstance();
     } else {
         mnuPalette->setChecked(true);
-        frmPalette::instance().showModeless();
+        frmPalette& palette = frmPalette::instance();
+        // Open under the main window rather than wherever the window system puts it.
+        palette.setLeftTw(leftTw());
+        palette.setTopTw(topTw() + heightTw());
+        palette.showModeless();
     }
 }
 
@@ -1092,6 +1084,8 @@ void frmMain::mnuColorCircle_Click()
     } else {
         frmColorCircle& circle = frmColorCircle::instance();
         circle.setCircleType(0);
+        circle.setLeftTw(leftTw() + widthTw());
+        circle.setTopTw(topTw() + heightTw());
         circle.showModeless();
         circle.update(model());
         mnuColorCircle->setChecked(true);

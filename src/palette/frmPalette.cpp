@@ -104,6 +104,10 @@ frmPalette::frmPalette()
     cmbColorSelect->setMinimumContentsLength(4);
     cmbColorSelect->setMaxVisibleItems(20);
     placeTw(cmbColorSelect, 1080, 120, 1815, 300);
+    // The design places the list for a narrower face; keep the label readable beside it.
+    const int labelRight = Label2->x() + Label2->sizeHint().width() + 4;
+    if (labelRight > cmbColorSelect->x())
+        cmbColorSelect->move(labelRight, cmbColorSelect->y());
     Label1 = makeLabel(QStringLiteral("ColorCode  :"), infoFrame, 60, 540, 945, 180);
     colorCodeInfo = makeLabel(QString(), infoFrame, 1140, 540, 1050, 180);
     Label3 = makeLabel(QStringLiteral("Comment   :"), infoFrame, 60, 720, 930, 180);

@@ -6,37 +6,45 @@
 namespace tessary {
 
 namespace {
-QString firstInstalled(const QStringList& candidates, const QString& fallback)
+// Installed faces of the same kind, in order of preference; font matching takes the first
+// that exists, so nothing has to enumerate the system's fonts.
+const QStringList& serifFaces()
 {
-    const QStringList families = QFontDatabase::families();
-    for (const QString& c : candidates) {
-        if (families.contains(c, Qt::CaseInsensitive))
-            return c;
-    }
-    return fallback;
+    static const QStringList faces{QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAMincho"),
+                                   QStringLiteral("IPAexMincho"), QStringLiteral("Takao Mincho"),
+                                   QStringLiteral("Noto Sans CJK JP"), QStringLiteral("serif")};
+    return faces;
+}
+
+const QStringList& sansFaces()
+{
+    static const QStringList faces{QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"),
+                                   QStringLiteral("IPAexGothic"), QStringLiteral("Takao Gothic"),
+                                   QStringLiteral("sans-serif")};
+    return faces;
 }
 } // namespace
 
 QString FontMapper::serifJapaneseFamily()
 {
-    static const QString family = firstInstalled(
-        {QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAMincho"), QStringLiteral("IPAexMincho"),
-         QStringLiteral("Takao Mincho"), QStringLiteral("Noto Sans CJK JP")},
-        QStringLiteral("serif"));
+    static const QString family = [] {
+        const QStringList families = QFontDatabase::families();
+        for (const QString& c : serifFaces()) {
+            if (families.contains(c, Qt::CaseInsensitive))
+                return c;
+        }
+        return QStringLiteral("serif");
+    }();
     return family;
 }
 
 void FontMapper::installSubstitutions()
 {
-    const QString serif = serifJapaneseFamily();
-    const QString sans = firstInstalled({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"),
-                                         QStringLiteral("IPAexGothic"), QStringLiteral("Takao Gothic")},
-                                        QStringLiteral("sans-serif"));
     for (const char* name : {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "MS Mincho", "MS PMincho"})
-        QFont::insertSubstitution(QString::fromUtf8(name), serif);
+        QFont::insertSubstitutions(QString::fromUtf8(name), serifFaces());
     for (const char* name : {"ＭＳ ゴシック", "ＭＳ Ｐゴシック", "MS Gothic", "MS PGothic", "MS UI Gothic",
                              "メイリオ", "Meiryo"})
-        QFont::insertSubstitution(QString::fromUtf8(name), sans);
+        QFont::insertSubstitutions(QString::fromUtf8(name), sansFaces());
 }
 
 QFont FontMapper::toQFont(const StdFont& font)
