@@ -3,7 +3,6 @@
 
 #include "Version.h"
 #include "dialogs/AboutText.h"
-#include "dialogs/DialogPlacement.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -106,20 +105,14 @@ void frmAbout::Form_Load()
     d->versionLabel->setText(AboutText::version(kVersionMajor, kVersionMinor, kVersionRevision));
     d->versionLabel->adjustSize();
     setFixedSize(sizeHint());
-    DialogPlacement::centreOnScreen(*this);
+    centreOnScreen();
+    setDialogButtons(d->btnClose, d->btnClose);
     d->btnClose->setFocus();
 }
 
 void frmAbout::btnClose_Click()
 {
     unload();
-}
-
-void frmAbout::keyPressEvent(QKeyEvent* e)
-{
-    if (DialogPlacement::pressButtonForKey(*this, *e, d->btnClose, d->btnClose))
-        return;
-    Form::keyPressEvent(e);
 }
 
 } // namespace tessary

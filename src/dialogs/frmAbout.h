@@ -19,7 +19,6 @@ protected:
 
 private:
     void btnClose_Click();
-    void keyPressEvent(QKeyEvent* e) override;
 
     struct Impl;
     std::unique_ptr<Impl> d;

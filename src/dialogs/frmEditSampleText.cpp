@@ -2,7 +2,6 @@
 #include "dialogs/frmEditSampleText.h"
 
 #include "dialogs/CommonDialogManager.h"
-#include "dialogs/DialogPlacement.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 
@@ -78,7 +77,8 @@ frmEditSampleText::~frmEditSampleText() = default;
 void frmEditSampleText::Form_Load()
 {
     setFixedSize(sizeHint());
-    DialogPlacement::centreOnScreen(*this);
+    centreOnScreen();
+    setDialogButtons(d->btnOK, d->btnCancel);
 }
 
 void frmEditSampleText::setting(std::int16_t index, const QString& text, const FontRef& font)
@@ -113,13 +113,6 @@ void frmEditSampleText::btnOK_Click()
 void frmEditSampleText::btnCancel_Click()
 {
     unload();
-}
-
-void frmEditSampleText::keyPressEvent(QKeyEvent* e)
-{
-    if (DialogPlacement::pressButtonForKey(*this, *e, d->btnOK, d->btnCancel))
-        return;
-    Form::keyPressEvent(e);
 }
 
 } // namespace tessary

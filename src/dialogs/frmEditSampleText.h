@@ -27,7 +27,6 @@ private:
     void btnFont_Click();
     void btnOK_Click();
     void btnCancel_Click();
-    void keyPressEvent(QKeyEvent* e) override;
 
     struct Impl;
     std::unique_ptr<Impl> d;

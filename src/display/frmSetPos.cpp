@@ -92,11 +92,8 @@ void frmSetPos::Form_Load()
     connect(btnReset, &QPushButton::clicked, this, [this] { btnReset_Click(); });
 
     adjustSize();
-    if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(s->availableGeometry().center());
-        move(r.topLeft());
-    }
+    centreOnScreen();
+    setDialogButtons(btnOK, btnCancel);
 }
 
 void frmSetPos::setPositionInfo(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
@@ -163,25 +160,6 @@ void frmSetPos::btnOK_Click()
 void frmSetPos::btnCancel_Click()
 {
     unload();
-}
-
-void frmSetPos::keyPressEvent(QKeyEvent* e)
-{
-    switch (e->key()) {
-    case Qt::Key_Escape:
-        btnCancel_Click();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // Enter presses the focused button, or OK as the default button.
-        if (auto* b = qobject_cast<QPushButton*>(focusWidget()))
-            b->click();
-        else
-            btnOK_Click();
-        return;
-    default:
-        Form::keyPressEvent(e);
-    }
 }
 
 } // namespace tessary

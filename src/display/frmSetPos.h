@@ -45,7 +45,6 @@ public:
 protected:
     void Form_Load() override;
     void showEvent(QShowEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     struct Impl;

@@ -3,7 +3,6 @@
 
 #include "color/colorCode.h"
 #include "palette/DefinedColor.h"
-#include "palette/DialogButtonKeys.h"
 #include "palette/frmPalette.h"
 #include "platform/FontMapper.h"
 #include "platform/Services.h"
@@ -12,10 +11,8 @@
 #include "platform/Twips.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace tessary {
 
@@ -73,7 +70,7 @@ frmColorProperty::frmColorProperty()
     setTabOrder(txtColorName, txtComment);
     for (QLabel* label : {Label1, Label2, Label3})
         fitWidth(label);
-    new DialogButtonKeys(this, btnAdd, btnCancel);
+    setDialogButtons(btnAdd, btnCancel);
 
     connect(btnAdd, &QPushButton::clicked, this, [this] { btnAdd_Click(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancel_Click(); });
@@ -83,11 +80,7 @@ frmColorProperty::~frmColorProperty() = default;
 
 void frmColorProperty::Form_Load()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen();
     btnAdd->setFocus();
 }
 

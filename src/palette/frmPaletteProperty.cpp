@@ -2,15 +2,12 @@
 #include "palette/frmPaletteProperty.h"
 
 #include "palette/DefinedColor.h"
-#include "palette/DialogButtonKeys.h"
 #include "platform/FontMapper.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace tessary {
 
@@ -64,7 +61,7 @@ frmPaletteProperty::frmPaletteProperty()
     setTabOrder(txtName, txtComment);
     for (QLabel* label : {Label1, Label2, Label3})
         fitWidth(label);
-    new DialogButtonKeys(this, btnOK, btnClose);
+    setDialogButtons(btnOK, btnClose);
 
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOK_Click(); });
     connect(btnClose, &QPushButton::clicked, this, [this] { btnClose_Click(); });
@@ -74,11 +71,7 @@ frmPaletteProperty::~frmPaletteProperty() = default;
 
 void frmPaletteProperty::Form_Load()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen();
     btnOK->setFocus();
 }
 

@@ -3,8 +3,12 @@
 
 #include "platform/Twips.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QWindow>
 
 namespace tessary {
@@ -152,6 +156,42 @@ void Form::setFormState(WindowState s)
         setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
         break;
     }
+}
+
+void Form::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form::setDialogButtons(QAbstractButton* defaultButton, QAbstractButton* cancelButton)
+{
+    m_defaultButton = defaultButton;
+    m_cancelButton = cancelButton;
+}
+
+void Form::keyPressEvent(QKeyEvent* e)
+{
+    const bool plain = !(e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+    if (plain && (m_defaultButton || m_cancelButton)) {
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+            QAbstractButton* target = focused ? focused : m_defaultButton;
+            if (target && target->isEnabled())
+                target->click();
+            return;
+        }
+        if (e->key() == Qt::Key_Escape) {
+            if (m_cancelButton && m_cancelButton->isEnabled())
+                m_cancelButton->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void Form::closeEvent(QCloseEvent* e)

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QAbstractButton;
 class QEventLoop;
 
 namespace tessary {
@@ -47,6 +48,12 @@ public:
     WindowState formState() const;
     void setFormState(WindowState s);
 
+    // Places the outer frame in the middle of the primary screen's available area.
+    void centreOnScreen();
+    // Makes Enter press the focused button, or defaultButton when no button has the focus,
+    // and Escape press cancelButton, for keys that no control of the window takes.
+    void setDialogButtons(QAbstractButton* defaultButton, QAbstractButton* cancelButton);
+
 signals:
     void unloaded();
 
@@ -60,6 +67,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
     bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QMargins frameMargins() const;
@@ -69,6 +77,8 @@ private:
     bool m_unloaded = false;
     bool m_unloading = false;
     QEventLoop* m_modalLoop = nullptr;
+    QAbstractButton* m_defaultButton = nullptr;
+    QAbstractButton* m_cancelButton = nullptr;
 };
 
 } // namespace tessary

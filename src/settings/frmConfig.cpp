@@ -10,11 +10,9 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QWindow>
@@ -184,14 +182,8 @@ void frmConfig::Form_Load()
     txtOutsideWidth->setText(QString::number(cfg.SonSOutSideWidth()));
     d->outsideWidthMoved = false;
 
-    const QScreen* screen = frmMain::isInstanceLoaded() ? frmMain::instance().screen() : nullptr;
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect r(QPoint(), size());
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    centreOnScreen();
+    setDialogButtons(btnOK, btnCancel);
 }
 
 void frmConfig::enableApply()
@@ -270,25 +262,6 @@ void frmConfig::showEvent(QShowEvent* e)
     // Kept above the main window by the window manager, and not listed on its own.
     if (frmMain::isInstanceLoaded() && windowHandle() && frmMain::instance().windowHandle())
         windowHandle()->setTransientParent(frmMain::instance().windowHandle());
-}
-
-void frmConfig::keyPressEvent(QKeyEvent* e)
-{
-    switch (e->key()) {
-    case Qt::Key_Escape:
-        btnCancel->click();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // Enter presses the focused button, elsewhere OK.
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        else
-            btnOK->click();
-        return;
-    default:
-        Form::keyPressEvent(e);
-    }
 }
 
 } // namespace tessary

@@ -62,7 +62,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:

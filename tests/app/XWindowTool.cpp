@@ -131,7 +131,10 @@ int main(int argc, char** argv)
             ev.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
             ev.xclient.data.l[1] = CurrentTime;
             XSendEvent(d, w.id, False, NoEventMask, &ev);
-            XFlush(d);
+            // Wait until the server has handled the request: a connection closed right
+            // after a mere flush can lose it.
+            XSync(d, False);
+            XCloseDisplay(d);
             return 0;
         }
         std::fprintf(stderr, "no window titled %s\n", title.c_str());
