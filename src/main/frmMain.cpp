@@ -551,6 +551,8 @@ void frmMain::Form_Load()
     for (int i = 0; i < 3; ++i) {
         txtSampleString[i]->hide();
         optSelectObject[i]->setText(MainCaptions::literalCaption(txtSampleString[i]->text()));
+        // The labels show the texts the captions show, also when the settings restore none.
+        display.setLabelText(static_cast<std::int16_t>(i), txtSampleString[i]->text());
         txtRGB[i]->setText(QStringLiteral("0"));
         txtHSL[i]->setText(QStringLiteral("0"));
     }

@@ -3,6 +3,7 @@
 #include "color/ColorModel.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmEditSampleText.h"
+#include "display/CLabel.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "palette/frmPalette.h"
@@ -873,4 +874,25 @@ TEST_F(MainWindowTest, QuitSavesTheSchemeAndClosesEveryWindow)
     const QByteArray bytes = ini.readAll();
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(bytes.contains(QStringLiteral("ColorObject %1=%2\r\n").arg(i).arg(i + 1).toLatin1())) << i;
+}
+
+// Without restored colours the option captions show the fields' initial text; the drawn
+// labels must show the same text rather than nothing.
+class MainWindowWithoutRestore : public test::GuiTest {
+protected:
+    void SetUp() override
+    {
+        test::GuiTest::SetUp();
+        writeFile(QStringLiteral("tessary.ini"), QByteArray("[General]\r\nRestoreColorFlug=0\r\n"));
+    }
+};
+
+TEST_F(MainWindowWithoutRestore, LabelsShowTheCaptionsText)
+{
+    frmMain& m = frmMain::instance();
+    frmTessary& t = frmTessary::instance();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(t.label(i)->text(), m.txtSampleString[i]->text()) << i;
+        EXPECT_FALSE(t.label(i)->text().isEmpty()) << i;
+    }
 }
