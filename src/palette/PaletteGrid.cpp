@@ -35,7 +35,7 @@ QRect PaletteGrid::chipRect(int column, int row, int chipSize)
     return QRect(column * chipSize, row * chipSize, chipSize, chipSize);
 }
 
-PaletteGrid::Located PaletteGrid::locate(int p, int columnCount, int rowCount, int firstVisible,
+PaletteGrid::Located PaletteGrid::locate(int p, int columnCount, int rowCount,
                                          int scrollPosition, int scrollMaximum, int chipSize)
 {
     Located out;
@@ -44,16 +44,12 @@ PaletteGrid::Located PaletteGrid::locate(int p, int columnCount, int rowCount, i
         return out;
 
     const int c = std::clamp((p - 1) % columnCount + 1, 1, columnCount);
-    int r = std::clamp((p - 1) / columnCount + 1, 1, rowCount);
-    bool movedDown = false;
-    if (p < firstVisible) {
-        out.scrollPosition = std::max(0, scrollPosition - 1);
-    } else if (p >= firstVisible + columnCount * rowCount) {
-        out.scrollPosition = std::min(scrollMaximum, scrollPosition + 1);
-        movedDown = out.scrollPosition != scrollPosition;
-    }
-    if (!movedDown)
-        r = std::clamp((p - columnCount * out.scrollPosition - 1) / columnCount + 1, 1, rowCount);
+    const int row = (p - 1) / columnCount;   // 0-based row of the colour in the palette
+    if (row < scrollPosition)
+        out.scrollPosition = std::max(0, row);
+    else if (row > scrollPosition + rowCount - 1)
+        out.scrollPosition = std::clamp(row - rowCount + 1, 0, std::max(0, scrollMaximum));
+    const int r = std::clamp(row - out.scrollPosition + 1, 1, rowCount);
     out.point = QPoint(c * chipSize - 1, r * chipSize - 1);
     return out;
 }

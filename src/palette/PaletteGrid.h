@@ -37,13 +37,13 @@ public:
     static QRect chipRect(int column, int row, int chipSize);
 
     // Where the list selects the colour at position p: the bottom right pixel of its chip,
-    // after scrolling one row up or down when it lies just outside the visible rows; a
-    // colour further away is shown at its column in the nearest visible row.
+    // after scrolling just far enough to bring its row into view (one row for a colour
+    // just outside the visible rows), so the chip selected is always the colour chosen.
     struct Located {
         QPoint point;
         int scrollPosition = 0;   // the scroll position to set first (may be unchanged)
     };
-    static Located locate(int p, int columnCount, int rowCount, int firstVisible, int scrollPosition,
+    static Located locate(int p, int columnCount, int rowCount, int scrollPosition,
                           int scrollMaximum, int chipSize);
 
     // The tooltip over a pixel: "x : 3 y : 2" for the third column of the second row.

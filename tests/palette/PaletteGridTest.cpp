@@ -75,11 +75,10 @@ void PrintTo(const LocateCase& c, std::ostream* os) { *os << c.what; }
 
 class GridLocate : public ::testing::TestWithParam<LocateCase> {};
 
-TEST_P(GridLocate, PointsAtTheChipAndScrollsAtMostOneRow)
+TEST_P(GridLocate, PointsAtTheChosenColoursChipScrolledIntoView)
 {
     const LocateCase& c = GetParam();
-    const auto at = PaletteGrid::locate(c.p, c.columns, c.rows, PaletteGrid::firstVisibleIndex(c.scroll, c.columns),
-                                        c.scroll, c.maximum, kChip);
+    const auto at = PaletteGrid::locate(c.p, c.columns, c.rows, c.scroll, c.maximum, kChip);
     EXPECT_EQ(at.point, c.point) << c.what;
     EXPECT_EQ(at.scrollPosition, c.newScroll) << c.what;
 }
@@ -90,9 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
         LocateCase{"first colour at the top", 1, 10, 5, 0, 6, {15, 15}, 0},
         LocateCase{"visible colour on the second row", 14, 10, 5, 0, 6, {63, 31}, 0},
         LocateCase{"the row just below scrolls one down onto the last row", 55, 10, 5, 0, 6, {79, 79}, 1},
-        LocateCase{"far below: one row down, nearest row", 95, 10, 5, 0, 6, {79, 79}, 1},
+        LocateCase{"far below: scrolls until its row is the last one", 95, 10, 5, 0, 6, {79, 79}, 5},
         LocateCase{"the row just above scrolls one up onto the first row", 25, 10, 5, 3, 6, {79, 15}, 2},
-        LocateCase{"far above: one row up, clamped to the first row", 3, 10, 5, 6, 6, {47, 15}, 5},
+        LocateCase{"far above: scrolls until its row is the first one", 3, 10, 5, 6, 6, {47, 15}, 0},
         LocateCase{"visible after scrolling counts from the scroll position", 65, 10, 5, 6, 6, {79, 15}, 6},
         LocateCase{"never past the maximum", 101, 10, 5, 6, 6, {15, 79}, 6},
         LocateCase{"no columns: the origin, no scrolling", 5, 0, 0, 0, 0, {0, 0}, 0},
