@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QSessionManager>
 
 #ifdef Q_OS_UNIX
@@ -25,6 +28,11 @@ int main(int argc, char* argv[])
     icon.addFile(QStringLiteral(":/tessary/icon-256.png"));
     QApplication::setWindowIcon(icon);
     tessary::StartupProbe::installIfRequested(2);
+    // The interface is Japanese whatever the system's language: so are Qt's own dialogs.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
     tessary::FontMapper::installSubstitutions();
     tessary::Services::installReal();
 

@@ -14,9 +14,17 @@ QString QtFileDialogs::toQtFilter(const QString& filter)
     const QStringList parts = filter.split(u'|');
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
+        QString patterns = parts[i + 1].trimmed();
         patterns.replace(u';', u' ');
-        out << parts[i] + QStringLiteral(" (") + patterns + u')';
+        // Qt reads the patterns from the description's last parentheses: replace a pattern
+        // list the description already shows rather than showing it twice.
+        QString description = parts[i].trimmed();
+        if (description.endsWith(u')')) {
+            const qsizetype open = description.lastIndexOf(u'(');
+            if (open >= 0)
+                description = description.left(open).trimmed();
+        }
+        out << description + QStringLiteral(" (") + patterns + u')';
     }
     return out.join(QStringLiteral(";;"));
 }

@@ -2,6 +2,7 @@
 #include "platform/DefaultInstance.h"
 #include "platform/Form.h"
 #include "platform/OptionButton.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/Slider.h"
 #include "platform/Twips.h"
 #include "support/GuiTest.h"
@@ -96,4 +97,21 @@ TEST_F(ControlsTest, TwipsFollowTheLogicalDpi)
     EXPECT_DOUBLE_EQ(Twips::perPixelX(), 15.0);
     EXPECT_EQ(Twips::toPixelsX(4875), 325);
     EXPECT_EQ(Twips::toPixelsY(1590), 106);
+}
+
+TEST(QtFileDialogs, FiltersBecomeQtFiltersWithoutRepeatingTheirPatterns)
+{
+    struct Row {
+        const char* in;
+        const char* out;
+    };
+    const Row rows[] = {
+        {"Tessary色定義ファイル (*.tcf)|*.tcf", "Tessary色定義ファイル (*.tcf)"},
+        {"画像(*.gif;*.bmp)|*.gif;*.bmp|GIF(*.gif)|*.gif", "画像 (*.gif *.bmp);;GIF (*.gif)"},
+        {"All|*", "All (*)"},
+        {"", ""},
+        {"dangling description", ""},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(QtFileDialogs::toQtFilter(QString::fromUtf8(r.in)), QString::fromUtf8(r.out)) << r.in;
 }
