@@ -445,7 +445,7 @@ void frmTessary::mousePressEvent(QMouseEvent* e)
             return;
         }
     }
-    Form_MouseDown(vbButton(e->button()), vbShift(e->modifiers()), pos.x(), pos.y());
+    Form_MouseDown(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), pos.x(), pos.y());
 }
 
 void frmTessary::Form_MouseDown(int Button, int, int, int)

@@ -256,12 +256,12 @@ void frmDesktop::showEvent(QShowEvent* e)
 
 void frmDesktop::mouseMoveEvent(QMouseEvent* e)
 {
-    Form_MouseMove(vbButtons(e->buttons()), vbShift(e->modifiers()), e->position().x(), e->position().y());
+    Form_MouseMove(mouseButtonsNumber(e->buttons()), shiftNumber(e->modifiers()), e->position().x(), e->position().y());
 }
 
 void frmDesktop::mousePressEvent(QMouseEvent* e)
 {
-    Form_MouseDown(vbButton(e->button()), vbShift(e->modifiers()), e->position().x(), e->position().y());
+    Form_MouseDown(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), e->position().x(), e->position().y());
 }
 
 void frmDesktop::mouseDoubleClickEvent(QMouseEvent* e)

@@ -6,7 +6,7 @@
 
 namespace tessary {
 
-int vbButton(Qt::MouseButton b)
+int mouseButtonNumber(Qt::MouseButton b)
 {
     switch (b) {
     case Qt::LeftButton:
@@ -20,12 +20,12 @@ int vbButton(Qt::MouseButton b)
     }
 }
 
-int vbButtons(Qt::MouseButtons b)
+int mouseButtonsNumber(Qt::MouseButtons b)
 {
     return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
 }
 
-int vbShift(Qt::KeyboardModifiers m)
+int shiftNumber(Qt::KeyboardModifiers m)
 {
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
 }
@@ -57,26 +57,26 @@ void PictureBox::resizeEvent(QResizeEvent* e)
 void PictureBox::mousePressEvent(QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint();
-    emit MouseDown(vbButton(e->button()), vbShift(e->modifiers()), p.x(), p.y());
+    emit MouseDown(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), p.x(), p.y());
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint();
-    emit MouseMove(vbButtons(e->buttons()), vbShift(e->modifiers()), p.x(), p.y());
+    emit MouseMove(mouseButtonsNumber(e->buttons()), shiftNumber(e->modifiers()), p.x(), p.y());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint();
-    emit MouseUp(vbButton(e->button()), vbShift(e->modifiers()), p.x(), p.y());
+    emit MouseUp(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), p.x(), p.y());
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* e)
 {
     // The press half of a double click still counts as a press, as on the original platform.
     const QPoint p = e->position().toPoint();
-    emit MouseDown(vbButton(e->button()), vbShift(e->modifiers()), p.x(), p.y());
+    emit MouseDown(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), p.x(), p.y());
     emit DblClick();
 }
 

@@ -41,8 +41,8 @@ private:
 
 // Mouse button and shift numbers as event handlers receive them: left 1, right 2, middle 4;
 // Shift 1, Ctrl 2, Alt 4.
-int vbButton(Qt::MouseButton b);
-int vbButtons(Qt::MouseButtons b);
-int vbShift(Qt::KeyboardModifiers m);
+int mouseButtonNumber(Qt::MouseButton b);
+int mouseButtonsNumber(Qt::MouseButtons b);
+int shiftNumber(Qt::KeyboardModifiers m);
 
 } // namespace tessary

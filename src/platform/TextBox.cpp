@@ -7,7 +7,7 @@
 
 namespace tessary {
 
-int vbKeyCode(int qtKey)
+int keyCodeNumber(int qtKey)
 {
     switch (qtKey) {
     case Qt::Key_Return:
@@ -47,7 +47,7 @@ TextBox::TextBox(QWidget* parent)
 
 void TextBox::keyPressEvent(QKeyEvent* e)
 {
-    emit KeyDown(vbKeyCode(e->key()), vbShift(e->modifiers()));
+    emit KeyDown(keyCodeNumber(e->key()), shiftNumber(e->modifiers()));
     const int code = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) ? 13
         : (!e->text().isEmpty() ? e->text().at(0).unicode() : 0);
     if (code != 0)
@@ -60,7 +60,7 @@ void TextBox::keyPressEvent(QKeyEvent* e)
 void TextBox::keyReleaseEvent(QKeyEvent* e)
 {
     QLineEdit::keyReleaseEvent(e);
-    emit KeyUp(vbKeyCode(e->key()), vbShift(e->modifiers()));
+    emit KeyUp(keyCodeNumber(e->key()), shiftNumber(e->modifiers()));
 }
 
 void TextBox::focusOutEvent(QFocusEvent* e)
@@ -73,7 +73,7 @@ void TextBox::mouseReleaseEvent(QMouseEvent* e)
 {
     QLineEdit::mouseReleaseEvent(e);
     const QPoint p = e->position().toPoint();
-    emit MouseUp(vbButton(e->button()), vbShift(e->modifiers()), p.x(), p.y());
+    emit MouseUp(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), p.x(), p.y());
 }
 
 } // namespace tessary

@@ -28,6 +28,6 @@ protected:
 };
 
 // Key codes as handlers receive them (13 for Enter, 27 for Escape, letters upper case).
-int vbKeyCode(int qtKey);
+int keyCodeNumber(int qtKey);
 
 } // namespace tessary
