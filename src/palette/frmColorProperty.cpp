@@ -3,8 +3,8 @@
 
 #include "color/colorCode.h"
 #include "palette/DefinedColor.h"
+#include "palette/PropertyDialogLook.h"
 #include "palette/frmPalette.h"
-#include "platform/FontMapper.h"
 #include "platform/Services.h"
 #include "platform/Surface.h"
 #include "platform/TextBox.h"
@@ -16,29 +16,10 @@
 
 namespace tessary {
 
-namespace {
-
-// Captions sized for the Windows face are cut in wider fonts: let them run on.
-void fitWidth(QLabel* label)
-{
-    if (label->sizeHint().width() > label->width())
-        label->resize(label->sizeHint().width(), label->height());
-}
-
-QFont dialogFont()
-{
-    StdFont f;
-    f.name = QStringLiteral("ＭＳ Ｐゴシック");
-    f.size = 9;
-    return FontMapper::toQFont(f);
-}
-
-} // namespace
-
 frmColorProperty::frmColorProperty()
     : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setFont(dialogFont());
+    setFont(PropertyDialogLook::font());
     setFixedSize(Twips::toPixelsX(2340), Twips::toPixelsY(2475));
 
     Label1 = new QLabel(QStringLiteral("カラーコード"), this);
@@ -69,7 +50,7 @@ frmColorProperty::frmColorProperty()
     setTabOrder(btnCancel, txtColorName);
     setTabOrder(txtColorName, txtComment);
     for (QLabel* label : {Label1, Label2, Label3})
-        fitWidth(label);
+        PropertyDialogLook::fitWidth(label);
     setDialogButtons(btnAdd, btnCancel);
 
     connect(btnAdd, &QPushButton::clicked, this, [this] { btnAdd_Click(); });

@@ -2,7 +2,7 @@
 #include "palette/frmPaletteProperty.h"
 
 #include "palette/DefinedColor.h"
-#include "platform/FontMapper.h"
+#include "palette/PropertyDialogLook.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
@@ -11,29 +11,10 @@
 
 namespace tessary {
 
-namespace {
-
-// Captions sized for the Windows face are cut in wider fonts: let them run on.
-void fitWidth(QLabel* label)
-{
-    if (label->sizeHint().width() > label->width())
-        label->resize(label->sizeHint().width(), label->height());
-}
-
-QFont dialogFont()
-{
-    StdFont f;
-    f.name = QStringLiteral("ＭＳ Ｐゴシック");
-    f.size = 9;
-    return FontMapper::toQFont(f);
-}
-
-} // namespace
-
 frmPaletteProperty::frmPaletteProperty()
     : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setFont(dialogFont());
+    setFont(PropertyDialogLook::font());
     setWindowTitle(QStringLiteral("パレットのプロパティ"));
     setFixedSize(Twips::toPixelsX(4920), Twips::toPixelsY(1635));
 
@@ -60,7 +41,7 @@ frmPaletteProperty::frmPaletteProperty()
     setTabOrder(btnClose, txtName);
     setTabOrder(txtName, txtComment);
     for (QLabel* label : {Label1, Label2, Label3})
-        fitWidth(label);
+        PropertyDialogLook::fitWidth(label);
     setDialogButtons(btnOK, btnClose);
 
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOK_Click(); });
