@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/OrderlyShutdown.h"
 
+#include "display/frmTessary.h"
 #include "main/frmMain.h"
+#include "settings/TessaryConfig.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -41,6 +43,19 @@ void OrderlyShutdown::request()
         return;
     m_requested = true;
     proceed();
+}
+
+void OrderlyShutdown::saveNow()
+{
+    if (m_requested || !frmMain::isInstanceLoaded())
+        return;
+    // Saving walks the display window's selection through every object; the program goes
+    // on, so the object being edited is selected again afterwards.
+    const bool display = frmTessary::isInstanceLoaded();
+    const std::int16_t selected = display ? frmTessary::instance().selectObject() : std::int16_t(0);
+    frmMain::instance().configManager().saveConfig();
+    if (display && frmTessary::isInstanceLoaded())
+        frmTessary::instance().setSelectObject(selected);
 }
 
 void OrderlyShutdown::proceed()

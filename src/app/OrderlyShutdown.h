@@ -18,6 +18,10 @@ public:
     void request();
     bool isRequested() const { return m_requested; }
 
+    // Saves the settings and the scheme now while the program goes on (the session manager
+    // asks for this before a logout that the user may still cancel).
+    void saveNow();
+
 private:
     void proceed();
 

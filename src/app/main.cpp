@@ -43,8 +43,13 @@ int main(int argc, char* argv[])
     tessary::UnixSignalPipe signalPipe({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&signalPipe, &tessary::UnixSignalPipe::received, &shutdown, &tessary::OrderlyShutdown::request);
 #endif
+    // Before a logout, which the user may still cancel, the session manager asks for the data
+    // to be saved; the program itself goes on until the session really ends, and then Qt
+    // quits the application.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &shutdown,
-                     [&shutdown](QSessionManager&) { shutdown.request(); }, Qt::DirectConnection);
+                     [&shutdown](QSessionManager&) { shutdown.saveNow(); }, Qt::DirectConnection);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &shutdown, &tessary::OrderlyShutdown::request,
+                     Qt::DirectConnection);
 
     tessary::frmMain& main = tessary::frmMain::instance();
     // The program ends when the main window has been unloaded.

@@ -16,18 +16,6 @@ DefinedColorCollection::Item DefinedColorCollection::item(const QString& key) co
     return it == m_positions.constEnd() ? nullptr : m_items[size_t(*it)];
 }
 
-bool DefinedColorCollection::containsKey(const QString& key) const
-{
-    return m_positions.contains(fold(key));
-}
-
-QString DefinedColorCollection::keyAt(int position) const
-{
-    if (position < 1 || position > count())
-        return {};
-    return m_keys[size_t(position - 1)];
-}
-
 bool DefinedColorCollection::add(const Item& color, const QString& key)
 {
     if (!color || key.isEmpty())

@@ -24,8 +24,6 @@ public:
     Item item(int position) const;
     // Null when no colour has that key.
     Item item(const QString& key) const;
-    bool containsKey(const QString& key) const;
-    QString keyAt(int position) const;
 
     // Appends the colour under the key and gives it its position as index; false (and
     // nothing changed) when the key is taken or empty.

@@ -5,7 +5,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <optional>
 
 namespace tessary {
@@ -21,14 +20,11 @@ public:
 
     // The bytes of the text. Characters outside the code page take the code Windows
     // writes for them where it has a best fit (U+301C as 81 60, ...), else '?'.
-    QByteArray encode(const QString& text);
+    static QByteArray encode(const QString& text);
 
 private:
-    QByteArray encodeSlowly(const QString& text);
-
     // Recreated after an error: once a converter has failed it keeps saying so.
     std::optional<QStringDecoder> m_decoder;
-    std::optional<QStringEncoder> m_encoder;
 };
 
 } // namespace tessary

@@ -9,9 +9,9 @@
 #include "palette/DefinedColor.h"
 #include "palette/PaletteGrid.h"
 #include "palette/PaletteGridPainter.h"
+#include "palette/PropertyDialogLook.h"
 #include "palette/frmColorProperty.h"
 #include "palette/frmPaletteProperty.h"
-#include "platform/FontMapper.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -38,21 +38,12 @@ constexpr int kSystemWindowColor = 5;
 constexpr int kScrollBarWidth = 17;         // 255 twips
 constexpr int kMaxRefusalsShown = 10;       // more refused colours are counted in one box
 
-QFont windowFont()
-{
-    StdFont f;
-    f.name = QStringLiteral("ＭＳ Ｐゴシック");
-    f.size = 9;
-    return FontMapper::toQFont(f);
-}
-
 QLabel* makeLabel(const QString& text, QWidget* parent, double l, double t, double w, double h)
 {
     auto* label = new QLabel(text, parent);
     Form::placeTw(label, l, t, w, h);
-    // Captions sized for the Windows face are cut in wider fonts: let them run on.
-    if (!text.isEmpty() && label->sizeHint().width() > label->width())
-        label->resize(label->sizeHint().width(), label->height());
+    if (!text.isEmpty())
+        PropertyDialogLook::fitWidth(label);
     return label;
 }
 
@@ -68,7 +59,7 @@ frmPalette::frmPalette()
     : Form(nullptr, Qt::Tool)
     , d(std::make_unique<Impl>())
 {
-    setFont(windowFont());
+    setFont(PropertyDialogLook::font());
 
     menuBar = new QMenuBar(this);
     menuBar->setNativeMenuBar(false);
@@ -259,13 +250,6 @@ void frmPalette::drawPalette(int first)
     update();
 }
 
-QRect frmPalette::chipRect(int x, int y, int width, int height) { return QRect(x, y, width, height); }
-
-void frmPalette::fillChip(int column, int row, std::int32_t color)
-{
-    PaletteGridPainter::fillChip(picPalette->surface(), column, row, chipSize, color);
-}
-
 void frmPalette::frameChip(int column, int row, std::int32_t color)
 {
     PaletteGridPainter::frameChip(picPalette->surface(), column, row, chipSize, color);
@@ -314,7 +298,6 @@ QPoint frmPalette::locateColorByName(const QString& name)
 
 void frmPalette::VScroll1_Change()
 {
-    picPalette->surface().clear();
     firstVisibleIndex = PaletteGrid::firstVisibleIndex(VScroll1->value(), columnCount);
     drawPalette(firstVisibleIndex);
 }
@@ -367,6 +350,9 @@ void frmPalette::openPaletteFile(const QString& fileName)
 {
     currentFileName = fileName;
     mnuSave->setEnabled(true);
+    // What was unsaved belongs to the palette being replaced; "上書き保存" now would write
+    // whatever part of the new file could be read (or the old palette) over the new file.
+    mnuEasySave->setEnabled(false);
     {
         const QSignalBlocker block(VScroll1);
         VScroll1->setValue(0);

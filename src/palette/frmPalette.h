@@ -107,9 +107,7 @@ private:
     bool savePaletteFile(const QString& fileName);
     void layoutGrid();
     void drawPalette(int first);
-    void fillChip(int column, int row, std::int32_t color);
     void frameChip(int column, int row, std::int32_t color);
-    static QRect chipRect(int x, int y, int width, int height);
     void selectChipAt(int x, int y);
     QPoint locateColorByName(const QString& name);
     void prepareAddCurrentColor();

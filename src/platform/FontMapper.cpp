@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FontMapper.h"
 
-#include <QFontDatabase>
 
 namespace tessary {
 
@@ -24,19 +23,6 @@ const QStringList& sansFaces()
     return faces;
 }
 } // namespace
-
-QString FontMapper::serifJapaneseFamily()
-{
-    static const QString family = [] {
-        const QStringList families = QFontDatabase::families();
-        for (const QString& c : serifFaces()) {
-            if (families.contains(c, Qt::CaseInsensitive))
-                return c;
-        }
-        return QStringLiteral("serif");
-    }();
-    return family;
-}
 
 void FontMapper::installSubstitutions()
 {

@@ -14,8 +14,6 @@ class FontMapper {
 public:
     static void installSubstitutions();
     static QFont toQFont(const StdFont& font);
-    // The face used when the stored name is not installed.
-    static QString serifJapaneseFamily();
 };
 
 } // namespace tessary

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/IniDocument.h"
 
-#include "settings/Cp932Codec.h"
+#include "platform/Cp932Codec.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -142,7 +142,6 @@ IniDocument IniDocument::fromBytes(const QByteArray& source)
 
         if (kind == Kind::Header) {
             Section section;
-            section.hasHeader = true;
             doc.m_sections.push_back(std::move(section));
             const int index = int(doc.m_sections.size()) - 1;
             const QString name = folded(headerName(line));
@@ -249,7 +248,6 @@ void IniDocument::write(QStringView section, QStringView key, QStringView value)
         if (Item* last = lastItem())
             ensureLineEnd(*last);
         Section sec;
-        sec.hasHeader = true;
         Item header;
         header.own = '[' + sectionBytes + ']' + kLineEnd;
         header.owned = true;

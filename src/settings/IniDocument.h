@@ -51,7 +51,6 @@ private:
         Kind kind = Kind::Other;
     };
     struct Section {
-        bool hasHeader = false;   // false only for the lines before the first header
         std::vector<Item> items;  // items[0] is the header line when there is one
         int lastEntry = -1;
         mutable bool indexed = false;

@@ -335,6 +335,25 @@ TEST_F(PaletteWindow, OpeningAFileStoresItsNameAndStartsAtTheTop)
     EXPECT_EQ(w.currentFileName, other);
 }
 
+// Unsaved changes belong to the palette that was replaced: "上書き保存" must not write a
+// partly read file (or the old palette) over the file just opened.
+TEST_F(PaletteWindow, OpeningAFileLeavesNothingToSaveOverIt)
+{
+    frmPalette& w = openWith(numbered(5));
+    w.mnuEasySave->setEnabled(true);   // as after adding a colour
+    QByteArray damaged = numbered(3);
+    damaged += "\"000004\",\"C4\"\r\n";
+    const QString other = writeFile("damaged.tcf", damaged);
+    const QByteArray before = damaged;
+    fakes.fileDialogs->answers = {other};
+    w.mnuLoadPalette_Click();
+    EXPECT_FALSE(w.mnuEasySave->isEnabled());
+    w.mnuEasySave->trigger();
+    QFile f(other);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+}
+
 TEST_F(PaletteWindow, SaveAsWritesTheFileAndSaveFollows)
 {
     frmPalette& w = openWith(numbered(2));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "settings/Cp932Codec.h"
+#include "platform/Cp932Codec.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/AppInfo.h"
+#include "platform/OptionButton.h"
 #include "settings/frmConfig.h"
 #include "support/GuiTest.h"
 
@@ -31,6 +32,21 @@ protected:
         return done();
     }
 };
+
+// Before a logout the session manager asks for the data to be saved; the user may still
+// cancel the logout, so the program goes on with the same object selected.
+TEST_F(OrderlyShutdownTest, SavingForTheSessionKeepsTheProgramRunning)
+{
+    frmMain& main = frmMain::instance();
+    main.optSelectObject[1]->switchOn();
+    int quits = 0;
+    OrderlyShutdown shutdown([&] { ++quits; });
+    shutdown.saveNow();
+    EXPECT_TRUE(QFileInfo::exists(iniPath()));
+    EXPECT_EQ(quits, 0);
+    EXPECT_TRUE(frmMain::isInstanceLoaded());
+    EXPECT_EQ(frmTessary::instance().selectObject(), 1);
+}
 
 TEST_F(OrderlyShutdownTest, SignalRunsTheNormalShutDownOnce)
 {

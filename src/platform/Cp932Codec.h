@@ -8,7 +8,7 @@
 
 namespace tessary {
 
-// Text in Microsoft's code page 932, the encoding of the settings file.
+// Text in Microsoft's code page 932, the encoding of the settings and palette files.
 class Cp932Codec {
 public:
     // Bytes that are not valid code page 932 decode to substitute characters (U+001A or
