@@ -5,7 +5,6 @@
 #include "dialogs/AboutText.h"
 
 #include <QFont>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -21,12 +20,8 @@ namespace {
 QFont productNameFont()
 {
     QFont f;
-    const QStringList installed = QFontDatabase::families();
-    const QString face = installed.contains(QStringLiteral("Arial Black"), Qt::CaseInsensitive)
-        ? QStringLiteral("Arial Black")
-        : (installed.contains(QStringLiteral("Nimbus Sans"), Qt::CaseInsensitive) ? QStringLiteral("Nimbus Sans")
-                                                                                 : QStringLiteral("DejaVu Sans"));
-    f.setFamilies({face, QStringLiteral("sans-serif")});
+    f.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans"),
+                   QStringLiteral("sans-serif")});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(18.0);
     f.setWeight(QFont::Black);

@@ -69,6 +69,10 @@ void BackGroundImage::drawTile()
 {
     if (!m_form || m_picture.isNull())
         return;
+    // Through the transparent parts of a picture the window's own colour shows, not
+    // whatever was drawn before (old label texts would pile up there).
+    if (m_block.hasAlphaChannel())
+        m_form->surface().clear();
     drawTiles(m_form->surface(), m_block);
 }
 

@@ -47,7 +47,7 @@ public:
     void colorCodeRefresh();
     void setSampleText(std::int16_t index, const QString& text);
 
-    // Controls, reachable by the other windows as on the original platform.
+    // Controls, public so that the other windows can reach them.
     CommonDialog CommonDialog1{this};
     TextBox* txtColorCode = nullptr;
     QGroupBox* Frame1 = nullptr;

@@ -87,7 +87,6 @@ struct frmDesktop::Impl {
     Surface frozen;
     QPoint desktopOrigin;
     bool captured = false;
-    bool autoRedraw = false;
 };
 
 frmDesktop::frmDesktop()
@@ -147,7 +146,6 @@ std::int32_t frmDesktop::pixelAtClient(int x, int y) const
 
 void frmDesktop::Form_Load()
 {
-    d->autoRedraw = true;
     frmTessary& display = frmTessary::instance();
     d->originalColor = display.getColor();
 
@@ -183,7 +181,6 @@ void frmDesktop::Form_Unload(int& cancel)
                            frmMain::instance().mnuOnTop->isChecked();
         d->topmostSwitch->SetFormTop(&frmTessary::instance(), onTop);
     }
-    d->autoRedraw = false;
     if (frmMain::isInstanceLoaded())
         frmMain::instance().showModeless();
     if (frmTessary::isInstanceLoaded())

@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 
@@ -67,8 +68,11 @@ void Form::showModal()
     activateWindow();
     QEventLoop loop;
     m_modalLoop = &loop;
+    const QPointer<Form> self(this);
     loop.exec(QEventLoop::DialogExec);
-    m_modalLoop = nullptr;
+    // The window may have been deleted while its loop ran.
+    if (self)
+        m_modalLoop = nullptr;
 }
 
 QMargins Form::frameMargins() const

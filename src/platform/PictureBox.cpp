@@ -74,7 +74,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* e)
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    // The press half of a double click still counts as a press, as on the original platform.
+    // The press half of a double click still counts as a press.
     const QPoint p = e->position().toPoint();
     emit MouseDown(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), p.x(), p.y());
     emit DblClick();

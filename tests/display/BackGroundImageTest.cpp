@@ -83,6 +83,19 @@ TEST_F(BackgroundPicture, PicturesAreTiledFromTheTopLeft)
     }
 }
 
+TEST_F(BackgroundPicture, TransparentPartsShowTheWindowColourNotOldDrawing)
+{
+    frmTessary& t = display(60, 40);
+    QImage clear(8, 8, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    ASSERT_TRUE(t.loadBackgroundImage(save(clear, QStringLiteral("clear.png"))));
+    t.surface().fillRect(0, 0, 60, 40, kRed);   // what the window showed before
+    t.tessaryRefresh();
+    const std::int32_t back = t.surface().backColor();
+    for (const QPoint p : {QPoint(0, 0), QPoint(30, 20), QPoint(59, 39)})
+        EXPECT_EQ(t.surface().pixel(p.x(), p.y()), back) << p.x() << "," << p.y();
+}
+
 TEST_F(BackgroundPicture, GifBmpAndJpegAreRead)
 {
     const QImage picture = pattern(16, 8);
