@@ -19,7 +19,6 @@
 #include <QPainter>
 #include <QWindow>
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 namespace tessary {
@@ -42,45 +41,6 @@ Qt::CursorShape cursorFor(Qt::Edges edges)
     return horizontal ? Qt::SizeHorCursor : Qt::SizeVerCursor;
 }
 
-// Fills (left, top, right, bottom), right and bottom exclusive, clipped to the image: the
-// first row by doubling copies and every further row as a copy of the first, which runs at
-// memory speed where a pixel loop would not.
-void fillRows(QImage& image, int left, int top, int right, int bottom, QRgb px)
-{
-    if (image.depth() != 32) {
-        QPainter(&image).fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QColor::fromRgb(px));
-        return;
-    }
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, image.width());
-    bottom = std::min(bottom, image.height());
-    if (left >= right || top >= bottom)
-        return;
-    const int w = right - left;
-    const qsizetype stride = image.bytesPerLine();
-    uchar* base = image.bits() + top * stride + left * static_cast<qsizetype>(sizeof(QRgb));
-    if (w <= 8) {
-        // Narrow runs such as lattice lines: a copy call per row would cost more than the pixels.
-        for (int y = top; y < bottom; ++y) {
-            auto* row = reinterpret_cast<QRgb*>(base + (y - top) * stride);
-            for (int i = 0; i < w; ++i)
-                row[i] = px;
-        }
-        return;
-    }
-    auto* first = reinterpret_cast<QRgb*>(base);
-    first[0] = px;
-    for (int done = 1; done < w;) {
-        const int n = std::min(done, w - done);
-        std::memcpy(first + done, first, static_cast<std::size_t>(n) * sizeof(QRgb));
-        done += n;
-    }
-    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(QRgb);
-    for (int y = top + 1; y < bottom; ++y)
-        std::memcpy(base + (y - top) * stride, first, rowBytes);
-}
-
 } // namespace
 
 struct frmTessary::Impl {
@@ -88,7 +48,6 @@ struct frmTessary::Impl {
     SchemeColors colors;
     StyleParams params;
     StyleShapes shapes;
-    std::int32_t penColor = 0;   // the surface keeps its pen colour to itself
     bool bgiVisible = false;
     std::unique_ptr<BackGroundImage> bgi;
     std::array<std::unique_ptr<CLabel>, 3> labels;
@@ -222,17 +181,13 @@ void frmTessary::drawStyle(int style)
     StyleLayout::layout(d->surface.width(), d->surface.height(), params, d->shapes);
     const std::int32_t brushA = d->colors.colorOf(3);
     const std::int32_t brushB = d->colors.colorOf(4);
-    QImage& image = d->surface.image();
-    const QRgb pxA = Surface::toQColor(brushA).rgb();
-    const QRgb pxB = Surface::toQColor(brushB).rgb();
     for (const StyleFill& f : d->shapes.fills)
-        fillRows(image, f.left, f.top, f.right, f.bottom, f.brush == StyleBrush::A ? pxA : pxB);
+        d->surface.fillRect(f.left, f.top, f.right, f.bottom, f.brush == StyleBrush::A ? brushA : brushB);
     if (d->shapes.verticalLines.empty() && d->shapes.horizontalLines.empty())
         return;
     const int w = d->surface.width();
     const int h = d->surface.height();
     d->surface.setPen(brushB, d->shapes.lineWidth);
-    d->penColor = brushB;
     for (int x : d->shapes.verticalLines)
         drawLine(x, 0, x, h);
     for (int y : d->shapes.horizontalLines)
@@ -241,23 +196,7 @@ void frmTessary::drawStyle(int style)
 
 void frmTessary::drawLine(int x1, int y1, int x2, int y2)
 {
-    Surface& s = d->surface;
-    if (x1 != x2 && y1 != y2) {
-        s.drawLine(x1, y1, x2, y2);
-        return;
-    }
-    // An axis-parallel line with the surface's pen: its width centred on the line, the end
-    // point left out; filled as rows like the style's rectangles.
-    s.moveTo(x2, y2);
-    const int lo = s.penWidth() / 2;
-    const QRgb px = Surface::toQColor(d->penColor).rgb();
-    if (x1 == x2) {
-        const int back = y2 < y1 ? 1 : 0;
-        fillRows(s.image(), x1 - lo, std::min(y1, y2) + back, x1 - lo + s.penWidth(), std::max(y1, y2) + back, px);
-    } else {
-        const int back = x2 < x1 ? 1 : 0;
-        fillRows(s.image(), std::min(x1, x2) + back, y1 - lo, std::max(x1, x2) + back, y1 - lo + s.penWidth(), px);
-    }
+    d->surface.drawLine(x1, y1, x2, y2);
 }
 
 void frmTessary::drawLabels()

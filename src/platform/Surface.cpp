@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace tessary {
 
@@ -47,14 +48,32 @@ void Surface::clear()
 
 void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t color)
 {
-    const QRect r = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).intersected(m_image.rect());
-    if (r.isEmpty() || right <= left || bottom <= top)
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, m_image.width());
+    bottom = std::min(bottom, m_image.height());
+    if (left >= right || top >= bottom)
         return;
+    // Repaints fill the whole window at every slider step: fill the first row, then copy it
+    // row by row, which runs at memory speed where a pixel loop would not.
     const QRgb px = toQColor(color).rgb();
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-        std::fill(line + r.left(), line + r.right() + 1, px);
+    const int w = right - left;
+    const qsizetype stride = m_image.bytesPerLine();
+    uchar* base = m_image.bits() + top * stride + left * static_cast<qsizetype>(sizeof(QRgb));
+    if (w <= 8) {
+        // Narrow runs such as lattice lines: a copy call per row would cost more than the pixels.
+        for (int y = top; y < bottom; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(base + (y - top) * stride);
+            for (int i = 0; i < w; ++i)
+                row[i] = px;
+        }
+        return;
     }
+    auto* first = reinterpret_cast<QRgb*>(base);
+    std::fill(first, first + w, px);
+    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(QRgb);
+    for (int y = top + 1; y < bottom; ++y)
+        std::memcpy(base + (y - top) * stride, first, rowBytes);
 }
 
 void Surface::frameRect(int left, int top, int right, int bottom, std::int32_t color)

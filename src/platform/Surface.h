@@ -33,6 +33,7 @@ public:
     // Pen for lines; the end point of a line is not drawn.
     void setPen(std::int32_t color, int width);
     int penWidth() const { return m_penWidth; }
+    std::int32_t penColor() const { return m_penColor; }
     void moveTo(int x, int y);
     void lineTo(int x, int y);
     void drawLine(int x1, int y1, int x2, int y2);
