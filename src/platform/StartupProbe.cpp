@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QWidget>
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 
 namespace tessary {
 
@@ -43,7 +43,7 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
                             }
                         }
                         std::fflush(stderr);
-                        _exit(0);
+                        std::_Exit(0);
                     },
                     Qt::QueuedConnection);
             }
