@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 #include <QSessionManager>
 
@@ -16,6 +16,10 @@
 #include "app/UnixSignalPipe.h"
 #include <csignal>
 #endif
+
+namespace {
+constexpr int kQtTextsDelayMs = 200;
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -28,11 +32,13 @@ int main(int argc, char* argv[])
     icon.addFile(QStringLiteral(":/tessary/icon-256.png"));
     QApplication::setWindowIcon(icon);
     tessary::StartupProbe::installIfRequested(2);
-    // The interface is Japanese whatever the system's language: so are Qt's own dialogs.
+    // The interface is Japanese whatever the system's language: so are Qt's own dialogs and
+    // menus. Their texts are needed only once one opens, so they load after the windows are up.
     QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    QTimer::singleShot(kQtTextsDelayMs, &app, [&qtTranslator] {
+        if (qtTranslator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&qtTranslator);
+    });
     tessary::FontMapper::installSubstitutions();
     tessary::Services::installReal();
 
