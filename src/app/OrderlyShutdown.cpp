@@ -3,6 +3,7 @@
 
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
+#include "platform/FormRegistry.h"
 #include "settings/TessaryConfig.h"
 
 #include <QApplication>
@@ -73,10 +74,7 @@ void OrderlyShutdown::proceed()
         return;
     }
     frmMain::unloadInstance();
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<Form*>(w); form && form->isLoaded())
-            form->unload();
-    }
+    FormRegistry::unloadLoaded();
     if (m_quit)
         m_quit();
 }

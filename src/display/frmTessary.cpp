@@ -261,7 +261,6 @@ bool frmTessary::loadBackgroundImage(const QString& fileName)
     if (!bgi.loadImage(fileName))
         return false;
     d->bgiVisible = true;
-    bgi.setForm(this);
     syncSurface();
     bgi.drawTile();
     update();
@@ -349,7 +348,6 @@ void frmTessary::closeEvent(QCloseEvent* e)
 
 void frmTessary::Form_Resize()
 {
-    syncSurface();
     tessaryRefresh();
 }
 

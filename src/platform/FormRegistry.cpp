@@ -21,13 +21,19 @@ void FormRegistry::add(Form* form)
     forms().append(form);
 }
 
-void FormRegistry::unloadAll()
+void FormRegistry::unloadLoaded()
 {
     const QList<QPointer<Form>> copy = forms();
     for (auto it = copy.crbegin(); it != copy.crend(); ++it) {
         if (*it && (*it)->isLoaded())
             (*it)->unload();
     }
+}
+
+void FormRegistry::unloadAll()
+{
+    const QList<QPointer<Form>> copy = forms();
+    unloadLoaded();
     for (const QPointer<Form>& f : copy) {
         if (f)
             delete f.data();

@@ -12,6 +12,8 @@ class Form;
 class FormRegistry {
 public:
     static void add(Form* form);
+    // Unloads every window still loaded, newest first; they are deleted later as usual.
+    static void unloadLoaded();
     // Unloads every window still loaded, newest first, then deletes them at once.
     static void unloadAll();
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "display/BackGroundImage.h"
-#include "display/frmTessary.h"
-#include "support/GuiTest.h"
+#include "DisplayFixture.h"
 
 #include <QFile>
 
@@ -9,20 +8,14 @@ using namespace tessary;
 
 namespace {
 
-constexpr std::int32_t kRed = 0x0000FF;
-constexpr std::int32_t kBlue = 0xFF0000;
+using test::kBlue;
+using test::kRed;
 
 class BackgroundPicture : public test::GuiTest {
 protected:
     frmTessary& display(int w, int h)
     {
-        frmTessary& t = frmTessary::instance();
-        t.showModeless();
-        t.resize(w, h);
-        t.setSelectObject(3);
-        t.setColor(kRed);
-        t.setSelectObject(4);
-        t.setColor(kBlue);
+        frmTessary& t = test::showScheme(w, h);
         t.setStyle(0);
         return t;
     }

@@ -5,6 +5,7 @@
 #include "pickers/frmDesktop.h"
 #include "platform/ColorValue.h"
 #include "platform/Twips.h"
+#include "DisplayFixture.h"
 #include "support/GuiTest.h"
 
 #include <QCloseEvent>
@@ -17,8 +18,8 @@ using namespace tessary;
 
 namespace {
 
-constexpr std::int32_t kRed = 0x0000FF;     // Shape1 in these tests
-constexpr std::int32_t kBlue = 0xFF0000;    // Shape2
+using test::kBlue;
+using test::kRed;
 constexpr std::int32_t kGrey = 0x808080;    // what the window showed before
 
 class DisplayWindow : public test::GuiTest {
@@ -27,13 +28,7 @@ protected:
     // Shape2 blue, the client area grey.
     frmTessary& display(int w, int h)
     {
-        frmTessary& t = frmTessary::instance();
-        t.showModeless();
-        t.resize(w, h);
-        t.setSelectObject(3);
-        t.setColor(kRed);
-        t.setSelectObject(4);
-        t.setColor(kBlue);
+        frmTessary& t = test::showScheme(w, h);
         t.tessaryRefresh();
         t.surface().fillRect(0, 0, w, h, kGrey);
         return t;
