@@ -4,6 +4,8 @@
 #include "color/colorCode.h"
 #include "platform/ColorValue.h"
 
+#include <QStringBuilder>
+
 #include <cmath>
 
 namespace tessary {
@@ -13,12 +15,19 @@ namespace {
 // Without the slack, 21:1 computed as 20.999999999999996 would read "20.99:1".
 constexpr double kTruncationSlack = 1e-9;
 
-QString levelName(Wcag::Level level, bool large)
+// The table is rebuilt on every colour change, so its texts are joined from shared pieces
+// rather than formatted afresh.
+const QString& levelName(Wcag::Level level, bool large)
 {
-    QString s = level == Wcag::Level::AAA ? QStringLiteral("AAA") : QStringLiteral("AA");
-    if (large)
-        s += QStringLiteral("大");
-    return s;
+    static const QString names[2][2] = {{QStringLiteral("AA"), QStringLiteral("AA大")},
+                                        {QStringLiteral("AAA"), QStringLiteral("AAA大")}};
+    return names[level == Wcag::Level::AAA][large];
+}
+
+const QString& failed()
+{
+    static const QString text = QStringLiteral("不合格");
+    return text;
 }
 
 QString signedNumber(double v)
@@ -36,45 +45,67 @@ QString code(std::int32_t c, const QString& prefix)
 
 QString ContrastWording::ratio(double r)
 {
-    const auto hundredths = static_cast<long long>(std::floor(r * 100.0 + kTruncationSlack));
-    return QStringLiteral("%1.%2:1").arg(hundredths / 100).arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+    // A ratio is 1..21; anything else (a caller's NaN) must still not overflow the cast.
+    const double v = r > 0.0 && r < 1e12 ? r : 0.0;
+    auto hundredths = static_cast<long long>(std::floor(v * 100.0 + kTruncationSlack));
+    char16_t buf[32];
+    char16_t* end = buf + 32;
+    char16_t* p = end;
+    *--p = u'1';
+    *--p = u':';
+    for (int i = 0; i < 2; ++i, hundredths /= 10)
+        *--p = char16_t(u'0' + hundredths % 10);
+    *--p = u'.';
+    do {
+        *--p = char16_t(u'0' + hundredths % 10);
+        hundredths /= 10;
+    } while (hundredths > 0 && p > buf);
+    return QString(reinterpret_cast<const QChar*>(p), end - p);
 }
 
 QString ContrastWording::threshold(double r) { return QString::number(r) + QStringLiteral(":1"); }
 
-QString ContrastWording::textName(int text) { return QStringLiteral("文字%1").arg(text + 1); }
+QString ContrastWording::textName(int text)
+{
+    static const QString names[] = {QStringLiteral("文字1"), QStringLiteral("文字2"), QStringLiteral("文字3")};
+    return names[text];
+}
 
-QString ContrastWording::backgroundName(int background) { return QStringLiteral("背景%1").arg(background + 1); }
+QString ContrastWording::backgroundName(int background)
+{
+    static const QString names[] = {QStringLiteral("背景1"), QStringLiteral("背景2")};
+    return names[background];
+}
 
 QString ContrastWording::pictureName() { return QStringLiteral("背景画像"); }
 
 QString ContrastWording::marks(const ContrastMarks& marks, bool large)
 {
     const auto best = marks.best(large);
-    return best ? levelName(*best, large) : QStringLiteral("不合格");
+    return best ? levelName(*best, large) : failed();
 }
 
 QString ContrastWording::spokenMarks(const ContrastMarks& marks, bool large)
 {
-    const auto best = marks.best(large);
-    if (!best)
-        return QStringLiteral("不合格");
     // AA alone is said as "only", so that a listener knows AAA was missed.
-    return levelName(*best, large) + (*best == Wcag::Level::AA ? QStringLiteral("のみ合格") : QStringLiteral("合格"));
+    static const QString spoken[2][2] = {{QStringLiteral("AAのみ合格"), QStringLiteral("AA大のみ合格")},
+                                         {QStringLiteral("AAA合格"), QStringLiteral("AAA大合格")}};
+    const auto best = marks.best(large);
+    return best ? spoken[*best == Wcag::Level::AAA][large] : failed();
 }
 
 QString ContrastWording::cellName(int text, int background, double r, const ContrastMarks& marks, bool large)
 {
-    return QStringLiteral("%1 / %2: %3, %4")
-        .arg(textName(text), backgroundName(background), ratio(r), spokenMarks(marks, large));
+    return textName(text) % QStringLiteral(" / ") % backgroundName(background) % QStringLiteral(": ") % ratio(r)
+        % QStringLiteral(", ") % spokenMarks(marks, large);
 }
 
 QString ContrastWording::pictureCellName(int text, const PictureContrast::Measure& measure,
                                          const ContrastMarks& marks, bool large)
 {
-    return QStringLiteral("%1 / %2: 最低 %3, 5パーセンタイル %4, %5, %6")
-        .arg(textName(text), pictureName(), ratio(measure.lowest), ratio(measure.percentile5),
-             spokenMarks(marks, large), pictureNote());
+    return textName(text) % QStringLiteral(" / ") % pictureName() % QStringLiteral(": 最低 ") % ratio(measure.lowest)
+        % QStringLiteral(", 5パーセンタイル ") % ratio(measure.percentile5) % QStringLiteral(", ")
+        % spokenMarks(marks, large) % QStringLiteral(", ") % pictureNote();
 }
 
 QString ContrastWording::pictureNote() { return QStringLiteral("画像を測定"); }
@@ -86,9 +117,13 @@ QString ContrastWording::sizeName(bool large)
 
 QString ContrastWording::ruleDescription(const LargeTextRule& rule)
 {
-    return QStringLiteral("大きな文字: %1pt以上、太字は%2pt以上（%3）")
-        .arg(QString::number(rule.minimumPoints(false)), QString::number(rule.minimumPoints(true)),
-             ruleName(rule.kind()));
+    static const auto describe = [](LargeTextRule r) {
+        return QStringLiteral("大きな文字: %1pt以上、太字は%2pt以上（%3）")
+            .arg(QString::number(r.minimumPoints(false)), QString::number(r.minimumPoints(true)), ruleName(r.kind()));
+    };
+    static const QString japanese = describe(LargeTextRule(LargeTextRule::Kind::Japanese));
+    static const QString wcag = describe(LargeTextRule(LargeTextRule::Kind::Wcag));
+    return rule.kind() == LargeTextRule::Kind::Wcag ? wcag : japanese;
 }
 
 QString ContrastWording::ruleName(LargeTextRule::Kind kind)
@@ -98,7 +133,12 @@ QString ContrastWording::ruleName(LargeTextRule::Kind kind)
 
 QString ContrastWording::targetName(Wcag::Level level, bool large)
 {
-    return QStringLiteral("%1 (%2)").arg(levelName(level, large), threshold(Wcag::threshold(level, large)));
+    static const auto name = [](Wcag::Level l, bool g) -> QString {
+        return levelName(l, g) % QStringLiteral(" (") % threshold(Wcag::threshold(l, g)) % QStringLiteral(")");
+    };
+    static const QString names[2][2] = {{name(Wcag::Level::AA, false), name(Wcag::Level::AA, true)},
+                                        {name(Wcag::Level::AAA, false), name(Wcag::Level::AAA, true)}};
+    return names[level == Wcag::Level::AAA][large];
 }
 
 QString ContrastWording::suggestButtonName(int text) { return textName(text) + QStringLiteral("の色を提案"); }
