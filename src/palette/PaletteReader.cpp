@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "palette/PaletteReader.h"
 
+#include "platform/Cp932Codec.h"
+
 #include <cstring>
 
 namespace tessary {
@@ -84,9 +86,10 @@ PaletteReader::Result PaletteReader::readField(QString& out)
         return Result::TooLong;
     consumeSeparator();
 
-    bool ok = true;
-    out = m_codec.decode(raw, &ok);
-    return ok ? Result::Record : Result::BadText;
+    if (raw.contains('\0'))
+        return Result::Binary;
+    out = Cp932Codec::decode(raw);
+    return Result::Record;
 }
 
 void PaletteReader::skipToSeparator()

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "palette/PaletteCodec.h"
-
 #include <QByteArrayView>
 #include <QString>
 #include <array>
@@ -16,13 +14,16 @@ namespace tessary {
 // line end is skipped; a bare field runs to the next comma or line end and loses its
 // trailing blanks. An empty line is one empty field, so records need not follow lines.
 // Blank lines at the very end of the data are not a record.
+//
+// Fields are code page 932, read with Cp932Codec: bytes it cannot read become substitute
+// characters and never end the reading.
 class PaletteReader {
 public:
     enum class Result {
         Record,      // three fields were read
         End,         // nothing but blank lines is left
         Truncated,   // the data ends within a record, or within a quoted field
-        BadText,     // a field is not code page 932 text (or holds a NUL byte)
+        Binary,      // a field holds a NUL byte, which no text file has
         TooLong,     // a field is longer than kMaxFieldBytes
     };
 
@@ -45,7 +46,6 @@ private:
     QByteArrayView m_data;
     qsizetype m_pos = 0;
     QByteArray m_buffer;
-    PaletteCodec m_codec;
 };
 
 } // namespace tessary
