@@ -18,7 +18,8 @@ void appendField(QByteArray& out, const QString& text)
 {
     out += '"';
     QByteArray bytes = Cp932Codec::encode(text);
-    // A quote inside a field is written doubled so that it reads back intact.
+    // A quote inside a field is written doubled so that it reads back intact; one right before
+    // a comma or a line end does not, as the reader takes it for the end of the field.
     if (bytes.contains('"'))
         bytes.replace("\"", "\"\"");
     out += bytes;

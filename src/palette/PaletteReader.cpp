@@ -65,7 +65,8 @@ PaletteReader::Result PaletteReader::readField(QString& out)
             m_pos = end + 1;
             if (m_buffer.size() > kMaxFieldBytes)
                 return Result::TooLong;
-            if (m_pos < size && bytes[m_pos] == '"') {
+            // Two quotes are one, unless the second ends the field as earlier versions wrote it.
+            if (m_pos + 1 < size && bytes[m_pos] == '"' && !isSeparator(bytes[m_pos + 1])) {
                 m_buffer.append('"');
                 ++m_pos;
                 continue;

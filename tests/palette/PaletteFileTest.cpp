@@ -112,6 +112,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "\"p\",\"\",\"c\"\r\n\"000000\",\"say \"\"hi\"\"\",\"\"\"\"\r\n", "p", "c", {{"000000", "say \"hi\"", "\""}}, {}},
         ReadCase{"an undoubled quote ends the field as before", "\"p\",\"\",\"c\"\r\n\"000000\",\"say \"hi\" there\",\"x\"\r\n", "p",
                  "c", {{"000000", "say ", "x"}}, {}},
+        // Earlier versions wrote quotes undoubled: the comment 3.5" as "3.5"", a lone quote as """.
+        ReadCase{"earlier writer: a quote at the end of a field",
+                 R"("p","","c")" "\r\n" R"("FF0000","red","a"")" "\r\n" R"("00FF00","green","3.5"")" "\r\n"
+                 R"("0000FF","blue","")" "\r\n", "p", "c",
+                 {{"FF0000", "red", "a"}, {"00FF00", "green", "3.5"}, {"0000FF", "blue", ""}}, {}},
+        ReadCase{"earlier writer: fields that are just a quote",
+                 R"(""","",""")" "\r" R"("1",""",""")" "\n" R"("2","B",""")", "", "", {{"1", "1", ""}, {"2", "B", ""}}, {}},
         ReadCase{"duplicate names: one message each, reading goes on",
                  "\"p\",\"\",\"c\"\r\n\"1\",\"Red\",\"\"\r\n\"2\",\"red\",\"\"\r\n\"3\",\"Blue\",\"\"\r\n\"4\",\"RED\",\"\"\r\n", "p", "c",
                  {{"1", "Red", ""}, {"3", "Blue", ""}}, {Code::DuplicateName, Code::DuplicateName}},
@@ -191,6 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "\"\x95\x5C\",\"\",\"\x83\x5C\"\r\n\"0000FF\",\"\x90\xC2\",\"\x8B\xF3\x82\xCC\x81\x60\x90\x46\"\r\n"},
         WriteCase{"quotes are doubled", "p", "", {{"1", "say \"hi\"", "\""}},
                   "\"p\",\"\",\"\"\r\n\"1\",\"say \"\"hi\"\"\",\"\"\"\"\r\n"},
+        WriteCase{"fields that are or end with quotes", "\"", "\"", {{"1", "3.5\"", "\"\""}},
+                  R"("""","","""")" "\r\n" R"("1","3.5""","""""")" "\r\n"},
         WriteCase{"commas survive", "p", "a,b", {{"1", "x", "c, d,e"}}, "\"p\",\"\",\"a,b\"\r\n\"1\",\"x\",\"c, d,e\"\r\n"}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return "case" + std::to_string(info.index); });
 
