@@ -11,12 +11,15 @@
 #include "platform/AppInfo.h"
 #include "platform/ColorValue.h"
 #include "platform/OptionButton.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/Services.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -853,6 +856,24 @@ TEST_F(MainWindowTest, MinimisingHidesTheOpenWindowsAndRestoringShowsThemAgain)
     EXPECT_TRUE(display().isVisible());
     EXPECT_TRUE(frmPalette::instance().isVisible());
     EXPECT_FALSE(frmColorCircle::isInstanceLoaded());
+}
+
+TEST_F(MainWindowTest, FontForAllAcceptedUnchangedInTheRealDialogKeepsTheStoredName)
+{
+    Services::setFileDialogs(std::make_unique<QtFileDialogs>());
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    main().mnuFontAll->trigger();
+    main().mnuQuit->trigger();
+    const QStringList inis = QDir(workDir()).entryList({QStringLiteral("*.ini")}, QDir::Files);
+    ASSERT_EQ(inis.size(), 1);
+    QFile ini(QDir(workDir()).filePath(inis.front()));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    // "ＭＳ 明朝" in code page 932, in each of the three font sections.
+    EXPECT_EQ(ini.readAll().count("\r\nName=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\r\n"), 3);
 }
 
 TEST_F(MainWindowTest, QuitSavesTheSchemeAndClosesEveryWindow)
