@@ -36,6 +36,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 using namespace tessary;
@@ -697,7 +698,7 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionShortcutAndPlace)
     }
 }
 
-TEST_F(MainWindowTest, EveryShortcutReachesItsCommand)
+TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
 {
     main().mnuBGView->setEnabled(true);   // normally enabled by the first picture load
     std::vector<QAction*> withShortcut;
@@ -708,13 +709,38 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommand)
         }
     }
     ASSERT_EQ(withShortcut.size(), 15u);
-    for (QAction* a : withShortcut) {
-        ASSERT_NE(a, nullptr);
-        showActive();
-        QSignalSpy spy(a, &QAction::triggered);
-        const QKeyCombination key = a->shortcut()[0];
-        QTest::keyClick(main().txtColorCode, key.key(), key.keyboardModifiers());
-        EXPECT_EQ(spy.count(), 1) << a->objectName().toStdString();
+    // Each field as the user gets the caret into it: on its page, or by a double click on
+    // the option whose text it edits.
+    const struct {
+        const char* name;
+        std::function<QLineEdit*()> focus;
+    } fields[] = {
+        {"txtColorCode", [&] { return main().txtColorCode; }},
+        {"txtRGB1", [&] { return main().txtRGB[1]; }},
+        {"txtHSL2",
+         [&] {
+             showHslPage();
+             return main().txtHSL[2];
+         }},
+        {"txtSampleString0",
+         [&] {
+             QTest::mouseDClick(main().optSelectObject[0], Qt::LeftButton);
+             return main().txtSampleString[0];
+         }},
+    };
+    for (const auto& f : fields) {
+        for (QAction* a : withShortcut) {
+            ASSERT_NE(a, nullptr);
+            showActive();
+            main().tabSelectColorModel->setCurrentIndex(0);
+            QLineEdit* field = f.focus();
+            field->setFocus(Qt::TabFocusReason);
+            ASSERT_TRUE(field->hasFocus()) << f.name;
+            QSignalSpy spy(a, &QAction::triggered);
+            const QKeyCombination key = a->shortcut()[0];
+            QTest::keyClick(field, key.key(), key.keyboardModifiers());
+            EXPECT_EQ(spy.count(), 1) << f.name << " " << a->objectName().toStdString();
+        }
     }
 }
 
