@@ -382,10 +382,16 @@ TEST_F(MainWindowTest, EveryToolKeepsTheSelectedObject)
 
 TEST_F(MainWindowTest, UnifyHueWithAGreySelectedGivesEveryObjectHueMinusOne)
 {
-    setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(64, 64, 64), rgb(128, 128, 128), rgb(0, 255, 0)}, 3);
-    main().mnuCordinateHue->trigger();
-    EXPECT_EQ(scheme(), (Scheme{rgb(255, 0, 4), rgb(255, 0, 4), rgb(64, 64, 64), rgb(128, 128, 128),
-                                rgb(255, 0, 4)}));
+    // The hue slider shows a grey's hue as 0; showing it must not make it 0.
+    for (const bool hslPage : {false, true}) {
+        main().tabSelectColorModel->setCurrentIndex(hslPage ? 1 : 0);
+        setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(64, 64, 64), rgb(128, 128, 128), rgb(0, 255, 0)}, 3);
+        main().mnuCordinateHue->trigger();
+        EXPECT_EQ(scheme(), (Scheme{rgb(255, 0, 4), rgb(255, 0, 4), rgb(64, 64, 64), rgb(128, 128, 128),
+                                    rgb(255, 0, 4)}))
+            << (hslPage ? "HSL page" : "RGB page");
+        EXPECT_EQ(main().currentColor().getHue(), -1.0);
+    }
 }
 
 TEST_F(MainWindowTest, AverageHueIsTheArithmeticMean)
