@@ -799,7 +799,8 @@ void frmMain::optSelectObject_DblClick(int index)
     field->show();
     field->raise();
     field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
+    // The text is edited, not replaced: nothing selected, the caret after the last character.
+    field->end(false);
 }
 
 void frmMain::txtSampleString_KeyDown(int index, int keyCode, int)

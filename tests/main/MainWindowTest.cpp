@@ -499,6 +499,23 @@ TEST_F(MainWindowTest, InPlaceEditingShortensLongCaptionsAndSwallowsEnter)
     }
 }
 
+TEST_F(MainWindowTest, InPlaceEditingStartsWithTheCaretAfterTheText)
+{
+    showActive();
+    main().setSampleText(1, QStringLiteral("abc"));
+    TextBox* field = main().txtSampleString[1];
+    // Also when the last edit ended with the text selected.
+    for (const char* typed : {"d", "e"}) {
+        QTest::mouseDClick(main().optSelectObject[1], Qt::LeftButton);
+        ASSERT_TRUE(field->hasFocus());
+        EXPECT_FALSE(field->hasSelectedText());
+        QTest::keyClicks(field, QString::fromUtf8(typed));
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    EXPECT_EQ(field->text(), QStringLiteral("abcde"));
+}
+
 TEST_F(MainWindowTest, InPlaceEditEndsWhenTheFocusMovesAway)
 {
     showActive();
