@@ -8,6 +8,7 @@
 #include "display/frmSetPos.h"
 #include "main/frmMain.h"
 #include "pickers/frmDesktop.h"
+#include "platform/FrameWatch.h"
 #include "platform/Numeric.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QWindow>
 #include <algorithm>
 #include <optional>
@@ -57,6 +59,11 @@ struct frmTessary::Impl {
     Qt::Edges dragEdges;
     QPoint pressGlobal;
     QRect startGeometry;
+
+    // Where setPosDefault put the window, while the main window's frame may still change;
+    // null once the window stands anywhere else.
+    QRect besideMain;
+    QPointer<FrameWatch> mainFrame;
 };
 
 frmTessary::frmTessary()
@@ -284,6 +291,23 @@ void frmTessary::setPosDefault()
     const double t = main.topTw();
     const double hm = main.heightTw();
     moveTw(l + wm, t, hm, hm);
+    followMainFrame(main);
+}
+
+void frmTessary::followMainFrame(frmMain& main)
+{
+    d->besideMain = frameGeometry();
+    if (d->mainFrame)
+        return;
+    // At start the main window has no frame yet: the window manager frames it after it is
+    // mapped. The window then goes beside the frame, unless it has been placed elsewhere.
+    d->mainFrame = new FrameWatch(main);
+    connect(d->mainFrame, &FrameWatch::marginsChanged, this, [this] {
+        if (!d->besideMain.isNull() && frameGeometry() == d->besideMain)
+            setPosDefault();
+        else
+            d->besideMain = QRect();
+    });
 }
 
 void frmTessary::setPosWidthMax()
@@ -333,6 +357,7 @@ void frmTessary::Form_Unload(int&)
     for (auto& l : d->labels)
         l.reset();
     d->bgi.reset();
+    delete d->mainFrame;
 }
 
 void frmTessary::closeEvent(QCloseEvent* e)

@@ -14,6 +14,7 @@ namespace tessary {
 
 class CLabel;
 class BackGroundImage;
+class frmMain;
 
 // The display window: stores the five colours of the scheme and renders them in one of
 // five layout styles (or over a tiled picture) with three drawn labels.
@@ -89,6 +90,7 @@ private:
     BackGroundImage& backGround();
     Qt::Edges edgesAt(const QPoint& pos) const;
     void returnToNormal();
+    void followMainFrame(frmMain& main);
 
     struct Impl;
     std::unique_ptr<Impl> d;

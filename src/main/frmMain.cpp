@@ -652,7 +652,9 @@ void frmMain::applyHSLSlider(int index)
     m.refreshColorModel();
     switch (index) {
     case 0:
-        m.SetHue(v);
+        // The slider shows a grey's hue of -1 as 0; showing it leaves the grey without a hue.
+        if (v != 0 || m.getHue() != -1.0)
+            m.SetHue(v);
         break;
     case 1:
         m.SetSatuation(v / 255.0);
@@ -797,7 +799,8 @@ void frmMain::optSelectObject_DblClick(int index)
     field->show();
     field->raise();
     field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
+    // The text is edited, not replaced: nothing selected, the caret after the last character.
+    field->end(false);
 }
 
 void frmMain::txtSampleString_KeyDown(int index, int keyCode, int)

@@ -228,7 +228,6 @@ void frmPalette::layoutGrid()
         // The surface follows the widget's size at once, shown or not.
         picPalette->surface().resize(chipSize * columnCount, chipSize * rowCount);
     }
-    VScroll1->setPageStep(std::max(1, rowCount));
     // A position past the new maximum is pulled back, which redraws through VScroll1_Change.
     VScroll1->setMaximum(g.scrollMaximum);
     VScroll1->setEnabled(g.scrollMaximum != 0);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FontMapper.h"
 
+#include <QFontInfo>
 
 namespace tessary {
 
@@ -43,6 +44,11 @@ QFont FontMapper::toQFont(const StdFont& font)
     f.setUnderline(font.underline);
     f.setStrikeOut(font.strikethrough);
     return f;
+}
+
+QString FontMapper::drawnFamily(const StdFont& font)
+{
+    return QFontInfo(toQFont(font)).family();
 }
 
 } // namespace tessary

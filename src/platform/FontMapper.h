@@ -14,6 +14,8 @@ class FontMapper {
 public:
     static void installSubstitutions();
     static QFont toQFont(const StdFont& font);
+    // The installed family that font is drawn with: for a substituted name, the face it maps to.
+    static QString drawnFamily(const StdFont& font);
 };
 
 } // namespace tessary

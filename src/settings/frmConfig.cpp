@@ -123,7 +123,6 @@ frmConfig::frmConfig()
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
     placeTw(btnOK, 1920, 3720, 1140, 405);
     btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
@@ -183,7 +182,8 @@ void frmConfig::Form_Load()
     d->outsideWidthMoved = false;
 
     centreOnScreen();
-    setDialogButtons(btnOK, btnCancel);
+    // No default button: Enter in a field does nothing, so a half-typed number is not applied.
+    setDialogButtons(nullptr, btnCancel);
 }
 
 void frmConfig::enableApply()

@@ -11,12 +11,15 @@
 #include "platform/AppInfo.h"
 #include "platform/ColorValue.h"
 #include "platform/OptionButton.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/Services.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -33,6 +36,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 using namespace tessary;
@@ -378,10 +382,16 @@ TEST_F(MainWindowTest, EveryToolKeepsTheSelectedObject)
 
 TEST_F(MainWindowTest, UnifyHueWithAGreySelectedGivesEveryObjectHueMinusOne)
 {
-    setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(64, 64, 64), rgb(128, 128, 128), rgb(0, 255, 0)}, 3);
-    main().mnuCordinateHue->trigger();
-    EXPECT_EQ(scheme(), (Scheme{rgb(255, 0, 4), rgb(255, 0, 4), rgb(64, 64, 64), rgb(128, 128, 128),
-                                rgb(255, 0, 4)}));
+    // The hue slider shows a grey's hue as 0; showing it must not make it 0.
+    for (const bool hslPage : {false, true}) {
+        main().tabSelectColorModel->setCurrentIndex(hslPage ? 1 : 0);
+        setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(64, 64, 64), rgb(128, 128, 128), rgb(0, 255, 0)}, 3);
+        main().mnuCordinateHue->trigger();
+        EXPECT_EQ(scheme(), (Scheme{rgb(255, 0, 4), rgb(255, 0, 4), rgb(64, 64, 64), rgb(128, 128, 128),
+                                    rgb(255, 0, 4)}))
+            << (hslPage ? "HSL page" : "RGB page");
+        EXPECT_EQ(main().currentColor().getHue(), -1.0);
+    }
 }
 
 TEST_F(MainWindowTest, AverageHueIsTheArithmeticMean)
@@ -487,6 +497,23 @@ TEST_F(MainWindowTest, InPlaceEditingShortensLongCaptionsAndSwallowsEnter)
         EXPECT_EQ(field->text(), QString::fromUtf8(c.typed));
         EXPECT_EQ(main().optSelectObject[0]->text(), QString::fromUtf8(c.caption));
     }
+}
+
+TEST_F(MainWindowTest, InPlaceEditingStartsWithTheCaretAfterTheText)
+{
+    showActive();
+    main().setSampleText(1, QStringLiteral("abc"));
+    TextBox* field = main().txtSampleString[1];
+    // Also when the last edit ended with the text selected.
+    for (const char* typed : {"d", "e"}) {
+        QTest::mouseDClick(main().optSelectObject[1], Qt::LeftButton);
+        ASSERT_TRUE(field->hasFocus());
+        EXPECT_FALSE(field->hasSelectedText());
+        QTest::keyClicks(field, QString::fromUtf8(typed));
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    EXPECT_EQ(field->text(), QStringLiteral("abcde"));
 }
 
 TEST_F(MainWindowTest, InPlaceEditEndsWhenTheFocusMovesAway)
@@ -694,7 +721,7 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionShortcutAndPlace)
     }
 }
 
-TEST_F(MainWindowTest, EveryShortcutReachesItsCommand)
+TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
 {
     main().mnuBGView->setEnabled(true);   // normally enabled by the first picture load
     std::vector<QAction*> withShortcut;
@@ -705,13 +732,38 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommand)
         }
     }
     ASSERT_EQ(withShortcut.size(), 15u);
-    for (QAction* a : withShortcut) {
-        ASSERT_NE(a, nullptr);
-        showActive();
-        QSignalSpy spy(a, &QAction::triggered);
-        const QKeyCombination key = a->shortcut()[0];
-        QTest::keyClick(main().txtColorCode, key.key(), key.keyboardModifiers());
-        EXPECT_EQ(spy.count(), 1) << a->objectName().toStdString();
+    // Each field as the user gets the caret into it: on its page, or by a double click on
+    // the option whose text it edits.
+    const struct {
+        const char* name;
+        std::function<QLineEdit*()> focus;
+    } fields[] = {
+        {"txtColorCode", [&] { return main().txtColorCode; }},
+        {"txtRGB1", [&] { return main().txtRGB[1]; }},
+        {"txtHSL2",
+         [&] {
+             showHslPage();
+             return main().txtHSL[2];
+         }},
+        {"txtSampleString0",
+         [&] {
+             QTest::mouseDClick(main().optSelectObject[0], Qt::LeftButton);
+             return main().txtSampleString[0];
+         }},
+    };
+    for (const auto& f : fields) {
+        for (QAction* a : withShortcut) {
+            ASSERT_NE(a, nullptr);
+            showActive();
+            main().tabSelectColorModel->setCurrentIndex(0);
+            QLineEdit* field = f.focus();
+            field->setFocus(Qt::TabFocusReason);
+            ASSERT_TRUE(field->hasFocus()) << f.name;
+            QSignalSpy spy(a, &QAction::triggered);
+            const QKeyCombination key = a->shortcut()[0];
+            QTest::keyClick(field, key.key(), key.keyboardModifiers());
+            EXPECT_EQ(spy.count(), 1) << f.name << " " << a->objectName().toStdString();
+        }
     }
 }
 
@@ -853,6 +905,24 @@ TEST_F(MainWindowTest, MinimisingHidesTheOpenWindowsAndRestoringShowsThemAgain)
     EXPECT_TRUE(display().isVisible());
     EXPECT_TRUE(frmPalette::instance().isVisible());
     EXPECT_FALSE(frmColorCircle::isInstanceLoaded());
+}
+
+TEST_F(MainWindowTest, FontForAllAcceptedUnchangedInTheRealDialogKeepsTheStoredName)
+{
+    Services::setFileDialogs(std::make_unique<QtFileDialogs>());
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    main().mnuFontAll->trigger();
+    main().mnuQuit->trigger();
+    const QStringList inis = QDir(workDir()).entryList({QStringLiteral("*.ini")}, QDir::Files);
+    ASSERT_EQ(inis.size(), 1);
+    QFile ini(QDir(workDir()).filePath(inis.front()));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    // "ＭＳ 明朝" in code page 932, in each of the three font sections.
+    EXPECT_EQ(ini.readAll().count("\r\nName=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\r\n"), 3);
 }
 
 TEST_F(MainWindowTest, QuitSavesTheSchemeAndClosesEveryWindow)

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTest>
 
 using namespace tessary;
 using namespace tessary::test;
@@ -145,6 +146,19 @@ TEST_F(PaletteWindow, ScrollingMovesTheGridByWholeRows)
     click(w, 0, 0);
     EXPECT_EQ(w.selectedIndex, 109);
     EXPECT_EQ(w.cmbColorSelect->currentIndex(), 108);
+}
+
+TEST_F(PaletteWindow, AClickInTheTroughMovesOneRow)
+{
+    frmPalette& w = openWith(numbered(200));
+    setTwelveByEight(w);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    // Below the handle, above the arrow: a page would be eight rows.
+    const QPoint trough(w.VScroll1->width() / 2, w.VScroll1->height() - 3 * w.VScroll1->width());
+    QTest::mouseClick(w.VScroll1, Qt::LeftButton, {}, trough);
+    EXPECT_EQ(w.VScroll1->value(), 1);
+    EXPECT_EQ(w.firstVisibleIndex, 13);
 }
 
 TEST_F(PaletteWindow, GrowingTheWindowPullsTheScrollPositionBack)
