@@ -2,6 +2,7 @@
 #include "pickers/LoupePainter.h"
 
 #include "pickers/LoupeLayout.h"
+#include "pickers/PickerOverlay.h"
 
 #include <QPainter>
 
@@ -13,13 +14,13 @@ const QColor kLoupeBackground(48, 48, 48);
 
 QImage LoupePainter::crossHair(double dpr)
 {
-    const int side = 2 * kCrossReach + 1;
+    const int side = 2 * PickerOverlay::kCrossReach + 1;
     QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     {
         QPainter p(&img);
-        const int c = kCrossReach;
-        const int armLength = kCrossReach - kCrossGap;   // from just outside the gap to the image's edge
+        const int c = PickerOverlay::kCrossReach;
+        const int armLength = c - kCrossGap;   // from just outside the gap to the image's edge
         for (int sign : {-1, 1}) {
             const int inner = c + sign * (kCrossGap + 1);
             const int from = std::min(inner, inner + sign * (armLength - 1));

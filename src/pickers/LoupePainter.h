@@ -15,7 +15,7 @@ class LoupePainter {
 public:
     // The cross-hair: four arms, black with white edges, around a free middle of
     // kCrossGap pixels each side, so the picked pixel and its neighbours stay visible.
-    static constexpr int kCrossReach = 9;   // the image is 2 * kCrossReach + 1 pixels square
+    // The image reaches PickerOverlay::kCrossReach pixels to each side of the picked one.
     static constexpr int kCrossGap = 2;
     static QImage crossHair(double dpr);
 

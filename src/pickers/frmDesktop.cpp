@@ -6,8 +6,8 @@
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "pickers/DropperCursor.h"
-#include "pickers/LoupeLayout.h"
 #include "pickers/LoupePainter.h"
+#include "pickers/PickerOverlay.h"
 #include "platform/ColorValue.h"
 #include "platform/Numeric.h"
 #include "platform/PictureBox.h"
@@ -20,25 +20,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <optional>
 
 namespace tessary {
 
 namespace {
 
-// Sizes of the loupe in logical pixels, so that it looks the same on every screen.
-constexpr double kCellSize = 10.0;
-constexpr double kCodeHeight = 16.0;
-constexpr double kLoupeGap = 12.0;
 constexpr int kBigStep = 10;   // device pixels per Shift+arrow
 
-const QString kNoCaptureMessage = QStringLiteral("画面の内容を取り込めませんでした。\n"
-                                                 "この環境では画面の取り込みが許可されていない可能性があります。");
-
-int deviceSize(double logical, double dpr)
-{
-    return std::max(1, roundHalfEven(logical * dpr));
-}
+const QString kNoCaptureMessage =
+    QStringLiteral("画面の内容を取り込めませんでした。\n"
+                   "この環境では画面の取り込みが許可されていない可能性があります。");
 
 QString codeOf(std::int32_t c)
 {
@@ -57,26 +48,6 @@ struct frmDesktop::Impl {
     std::unique_ptr<SetMostTopForm> topmostSwitch;
     bool captured = false;
     bool screenshot = false;   // the copy came from the desktop: window coordinates, full screen
-};
-
-// Where the cross-hair and the loupe go, logical pixels of the window.
-struct frmDesktop::Overlay {
-    double dpr = 1.0;
-    QPointF paneOrigin;
-    QPoint cross;   // device pixels from the pane's top-left corner
-    std::optional<LoupeLayout> loupe;
-
-    QPointF crossAt() const { return paneOrigin + QPointF(cross - QPoint(LoupePainter::kCrossReach, LoupePainter::kCrossReach)) / dpr; }
-    QPointF loupeAt() const { return paneOrigin + QPointF(loupe->frame().topLeft()) / dpr; }
-    QRect area() const
-    {
-        if (!loupe)
-            return {};
-        const double crossSide = (2 * LoupePainter::kCrossReach + 1) / dpr;
-        const QRectF r = QRectF(crossAt(), QSizeF(crossSide, crossSide))
-                             .united(QRectF(loupeAt(), QSizeF(loupe->frame().size()) / dpr));
-        return r.toAlignedRect().adjusted(-1, -1, 1, 1);
-    }
 };
 
 frmDesktop::frmDesktop()
@@ -170,8 +141,7 @@ void frmDesktop::takeDesktopAnswer(const IScreenCapture::DesktopAnswer& answer)
     using Kind = IScreenCapture::DesktopAnswer::Kind;
     if (!isLoaded())
         return;
-    switch (answer.kind) {
-    case Kind::Screenshot: {
+    if (answer.kind == Kind::Screenshot && !answer.image.isNull()) {
         QImage copy = answer.image.convertToFormat(QImage::Format_RGB32);
         copy.setDevicePixelRatio(devicePixelRatioF());
         d->copies = {copy};
@@ -184,11 +154,13 @@ void frmDesktop::takeDesktopAnswer(const IScreenCapture::DesktopAnswer& answer)
         show();
         return;
     }
+    switch (answer.kind) {
     case Kind::Colour:
         frmMain::instance().setColor(answer.colour);
         break;
     case Kind::Cancelled:
         break;
+    case Kind::Screenshot:
     case Kind::Unavailable:
         MsgBox(kNoCaptureMessage);
         break;
@@ -245,12 +217,13 @@ void frmDesktop::setCrossHair(const DevicePixelMap::Pixel& px)
 {
     if (!px.isValid() || px.pane >= d->copies.size())
         return;   // off every copy: keep the last colour
-    const QRect before = overlay().area();
+    const auto area = [this] { return overlay() ? overlay()->area() : QRect(); };
+    const QRect before = area();
     d->cross = px;
     if (d->map.scrollToShow(px))
         QWidget::update();
     else
-        QWidget::update(QRegion(before).united(overlay().area()));
+        QWidget::update(QRegion(before).united(area()));
     d->pickedColor = Surface::fromRgb(d->copies[px.pane].pixel(px.at));
     previewPixel();
 }
@@ -290,18 +263,13 @@ void frmDesktop::Form_MouseDown(int button, int shift, double X, double Y)
     unload();
 }
 
-frmDesktop::Overlay frmDesktop::overlay() const
+std::optional<PickerOverlay> frmDesktop::overlay() const
 {
-    Overlay o;
     if (!d->cross.isValid() || d->cross.pane >= d->map.panes().size())
-        return o;
+        return std::nullopt;
     const DevicePixelMap::Pane& pane = d->map.panes()[d->cross.pane];
-    o.dpr = pane.dpr;
-    o.paneOrigin = QPointF(pane.logical.topLeft() - viewOrigin());
-    o.cross = d->map.visiblePosition(d->cross);
-    o.loupe.emplace(o.cross, QRect(QPoint(0, 0), d->map.visibleSize(d->cross.pane)), deviceSize(kCellSize, o.dpr),
-                    deviceSize(kCodeHeight, o.dpr), deviceSize(kLoupeGap, o.dpr));
-    return o;
+    return PickerOverlay(QPointF(pane.logical.topLeft() - viewOrigin()), pane.dpr, d->map.visiblePosition(d->cross),
+                         d->map.visibleSize(d->cross.pane));
 }
 
 void frmDesktop::paintEvent(QPaintEvent* e)
@@ -323,12 +291,11 @@ void frmDesktop::paintEvent(QPaintEvent* e)
     for (const QRect& r : uncovered)
         p.fillRect(r, Qt::black);
 
-    const Overlay o = overlay();
-    if (!o.loupe)
-        return;
-    p.drawImage(o.crossAt(), LoupePainter::crossHair(o.dpr));
-    p.drawImage(o.loupeAt(),
-                LoupePainter::loupe(d->copies[d->cross.pane], d->cross.at, *o.loupe, codeOf(d->pickedColor), o.dpr));
+    if (const std::optional<PickerOverlay> o = overlay()) {
+        const QImage& copy = d->copies[d->cross.pane];
+        p.drawImage(o->crossHairAt(), LoupePainter::crossHair(o->dpr()));
+        p.drawImage(o->loupeAt(), LoupePainter::loupe(copy, d->cross.at, o->loupe(), codeOf(d->pickedColor), o->dpr()));
+    }
 }
 
 void frmDesktop::showEvent(QShowEvent* e)
@@ -355,12 +322,14 @@ void frmDesktop::resizeEvent(QResizeEvent* e)
 
 void frmDesktop::mouseMoveEvent(QMouseEvent* e)
 {
-    Form_MouseMove(mouseButtonsNumber(e->buttons()), shiftNumber(e->modifiers()), e->position().x(), e->position().y());
+    const QPointF at = e->position();
+    Form_MouseMove(mouseButtonsNumber(e->buttons()), shiftNumber(e->modifiers()), at.x(), at.y());
 }
 
 void frmDesktop::mousePressEvent(QMouseEvent* e)
 {
-    Form_MouseDown(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), e->position().x(), e->position().y());
+    const QPointF at = e->position();
+    Form_MouseDown(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), at.x(), at.y());
 }
 
 void frmDesktop::mouseDoubleClickEvent(QMouseEvent* e)
@@ -374,16 +343,12 @@ void frmDesktop::keyPressEvent(QKeyEvent* e)
     const int step = e->modifiers().testFlag(Qt::ShiftModifier) ? kBigStep : 1;
     switch (e->key()) {
     case Qt::Key_Left:
-        moveCrossHair(-step, 0);
-        return;
     case Qt::Key_Right:
-        moveCrossHair(step, 0);
+        moveCrossHair(e->key() == Qt::Key_Left ? -step : step, 0);
         return;
     case Qt::Key_Up:
-        moveCrossHair(0, -step);
-        return;
     case Qt::Key_Down:
-        moveCrossHair(0, step);
+        moveCrossHair(0, e->key() == Qt::Key_Up ? -step : step);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:

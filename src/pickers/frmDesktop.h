@@ -2,12 +2,14 @@
 #pragma once
 
 #include "pickers/DevicePixelMap.h"
+#include "pickers/PickerOverlay.h"
 #include "platform/DefaultInstance.h"
 #include "platform/Form.h"
 #include "platform/IScreenCapture.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace tessary {
 
@@ -59,15 +61,13 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    struct Overlay;
-
     void startView(DevicePixelMap::Pixel start);
     void takeDesktopAnswer(const IScreenCapture::DesktopAnswer& answer);
     void fitScreenshotPane();
     void setCrossHair(const DevicePixelMap::Pixel& px);
     void previewPixel();
     QPoint viewOrigin() const;
-    Overlay overlay() const;
+    std::optional<PickerOverlay> overlay() const;
 
     struct Impl;
     std::unique_ptr<Impl> d;

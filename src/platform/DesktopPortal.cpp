@@ -173,8 +173,8 @@ void DesktopPortal::version(std::function<void(uint)> done)
         QMetaObject::invokeMethod(this, [done = std::move(done)] { done(0); }, Qt::QueuedConnection);
         return;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("Get"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     call << kScreenshot << QStringLiteral("version");
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [done = std::move(done)](QDBusPendingCallWatcher* w) {

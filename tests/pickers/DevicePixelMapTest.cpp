@@ -68,26 +68,6 @@ TEST(DevicePixelMap, PositionsToPixels)
     EXPECT_EQ(tiny.pixelAt(QPointF(9.9, 9.9)), (Pixel{0, {14, 14}})) << "rounding past the copy is clamped";
 }
 
-TEST(DevicePixelMap, StepsStayOnTheirCopy)
-{
-    const DevicePixelMap map({{QRect(0, 0, 100, 100), QSize(100, 100), 1.0, {}},
-                              {QRect(100, 0, 50, 50), QSize(125, 125), 2.5, {}}});
-    struct Row {
-        Pixel from;
-        int dx, dy;
-        Pixel expected;
-    };
-    const Row rows[] = {
-        {{1, {10, 10}}, 1, 0, {1, {11, 10}}},
-        {{1, {10, 10}}, -10, -10, {1, {0, 0}}},
-        {{1, {5, 5}}, -10, 200, {1, {0, 124}}},
-        {{0, {99, 50}}, 1, 0, {0, {99, 50}}},
-        {{}, 1, 1, {}},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(map.stepped(row.from, row.dx, row.dy), row.expected) << row.from.at.x() << "," << row.dx;
-}
-
 TEST(DevicePixelMap, ScrollsALargerCopyToShowThePixel)
 {
     // A 300 x 200 copy in a 100 x 50 logical view at ratio 2: 200 x 100 device pixels visible.
@@ -140,17 +120,4 @@ TEST(LoupeLayout, SitsBesideTheCrossHairInsideTheBounds)
     }
     const LoupeLayout squeezed(QPoint(50, 50), QRect(0, 0, 100, 100), 10, 16, 12);
     EXPECT_EQ(squeezed.frame().topLeft(), QPoint(0, 0)) << "bounds smaller than the loupe";
-}
-
-TEST(LoupeLayout, CellsCodeStripAndSource)
-{
-    const LoupeLayout l(QPoint(400, 300), QRect(0, 0, 800, 600), 13, 20, 15);
-    const QPoint inner = l.frame().topLeft() + QPoint(LoupeLayout::kBorder, LoupeLayout::kBorder);
-    EXPECT_EQ(l.cells(), QRect(inner, QSize(143, 143)));
-    EXPECT_EQ(l.cell(0, 0), QRect(inner, QSize(13, 13)));
-    EXPECT_EQ(l.centreCell(), QRect(inner + QPoint(65, 65), QSize(13, 13)));
-    EXPECT_EQ(l.cell(10, 10).bottomRight(), l.cells().bottomRight());
-    EXPECT_EQ(l.codeStrip(), QRect(inner + QPoint(0, 143), QSize(143, 20)));
-    EXPECT_EQ(l.codeStrip().bottom() + LoupeLayout::kBorder, l.frame().bottom());
-    EXPECT_EQ(LoupeLayout::source(QPoint(7, 3)), QRect(2, -2, 11, 11));
 }

@@ -15,6 +15,8 @@ int main(int argc, char** argv)
         listing = listing || std::string_view(argv[i]).starts_with("--gtest_list_tests");
     g_haveDisplay = !listing && !qEnvironmentVariableIsEmpty("DISPLAY");
     qputenv("QT_QPA_PLATFORM", g_haveDisplay ? "xcb" : "offscreen");
+    // The X display is the screen here, also when the tests are started from a Wayland session.
+    qunsetenv("WAYLAND_DISPLAY");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     tessary::FontMapper::installSubstitutions();

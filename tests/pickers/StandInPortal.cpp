@@ -74,7 +74,8 @@ bool StandInPortal::handleMessage(const QDBusMessage& message, const QDBusConnec
     const QString member = message.member();
     if (message.interface() == QLatin1String("org.freedesktop.DBus.Properties") && member == QLatin1String("Get")) {
         const QVariantList args = message.arguments();
-        if (script.version > 0 && args.value(0).toString() == kScreenshot && args.value(1).toString() == QLatin1String("version"))
+        const bool version = args.value(0).toString() == kScreenshot && args.value(1).toString() == QLatin1String("version");
+        if (script.version > 0 && version)
             m_bus.send(message.createReply(QVariant::fromValue(QDBusVariant(script.version))));
         else
             m_bus.send(message.createErrorReply(QDBusError::UnknownInterface, QStringLiteral("no such interface")));
@@ -106,7 +107,7 @@ void StandInPortal::request(const QDBusMessage& message, Answer answer)
     const QVariantList args = message.arguments();
     Call call{message.member(), args.value(0).toString(), qdbus_cast<QVariantMap>(args.value(1)), {}};
     const QString token = call.options.value(QStringLiteral("handle_token")).toString();
-    call.handle = script.ownPath ? QStringLiteral("/org/freedesktop/portal/desktop/request/standin/r%1").arg(++m_ownPaths)
+    call.handle = script.ownPath ? kObject + QStringLiteral("/request/standin/r%1").arg(++m_ownPaths)
                                  : PortalProtocol::requestPath(message.service(), token);
     calls.append(call);
     if (called)
