@@ -217,7 +217,10 @@ void frmDesktop::setCrossHair(const DevicePixelMap::Pixel& px)
 {
     if (!px.isValid() || px.pane >= d->copies.size())
         return;   // off every copy: keep the last colour
-    const auto area = [this] { return overlay() ? overlay()->area() : QRect(); };
+    const auto area = [this] {
+        const std::optional<PickerOverlay> o = overlay();
+        return o ? o->area() : QRect();
+    };
     const QRect before = area();
     d->cross = px;
     if (d->map.scrollToShow(px))
