@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils libx11-dev openbox
+  qt6-wayland weston dbus dbus-daemon
   fonts-noto-cjk imagemagick
   clang libclang-rt-dev
   appstream desktop-file-utils dpkg-dev file
