@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/OrderlyShutdown.h"
 
+#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/FormRegistry.h"
@@ -52,6 +53,7 @@ void OrderlyShutdown::saveNow()
         return;
     // Saving walks the display window's selection through every object; the program goes
     // on, so the object being edited is selected again afterwards.
+    SchemeNotifier::Batch batch;
     const bool display = frmTessary::isInstanceLoaded();
     const std::int16_t selected = display ? frmTessary::instance().selectObject() : std::int16_t(0);
     frmMain::instance().configManager().saveConfig();

@@ -4,6 +4,7 @@
 #include "display/BackGroundImage.h"
 #include "display/CLabel.h"
 #include "display/SchemeColors.h"
+#include "display/SchemeNotifier.h"
 #include "display/StyleLayout.h"
 #include "display/frmSetPos.h"
 #include "main/frmMain.h"
@@ -14,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,6 +53,8 @@ struct frmTessary::Impl {
     bool bgiVisible = false;
     std::unique_ptr<BackGroundImage> bgi;
     std::array<std::unique_ptr<CLabel>, 3> labels;
+    // Where each label's text was last drawn; empty when it was not.
+    std::array<QRect, 3> labelBoxes;
 
     // Moving and resizing by hand, where the window system does not do it for us.
     enum class Drag { None, Move, Resize } drag = Drag::None;
@@ -77,15 +81,48 @@ frmTessary::~frmTessary() = default;
 // ---- colour accessors ----
 
 std::int16_t frmTessary::selectObject() const { return d->colors.selectObject(); }
-void frmTessary::setSelectObject(std::int16_t index) { d->colors.setSelectObject(index); }
+
+void frmTessary::setSelectObject(std::int16_t index)
+{
+    d->colors.setSelectObject(index);
+    SchemeNotifier::instance().noteSelectedObject(d->colors.selectObject());
+}
+
 std::int32_t frmTessary::getColor() const { return d->colors.getColor(); }
-void frmTessary::setColor(std::int32_t c) { d->colors.setColor(c); }
+
+void frmTessary::setColor(std::int32_t c)
+{
+    d->colors.setColor(c);
+    noteSelectedColor();
+}
+
 int frmTessary::red() const { return d->colors.red(); }
 int frmTessary::green() const { return d->colors.green(); }
 int frmTessary::blue() const { return d->colors.blue(); }
-void frmTessary::setRed(int vRed) { d->colors.setRed(vRed); }
-void frmTessary::setGreen(int vGreen) { d->colors.setGreen(vGreen); }
-void frmTessary::setBlue(int vBlue) { d->colors.setBlue(vBlue); }
+
+void frmTessary::setRed(int vRed)
+{
+    d->colors.setRed(vRed);
+    noteSelectedColor();
+}
+
+void frmTessary::setGreen(int vGreen)
+{
+    d->colors.setGreen(vGreen);
+    noteSelectedColor();
+}
+
+void frmTessary::setBlue(int vBlue)
+{
+    d->colors.setBlue(vBlue);
+    noteSelectedColor();
+}
+
+void frmTessary::noteSelectedColor()
+{
+    const int selected = d->colors.selectObject();
+    SchemeNotifier::instance().noteColor(selected, d->colors.colorOf(selected));
+}
 
 // ---- style ----
 
@@ -93,15 +130,26 @@ void frmTessary::setStyle(std::int16_t style)
 {
     d->params.style = style;
     tessaryRefresh();
+    SchemeNotifier::instance().noteStyle(d->params);
 }
 
-void frmTessary::setStyleSquareOnSquare(std::int32_t outsideWidth) { d->params.outsideWidth = outsideWidth; }
-void frmTessary::setStyleDivide(std::int32_t divideNum) { d->params.divideNum = divideNum; }
+void frmTessary::setStyleSquareOnSquare(std::int32_t outsideWidth)
+{
+    d->params.outsideWidth = outsideWidth;
+    SchemeNotifier::instance().noteStyle(d->params);
+}
+
+void frmTessary::setStyleDivide(std::int32_t divideNum)
+{
+    d->params.divideNum = divideNum;
+    SchemeNotifier::instance().noteStyle(d->params);
+}
 
 void frmTessary::setStyleLattice(std::int32_t lineWidth, std::int32_t divideNum)
 {
     d->params.latticeLineWidth = lineWidth;
     d->params.latticeDivideNum = divideNum;
+    SchemeNotifier::instance().noteStyle(d->params);
 }
 
 std::int16_t frmTessary::style() const { return static_cast<std::int16_t>(d->params.style); }
@@ -122,8 +170,10 @@ CLabel* frmTessary::label(int index)
 
 void frmTessary::setLabelText(std::int16_t index, const QString& text)
 {
-    if (CLabel* l = label(index))
+    if (CLabel* l = label(index)) {
         l->setText(text);
+        SchemeNotifier::instance().noteSampleText(index, text);
+    }
 }
 
 FontRef frmTessary::getLabelFont(std::int16_t index)
@@ -141,6 +191,7 @@ void frmTessary::setLabelFont(std::int16_t index, const FontRef& font)
     syncSurface();
     drawLabels();
     update();
+    SchemeNotifier::instance().noteLabelFont(index, *l->getFont());
 }
 
 // ---- drawing ----
@@ -207,9 +258,13 @@ void frmTessary::drawLabels()
     for (int i = 0; i < 3; ++i) {
         CLabel& l = *label(i);
         l.color = d->colors.colorOf(i);
-        if (l.text().isEmpty())
+        QRect& box = d->labelBoxes[static_cast<std::size_t>(i)];
+        if (l.text().isEmpty()) {
+            box = QRect();
             continue;
+        }
         const QPoint at = StyleLayout::labelPosition(i, w, h, l.getWidth(), l.getHeight());
+        box = QRect(at, QSize(l.getWidth(), l.getHeight()));
         if (!painter)
             painter.emplace(&d->surface.image());
         l.drawText(*painter, at.x(), at.y());
@@ -241,6 +296,41 @@ BackGroundImage& frmTessary::backGround()
 
 const BackGroundImage* frmTessary::backGroundImage() const { return d->bgi.get(); }
 
+SchemeState frmTessary::storedValues() const
+{
+    SchemeState s;
+    s.displayLoaded = isLoaded();
+    for (int i = 0; i < SchemeState::ObjectCount; ++i)
+        s.colors[static_cast<std::size_t>(i)] = d->colors.colorOf(i);
+    s.selectedObject = d->colors.selectObject();
+    for (std::size_t i = 0; i < s.labels.size(); ++i) {
+        if (CLabel* l = d->labels[i].get()) {
+            s.labels[i].text = l->text();
+            s.labels[i].font = *l->getFont();
+        }
+    }
+    s.style = d->params;
+    s.pictureShown = d->bgiVisible;
+    return s;
+}
+
+SchemeState frmTessary::schemeState() const
+{
+    SchemeState s = storedValues();
+    for (std::size_t i = 0; i < s.labels.size(); ++i) {
+        SchemeLabel& out = s.labels[i];
+        out.box = d->labelBoxes[i];
+        if (CLabel* l = d->labels[i].get()) {
+            out.drawnFont = l->drawnFont();
+            out.drawnFamily = QFontInfo(out.drawnFont).family();
+        }
+    }
+    if (d->bgi)
+        s.picture = d->bgi->picture();
+    s.clientSize = size();
+    return s;
+}
+
 bool frmTessary::isBGIVisible() const { return d->bgiVisible; }
 
 void frmTessary::setBGIVisible(bool flag)
@@ -252,6 +342,7 @@ void frmTessary::setBGIVisible(bool flag)
     else
         d->surface.clear();
     update();
+    SchemeNotifier::instance().notePictureShown(flag);
 }
 
 bool frmTessary::loadBackgroundImage(const QString& fileName)
@@ -264,6 +355,9 @@ bool frmTessary::loadBackgroundImage(const QString& fileName)
     syncSurface();
     bgi.drawTile();
     update();
+    SchemeNotifier::Batch batch;
+    SchemeNotifier::instance().notePictureLoaded();
+    SchemeNotifier::instance().notePictureShown(true);
     return true;
 }
 
@@ -323,16 +417,20 @@ void frmTessary::Form_Load()
 {
     for (int i = 0; i < 3; ++i)
         label(i)->setFont(CLabel::defaultFont());
+    SchemeNotifier::instance().noteWholeScheme(storedValues());
 }
 
 void frmTessary::Form_Unload(int&)
 {
+    SchemeNotifier::Batch batch;
     d->surface.clear();
     setBGIVisible(false);
     d->drag = Impl::Drag::None;
     for (auto& l : d->labels)
         l.reset();
+    d->labelBoxes = {};
     d->bgi.reset();
+    SchemeNotifier::instance().noteWholeScheme(SchemeState{});
 }
 
 void frmTessary::closeEvent(QCloseEvent* e)

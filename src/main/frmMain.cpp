@@ -7,6 +7,7 @@
 #include "dialogs/CommonDialogManager.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmEditSampleText.h"
+#include "display/SchemeNotifier.h"
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
 #include "main/ColorEntry.h"
@@ -534,6 +535,7 @@ void frmMain::setSampleText(std::int16_t index, const QString& text)
 
 void frmMain::Form_Load()
 {
+    SchemeNotifier::Batch batch;
     frmTessary& display = frmTessary::instance();
     display.showModeless();
     display.setPosDefault();
@@ -596,6 +598,8 @@ void frmMain::Form_Resize()
 
 void frmMain::refreshColorControls()
 {
+    // Setting the three sliders writes the colour three times: it is announced once.
+    SchemeNotifier::Batch batch;
     const int tab = tabSelectColorModel->currentIndex() + 1;
     ColorModel& m = model();
     m.refreshColorModel();
@@ -723,6 +727,7 @@ bool frmMain::isPaletteShown() const
 
 void frmMain::optSelectObject_Click(int index)
 {
+    SchemeNotifier::Batch batch;
     selectDisplayObject(index);
     model().setColor(frmTessary::instance().getColor());
     refreshColorControls();
@@ -867,6 +872,7 @@ void frmMain::mnuSTBottom_Click() { editSampleText(2); }
 
 void frmMain::mnuFontAll_Click()
 {
+    SchemeNotifier::Batch batch;
     CommonDialogManager manager;
     manager.setCommonDialog(CommonDialog1);
     frmTessary& display = frmTessary::instance();
@@ -888,6 +894,8 @@ void frmMain::mnuFontBottom_Click() { changeLabelFont(2); }
 
 void frmMain::applyToAll(const std::function<ColorTools::Scheme(const ColorTools::Scheme&)>& tool)
 {
+    // The selection walks through every object and back: only the new colours are announced.
+    SchemeNotifier::Batch batch;
     frmTessary& display = frmTessary::instance();
     const std::int16_t selected = display.selectObject();
     ColorTools::Scheme before{};
@@ -986,6 +994,7 @@ void frmMain::showBackgroundPicture()
 
 void frmMain::mnuBGView_Click()
 {
+    SchemeNotifier::Batch batch;
     const bool shown = mnuBGView->isChecked();
     optSelectObject[3]->setEnabled(shown);
     optSelectObject[4]->setEnabled(shown);
@@ -1007,6 +1016,7 @@ void frmMain::mnuBGLoad_Click()
     const QString fileName = manager.getFilename(false);
     if (fileName.isEmpty())
         return;
+    SchemeNotifier::Batch batch;
     frmTessary& display = frmTessary::instance();
     // Loaded first: a file that is no picture leaves the window, the menu and the
     // options as they were.

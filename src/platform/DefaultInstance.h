@@ -24,6 +24,9 @@ public:
     }
     // True while the default instance exists and has not been unloaded.
     static bool isInstanceLoaded() { return s_instance && !s_instance->isUnloaded(); }
+    // The default instance while it is loaded, else null; creates nothing. For callers that
+    // only ask about a window or act on it if it is there.
+    static T* loadedInstance() { return isInstanceLoaded() ? s_instance.data() : nullptr; }
     // Unloads the default instance if there is one; creates nothing.
     static void unloadInstance()
     {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/TessaryConfig.h"
 
+#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/AppInfo.h"
@@ -64,6 +65,8 @@ QString TessaryConfig::defaultPaletteFileName()
 
 void TessaryConfig::saveConfig()
 {
+    // Reading the colours walks the display window's selection through every object.
+    SchemeNotifier::Batch batch;
     CiniFile ini;
     // What the file holds already stands in for a window that is not there.
     ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
@@ -105,6 +108,7 @@ void TessaryConfig::saveConfig()
 
 void TessaryConfig::loadConfig()
 {
+    SchemeNotifier::Batch batch;
     CiniFile ini;
     const ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
     frmMain* main = mainWindow();

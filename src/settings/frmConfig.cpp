@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/frmConfig.h"
 
+#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/Numeric.h"
@@ -228,6 +229,7 @@ void frmConfig::hsOutSideWidth_Change()
 
 void frmConfig::applyConfig()
 {
+    SchemeNotifier::Batch batch;
     TessaryConfig& cfg = settings();
     cfg.setPrefix(chkPrefix->isChecked() ? QStringLiteral("#") : QString());
     cfg.setLatticeDivideNum(wholeNumberFromText(txtLDivideNum->text()));
