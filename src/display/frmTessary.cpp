@@ -372,11 +372,14 @@ void frmTessary::returnToNormal()
 void frmTessary::setPosDefault()
 {
     returnToNormal();
-    frmMain& main = frmMain::instance();
-    const double l = main.leftTw();
-    const double wm = main.widthTw();
-    const double t = main.topTw();
-    const double hm = main.heightTw();
+    // The default place is beside the main window; without one the window stays put.
+    const frmMain* main = frmMain::loadedInstance();
+    if (!main)
+        return;
+    const double l = main->leftTw();
+    const double wm = main->widthTw();
+    const double t = main->topTw();
+    const double hm = main->heightTw();
     moveTw(l + wm, t, hm, hm);
 }
 
@@ -485,14 +488,14 @@ void frmTessary::mousePressEvent(QMouseEvent* e)
 
 void frmTessary::Form_MouseDown(int Button, int, int, int)
 {
-    const bool mainVisible = frmMain::isInstanceLoaded() && frmMain::instance().isVisible();
-    if (!mainVisible || formState() != Normal)
+    frmMain* main = frmMain::loadedInstance();
+    if (!main || !main->isVisible() || formState() != Normal)
         return;
     if (Button == 1) {
         if (!windowHandle() || !windowHandle()->startSystemMove())
             d->drag = Impl::Drag::Move;
     } else if (Button == 2) {
-        frmMain::instance().hide();
+        main->hide();
         // Let the main window vanish from the screen before the picker copies it.
         QCoreApplication::processEvents();
         frmDesktop::instance().showModeless();

@@ -98,12 +98,12 @@ void frmMain::Form_Resize()
         else
             w.show();
     };
-    if (frmTessary::isInstanceLoaded())
-        follow(frmTessary::instance());
-    if (isColorCircleShown() && frmColorCircle::isInstanceLoaded())
-        follow(frmColorCircle::instance());
-    if (isPaletteShown() && frmPalette::isInstanceLoaded())
-        follow(frmPalette::instance());
+    if (frmTessary* display = frmTessary::loadedInstance())
+        follow(*display);
+    if (frmColorCircle* circle = shownColorCircle())
+        follow(*circle);
+    if (frmPalette* palette = shownPalette())
+        follow(*palette);
 }
 
 } // namespace tessary

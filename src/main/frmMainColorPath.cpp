@@ -5,6 +5,7 @@
 #include "display/frmTessary.h"
 #include "main/ColorEntry.h"
 #include "main/frmMainPrivate.h"
+#include "palette/frmPalette.h"
 #include "pickers/frmColorCircle.h"
 #include "platform/Numeric.h"
 #include "platform/Slider.h"
@@ -153,18 +154,18 @@ void frmMain::selectDisplayObject(int index)
 
 void frmMain::updateColorCircle()
 {
-    if (isColorCircleShown() && frmColorCircle::isInstanceLoaded())
-        frmColorCircle::instance().update(model());
+    if (frmColorCircle* circle = shownColorCircle())
+        circle->update(model());
 }
 
-bool frmMain::isColorCircleShown() const
+frmColorCircle* frmMain::shownColorCircle() const
 {
-    return mnuColorCircle->isChecked();
+    return mnuColorCircle->isChecked() ? frmColorCircle::loadedInstance() : nullptr;
 }
 
-bool frmMain::isPaletteShown() const
+frmPalette* frmMain::shownPalette() const
 {
-    return mnuPalette->isChecked();
+    return mnuPalette->isChecked() ? frmPalette::loadedInstance() : nullptr;
 }
 
 void frmMain::optSelectObject_Click(int index)

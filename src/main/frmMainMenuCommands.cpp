@@ -97,11 +97,12 @@ void frmMain::setAlwaysOnTop(bool on)
 {
     SetMostTopForm top;
     top.SetFormTop(this, on);
-    top.SetFormTop(&frmTessary::instance(), on);
-    if (isColorCircleShown() && frmColorCircle::isInstanceLoaded())
-        top.SetFormTop(&frmColorCircle::instance(), on);
-    if (isPaletteShown() && frmPalette::isInstanceLoaded())
-        top.SetFormTop(&frmPalette::instance(), on);
+    if (frmTessary* display = frmTessary::loadedInstance())
+        top.SetFormTop(display, on);
+    if (frmColorCircle* circle = shownColorCircle())
+        top.SetFormTop(circle, on);
+    if (frmPalette* palette = shownPalette())
+        top.SetFormTop(palette, on);
 }
 
 // ---- Styles, windows, help, quit ---------------------------------------------------

@@ -154,14 +154,15 @@ void frmPalette::Form_Load()
     resize(Twips::toPixelsX(3585), Twips::toPixelsY(3300) + menuBar->sizeHint().height());
     arrangeClient();
 
-    openPaletteFile(frmMain::instance().configManager().paletteFileName());
+    frmMain* main = frmMain::loadedInstance();
+    openPaletteFile(main ? main->configManager().paletteFileName() : TessaryConfig::defaultPaletteFileName());
 }
 
 void frmPalette::Form_Unload(int&)
 {
     picPalette->setAutoRedraw(false);
-    if (frmMain::isInstanceLoaded() && frmMain::instance().mnuPalette)
-        frmMain::instance().mnuPalette->setChecked(false);
+    if (frmMain* main = frmMain::loadedInstance())
+        main->mnuPalette->setChecked(false);
     // The palette itself goes with the window; the list goes now.
     palette->setPaletteNameCombo(nullptr);
 }
@@ -494,7 +495,8 @@ void frmPalette::mnuPaletteProperty_Click()
 void frmPalette::prepareAddCurrentColor()
 {
     auto color = std::make_shared<DefinedColorModel>();
-    color->setColorCode(frmMain::instance().getColorCode());
+    frmMain* main = frmMain::loadedInstance();
+    color->setColorCode(main ? main->getColorCode() : QString());
     frmColorProperty::instance().setting(palette, color, QStringLiteral("追加"), QStringLiteral("追加"), true);
 }
 

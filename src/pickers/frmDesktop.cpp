@@ -146,8 +146,9 @@ std::int32_t frmDesktop::pixelAtClient(int x, int y) const
 
 void frmDesktop::Form_Load()
 {
-    frmTessary& display = frmTessary::instance();
-    d->originalColor = display.getColor();
+    frmTessary* display = frmTessary::loadedInstance();
+    if (display)
+        d->originalColor = display->getColor();
 
     // Copy the screen before anything changes the display window's stacking, so the copy
     // shows it as the user saw it.
@@ -159,8 +160,10 @@ void frmDesktop::Form_Load()
     }
 
     d->topmostSwitch = std::make_unique<SetMostTopForm>();
-    d->topmostSwitch->SetFormTop(&display, true);
-    display.raise();
+    if (display) {
+        d->topmostSwitch->SetFormTop(display, true);
+        display->raise();
+    }
 
     // A click before any movement takes the pixel under the pointer, not black.
     const QPoint global = QCursor::pos();
@@ -175,16 +178,17 @@ void frmDesktop::Form_Load()
 void frmDesktop::Form_Unload(int& cancel)
 {
     (void)cancel;
-    if (d->topmostSwitch && frmTessary::isInstanceLoaded()) {
+    frmMain* main = frmMain::loadedInstance();
+    frmTessary* display = frmTessary::loadedInstance();
+    if (d->topmostSwitch && display) {
         // Keep the display window in front only if the user asked for that in the main window.
-        const bool onTop = frmMain::isInstanceLoaded() && frmMain::instance().mnuOnTop &&
-                           frmMain::instance().mnuOnTop->isChecked();
-        d->topmostSwitch->SetFormTop(&frmTessary::instance(), onTop);
+        const bool onTop = main && main->mnuOnTop->isChecked();
+        d->topmostSwitch->SetFormTop(display, onTop);
     }
-    if (frmMain::isInstanceLoaded())
-        frmMain::instance().showModeless();
-    if (frmTessary::isInstanceLoaded())
-        frmTessary::instance().tessaryRefresh();
+    if (main)
+        main->showModeless();
+    if (display)
+        display->tessaryRefresh();
     d->topmostSwitch.reset();
     d->frozen = Surface();
 }
@@ -196,11 +200,10 @@ void frmDesktop::previewPixel(int button, int x, int y)
     if (c < 0)
         return;   // off the copy: keep the last colour
     d->pickedColor = c;
-    if (!frmTessary::isInstanceLoaded())
-        return;
-    frmTessary& display = frmTessary::instance();
-    display.setColor(d->pickedColor);
-    display.tessaryRefresh();
+    if (frmTessary* display = frmTessary::loadedInstance()) {
+        display->setColor(d->pickedColor);
+        display->tessaryRefresh();
+    }
 }
 
 void frmDesktop::Form_MouseMove(int button, int shift, double X, double Y)
@@ -219,8 +222,8 @@ void frmDesktop::Form_MouseDown(int button, int shift, double X, double Y)
     if (button == 1) {
         frmMain::instance().setColor(d->pickedColor);
     } else if (button == 2) {
-        if (frmTessary::isInstanceLoaded())
-            frmTessary::instance().setColor(d->originalColor);
+        if (frmTessary* display = frmTessary::loadedInstance())
+            display->setColor(d->originalColor);
     }
     unload();
 }
@@ -244,8 +247,8 @@ void frmDesktop::showEvent(QShowEvent* e)
     // The display window stays in front of the copy, also once the window system has
     // finished stacking the picker.
     auto keepDisplayInFront = [] {
-        if (frmTessary::isInstanceLoaded())
-            frmTessary::instance().raise();
+        if (frmTessary* display = frmTessary::loadedInstance())
+            display->raise();
     };
     keepDisplayInFront();
     QTimer::singleShot(0, this, keepDisplayInFront);

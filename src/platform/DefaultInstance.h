@@ -7,8 +7,10 @@
 
 namespace tessary {
 
-// One default instance per window class, created (and loaded) on first use and
-// reachable by class name: frmMain::instance().setColor(c).
+// One default instance per window class, reachable by class name. instance() creates (and
+// loads) the window when there is none, so it belongs where a window is opened or acted
+// on: frmMain::instance().setColor(c). A caller that only asks about a window, or acts on
+// it if it is there, uses loadedInstance(), which creates nothing.
 template <class T>
 class DefaultInstance {
 public:

@@ -239,8 +239,8 @@ void frmConfig::applyConfig()
     cfg.setRestoreColor(chkRestoreColor->isChecked() ? 1 : 0);
     if (d->outsideWidthMoved)
         cfg.setSonSOutSideWidth(hsOutSideWidth->value());
-    if (frmTessary::isInstanceLoaded())
-        frmTessary::instance().tessaryRefresh();
+    if (frmTessary* display = frmTessary::loadedInstance())
+        display->tessaryRefresh();
     frmMain::instance().colorCodeRefresh();
 }
 
@@ -262,8 +262,9 @@ void frmConfig::showEvent(QShowEvent* e)
 {
     Form::showEvent(e);
     // Kept above the main window by the window manager, and not listed on its own.
-    if (frmMain::isInstanceLoaded() && windowHandle() && frmMain::instance().windowHandle())
-        windowHandle()->setTransientParent(frmMain::instance().windowHandle());
+    const frmMain* main = frmMain::loadedInstance();
+    if (main && windowHandle() && main->windowHandle())
+        windowHandle()->setTransientParent(main->windowHandle());
 }
 
 } // namespace tessary
