@@ -33,6 +33,17 @@ constexpr double kClientHeightTw = 1590;
 constexpr std::array<double, 3> kRowTopTw{180, 480, 780};
 constexpr std::array<double, 3> kSliderTopTw{120, 420, 720};
 constexpr double kFieldHeightTw = 270;
+// Captions sit a little above their row, fields a little more.
+constexpr double kCaptionRaiseTw = 15;
+constexpr double kFieldRaiseTw = 30;
+// Every slider of both pages.
+constexpr double kSliderLeftTw = 660;
+constexpr double kSliderWidthTw = 2295;
+constexpr double kSliderHeightTw = 375;
+// The gap at the window's edges, and the height of the tab strip and of the object frame
+// beside it.
+constexpr double kMarginTw = 60;
+constexpr double kPanelHeightTw = 1515;
 constexpr double kLabelHeightTw = 240;
 
 constexpr std::array<double, 5> kOptionTopTw{240, 480, 720, 1020, 1260};
@@ -155,7 +166,7 @@ void frmMain::createControls()
     tabSelectColorModel->addTab(QStringLiteral("RGB"));
     tabSelectColorModel->addTab(QStringLiteral("HSL"));
     const int tabHeight = tabSelectColorModel->sizeHint().height();
-    const QRect strip(0, Twips::toPixelsY(60), Twips::toPixelsX(3135), Twips::toPixelsY(1515));
+    const QRect strip(0, Twips::toPixelsY(kMarginTw), Twips::toPixelsX(3135), Twips::toPixelsY(kPanelHeightTw));
     tabSelectColorModel->setGeometry(strip.x(), strip.y(), strip.width(), tabHeight);
     d->tabPane = new TabPane(tabSelectColorModel, client);
     const int overlap = tabSelectColorModel->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr,
@@ -173,7 +184,7 @@ void frmMain::createControls()
         auto* frame = new QFrame(client);
         frame->setObjectName(QStringLiteral("RGBorHSLFrame%1").arg(page));
         frame->setFrameShape(QFrame::NoFrame);
-        placeTw(frame, 60, 60 + 360, 3000, 1155);
+        placeTw(frame, kMarginTw, kMarginTw + 360, 3000, 1155);
         RGBorHSLFrame[page] = frame;
     }
 
@@ -187,35 +198,35 @@ void frmMain::createControls()
         rgbLabel[i]->setObjectName(QStringLiteral("rgbLabel%1").arg(i));
         rgbLabel[i]->setAlignment(Qt::AlignCenter);
         rgbLabel[i]->setAutoFillBackground(true);
-        placeTw(rgbLabel[i], 180, kRowTopTw[i] - 15, 120, kLabelHeightTw);
+        placeTw(rgbLabel[i], 180, kRowTopTw[i] - kCaptionRaiseTw, 120, kLabelHeightTw);
         txtRGB[i] = new TextBox(rgb);
         txtRGB[i]->setObjectName(QStringLiteral("txtRGB%1").arg(i));
         txtRGB[i]->setFont(fieldFont);
         txtRGB[i]->setAlignment(Qt::AlignCenter);
-        placeTw(txtRGB[i], 300, kRowTopTw[i] - 30, 315, kFieldHeightTw);
+        placeTw(txtRGB[i], 300, kRowTopTw[i] - kFieldRaiseTw, 315, kFieldHeightTw);
         RGBSlider[i] = new Slider(rgb);
         RGBSlider[i]->setObjectName(QStringLiteral("RGBSlider%1").arg(i));
         RGBSlider[i]->setRange(0, 255);
         RGBSlider[i]->setTickInterval(16);
-        placeTw(RGBSlider[i], 660, kSliderTopTw[i], 2295, 375);
+        placeTw(RGBSlider[i], kSliderLeftTw, kSliderTopTw[i], kSliderWidthTw, kSliderHeightTw);
 
         QFrame* hsl = RGBorHSLFrame[1];
         HSLLabel[i] = new QLabel(hslCaptions[i], hsl);
         HSLLabel[i]->setObjectName(QStringLiteral("HSLLabel%1").arg(i));
         HSLLabel[i]->setAlignment(Qt::AlignCenter);
-        placeTw(HSLLabel[i], 120, kRowTopTw[i] - 15, 120, kLabelHeightTw);
+        placeTw(HSLLabel[i], 120, kRowTopTw[i] - kCaptionRaiseTw, 120, kLabelHeightTw);
         txtHSL[i] = new TextBox(hsl);
         txtHSL[i]->setObjectName(QStringLiteral("txtHSL%1").arg(i));
         txtHSL[i]->setFont(fieldFont);
         txtHSL[i]->setAlignment(Qt::AlignCenter);
         // The HSL fields only show the sliders' positions.
         txtHSL[i]->setReadOnly(true);
-        placeTw(txtHSL[i], 240, kRowTopTw[i] - 30, 375, kFieldHeightTw);
+        placeTw(txtHSL[i], 240, kRowTopTw[i] - kFieldRaiseTw, 375, kFieldHeightTw);
         HSLSlider[i] = new Slider(hsl);
         HSLSlider[i]->setObjectName(QStringLiteral("HSLSlider%1").arg(i));
         HSLSlider[i]->setRange(0, hslMaximum[i]);
         HSLSlider[i]->setTickInterval(hslTicks[i]);
-        placeTw(HSLSlider[i], 660, kSliderTopTw[i], 2295, 375);
+        placeTw(HSLSlider[i], kSliderLeftTw, kSliderTopTw[i], kSliderWidthTw, kSliderHeightTw);
     }
     for (int i = 0; i < 3; ++i)
         setRGBLabelColor(i, 0);
@@ -227,7 +238,7 @@ void frmMain::createControls()
         "QGroupBox#Frame1 { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox#Frame1::title { subcontrol-origin: margin; subcontrol-position: top left;"
         " left: 6px; padding: 0px 2px; }"));
-    placeTw(Frame1, 3180, 60, 1695, 1515);
+    placeTw(Frame1, 3180, kMarginTw, 1695, kPanelHeightTw);
     const std::array<QString, 5> optionCaptions{QStringLiteral("sample1"), QStringLiteral("sample2"),
                                                 QStringLiteral("sample3"), QStringLiteral("Shape1"),
                                                 QStringLiteral("Shape2")};
@@ -235,14 +246,14 @@ void frmMain::createControls()
         optSelectObject[i] = new ElidingOptionButton(optionCaptions[i], Frame1);
         optSelectObject[i]->setObjectName(QStringLiteral("optSelectObject%1").arg(i));
         // As wide as the frame allows, so a shortened caption and its "..." show whole.
-        placeTw(optSelectObject[i], 60, kOptionTopTw[i], 1575, kOptionHeightTw);
+        placeTw(optSelectObject[i], kMarginTw, kOptionTopTw[i], 1575, kOptionHeightTw);
     }
     for (int i = 0; i < 3; ++i) {
         txtSampleString[i] = new TextBox(Frame1);
         txtSampleString[i]->setObjectName(QStringLiteral("txtSampleString%1").arg(i));
         txtSampleString[i]->setText(QStringLiteral("Text2"));
         txtSampleString[i]->setFont(fieldFont);
-        placeTw(txtSampleString[i], 300, kOptionTopTw[i] - 15, 1335, 255);
+        placeTw(txtSampleString[i], 300, kOptionTopTw[i] - kCaptionRaiseTw, 1335, 255);
         txtSampleString[i]->installEventFilter(this);
         txtSampleString[i]->raise();
     }

@@ -28,6 +28,10 @@ constexpr int kMaxOutsideWidth = 49;
 // Design size of the client area, in twips.
 constexpr double kClientWidth = 5700;
 constexpr double kClientHeight = 4290;
+// The row of OK, Cancel and Apply at the bottom right.
+constexpr double kButtonTopTw = 3720;
+constexpr double kButtonWidthTw = 1140;
+constexpr double kButtonHeightTw = 405;
 
 TessaryConfig& settings() { return frmMain::instance().configManager(); }
 
@@ -125,13 +129,13 @@ frmConfig::frmConfig()
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);
-    placeTw(btnOK, 1920, 3720, 1140, 405);
+    placeTw(btnOK, 1920, kButtonTopTw, kButtonWidthTw, kButtonHeightTw);
     btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    placeTw(btnCancel, 3180, 3720, 1140, 405);
+    placeTw(btnCancel, 3180, kButtonTopTw, kButtonWidthTw, kButtonHeightTw);
     btnApply = new QPushButton(QStringLiteral("適用"), this);
     btnApply->setObjectName(QStringLiteral("btnApply"));
-    placeTw(btnApply, 4440, 3720, 1140, 405);
+    placeTw(btnApply, 4440, kButtonTopTw, kButtonWidthTw, kButtonHeightTw);
 
     setTabOrder(tabConfig, chkPrefix);
     setTabOrder(chkPrefix, chkRestoreColor);
