@@ -125,12 +125,13 @@ void frmMain::mnuSTBottom_Click() { editSampleText(2); }
 
 void frmMain::mnuFontAll_Click()
 {
-    SchemeNotifier::Batch batch;
     CommonDialogManager manager;
     manager.setCommonDialog(CommonDialog1);
     frmTessary& display = frmTessary::instance();
     FontRef font = display.getLabelFont(0);
     manager.chooseFont(*font);
+    // After the dialog: its event loop must not hold announcements back.
+    SchemeNotifier::Batch batch;
     display.setLabelFont(0, font);
     // Labels 1 and 2 get equal fonts of their own, so a later change of one label's font
     // changes that label alone.
