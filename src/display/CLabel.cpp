@@ -88,6 +88,12 @@ std::int32_t CLabel::getWidth()
     return m_width;
 }
 
+const QFont& CLabel::drawnFont()
+{
+    ensureMeasured();
+    return m_qfont;
+}
+
 void CLabel::drawText(int x, int y)
 {
     if (!targetObject || m_text.isEmpty())

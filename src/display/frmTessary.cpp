@@ -4,6 +4,7 @@
 #include "display/BackGroundImage.h"
 #include "display/CLabel.h"
 #include "display/SchemeColors.h"
+#include "display/SchemeNotifier.h"
 #include "display/StyleLayout.h"
 #include "display/frmSetPos.h"
 #include "main/frmMain.h"
@@ -15,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,6 +55,8 @@ struct frmTessary::Impl {
     bool bgiVisible = false;
     std::unique_ptr<BackGroundImage> bgi;
     std::array<std::unique_ptr<CLabel>, 3> labels;
+    // Where each label's text was last drawn; empty when it was not.
+    std::array<QRect, 3> labelBoxes;
 
     // Moving and resizing by hand, where the window system does not do it for us.
     enum class Drag { None, Move, Resize } drag = Drag::None;
@@ -84,15 +88,48 @@ frmTessary::~frmTessary() = default;
 // ---- colour accessors ----
 
 std::int16_t frmTessary::selectObject() const { return d->colors.selectObject(); }
-void frmTessary::setSelectObject(std::int16_t index) { d->colors.setSelectObject(index); }
+
+void frmTessary::setSelectObject(std::int16_t index)
+{
+    d->colors.setSelectObject(index);
+    SchemeNotifier::instance().noteSelectedObject(d->colors.selectObject());
+}
+
 std::int32_t frmTessary::getColor() const { return d->colors.getColor(); }
-void frmTessary::setColor(std::int32_t c) { d->colors.setColor(c); }
+
+void frmTessary::setColor(std::int32_t c)
+{
+    d->colors.setColor(c);
+    noteSelectedColor();
+}
+
 int frmTessary::red() const { return d->colors.red(); }
 int frmTessary::green() const { return d->colors.green(); }
 int frmTessary::blue() const { return d->colors.blue(); }
-void frmTessary::setRed(int vRed) { d->colors.setRed(vRed); }
-void frmTessary::setGreen(int vGreen) { d->colors.setGreen(vGreen); }
-void frmTessary::setBlue(int vBlue) { d->colors.setBlue(vBlue); }
+
+void frmTessary::setRed(int vRed)
+{
+    d->colors.setRed(vRed);
+    noteSelectedColor();
+}
+
+void frmTessary::setGreen(int vGreen)
+{
+    d->colors.setGreen(vGreen);
+    noteSelectedColor();
+}
+
+void frmTessary::setBlue(int vBlue)
+{
+    d->colors.setBlue(vBlue);
+    noteSelectedColor();
+}
+
+void frmTessary::noteSelectedColor()
+{
+    const int selected = d->colors.selectObject();
+    SchemeNotifier::instance().noteColor(selected, d->colors.colorOf(selected));
+}
 
 // ---- style ----
 
@@ -100,15 +137,26 @@ void frmTessary::setStyle(std::int16_t style)
 {
     d->params.style = style;
     tessaryRefresh();
+    SchemeNotifier::instance().noteStyle(d->params);
 }
 
-void frmTessary::setStyleSquareOnSquare(std::int32_t outsideWidth) { d->params.outsideWidth = outsideWidth; }
-void frmTessary::setStyleDivide(std::int32_t divideNum) { d->params.divideNum = divideNum; }
+void frmTessary::setStyleSquareOnSquare(std::int32_t outsideWidth)
+{
+    d->params.outsideWidth = outsideWidth;
+    SchemeNotifier::instance().noteStyle(d->params);
+}
+
+void frmTessary::setStyleDivide(std::int32_t divideNum)
+{
+    d->params.divideNum = divideNum;
+    SchemeNotifier::instance().noteStyle(d->params);
+}
 
 void frmTessary::setStyleLattice(std::int32_t lineWidth, std::int32_t divideNum)
 {
     d->params.latticeLineWidth = lineWidth;
     d->params.latticeDivideNum = divideNum;
+    SchemeNotifier::instance().noteStyle(d->params);
 }
 
 std::int16_t frmTessary::style() const { return static_cast<std::int16_t>(d->params.style); }
@@ -129,8 +177,10 @@ CLabel* frmTessary::label(int index)
 
 void frmTessary::setLabelText(std::int16_t index, const QString& text)
 {
-    if (CLabel* l = label(index))
+    if (CLabel* l = label(index)) {
         l->setText(text);
+        SchemeNotifier::instance().noteSampleText(index, text);
+    }
 }
 
 FontRef frmTessary::getLabelFont(std::int16_t index)
@@ -148,6 +198,7 @@ void frmTessary::setLabelFont(std::int16_t index, const FontRef& font)
     syncSurface();
     drawLabels();
     update();
+    SchemeNotifier::instance().noteLabelFont(index, *l->getFont());
 }
 
 // ---- drawing ----
@@ -214,9 +265,13 @@ void frmTessary::drawLabels()
     for (int i = 0; i < 3; ++i) {
         CLabel& l = *label(i);
         l.color = d->colors.colorOf(i);
-        if (l.text().isEmpty())
+        QRect& box = d->labelBoxes[static_cast<std::size_t>(i)];
+        if (l.text().isEmpty()) {
+            box = QRect();
             continue;
+        }
         const QPoint at = StyleLayout::labelPosition(i, w, h, l.getWidth(), l.getHeight());
+        box = QRect(at, QSize(l.getWidth(), l.getHeight()));
         if (!painter)
             painter.emplace(&d->surface.image());
         l.drawText(*painter, at.x(), at.y());
@@ -248,6 +303,41 @@ BackGroundImage& frmTessary::backGround()
 
 const BackGroundImage* frmTessary::backGroundImage() const { return d->bgi.get(); }
 
+SchemeState frmTessary::storedValues() const
+{
+    SchemeState s;
+    s.displayLoaded = isLoaded();
+    for (int i = 0; i < SchemeState::ObjectCount; ++i)
+        s.colors[static_cast<std::size_t>(i)] = d->colors.colorOf(i);
+    s.selectedObject = d->colors.selectObject();
+    for (std::size_t i = 0; i < s.labels.size(); ++i) {
+        if (CLabel* l = d->labels[i].get()) {
+            s.labels[i].text = l->text();
+            s.labels[i].font = *l->getFont();
+        }
+    }
+    s.style = d->params;
+    s.pictureShown = d->bgiVisible;
+    return s;
+}
+
+SchemeState frmTessary::schemeState() const
+{
+    SchemeState s = storedValues();
+    for (std::size_t i = 0; i < s.labels.size(); ++i) {
+        SchemeLabel& out = s.labels[i];
+        out.box = d->labelBoxes[i];
+        if (CLabel* l = d->labels[i].get()) {
+            out.drawnFont = l->drawnFont();
+            out.drawnFamily = QFontInfo(out.drawnFont).family();
+        }
+    }
+    if (d->bgi)
+        s.picture = d->bgi->picture();
+    s.clientSize = size();
+    return s;
+}
+
 bool frmTessary::isBGIVisible() const { return d->bgiVisible; }
 
 void frmTessary::setBGIVisible(bool flag)
@@ -259,6 +349,7 @@ void frmTessary::setBGIVisible(bool flag)
     else
         d->surface.clear();
     update();
+    SchemeNotifier::instance().notePictureShown(flag);
 }
 
 bool frmTessary::loadBackgroundImage(const QString& fileName)
@@ -271,6 +362,9 @@ bool frmTessary::loadBackgroundImage(const QString& fileName)
     syncSurface();
     bgi.drawTile();
     update();
+    SchemeNotifier::Batch batch;
+    SchemeNotifier::instance().notePictureLoaded();
+    SchemeNotifier::instance().notePictureShown(true);
     return true;
 }
 
@@ -285,13 +379,16 @@ void frmTessary::returnToNormal()
 void frmTessary::setPosDefault()
 {
     returnToNormal();
-    frmMain& main = frmMain::instance();
-    const double l = main.leftTw();
-    const double wm = main.widthTw();
-    const double t = main.topTw();
-    const double hm = main.heightTw();
+    // The default place is beside the main window; without one the window stays put.
+    frmMain* main = frmMain::loadedInstance();
+    if (!main)
+        return;
+    const double l = main->leftTw();
+    const double wm = main->widthTw();
+    const double t = main->topTw();
+    const double hm = main->heightTw();
     moveTw(l + wm, t, hm, hm);
-    followMainFrame(main);
+    followMainFrame(*main);
 }
 
 void frmTessary::followMainFrame(frmMain& main)
@@ -347,17 +444,21 @@ void frmTessary::Form_Load()
 {
     for (int i = 0; i < 3; ++i)
         label(i)->setFont(CLabel::defaultFont());
+    SchemeNotifier::instance().noteWholeScheme(storedValues());
 }
 
 void frmTessary::Form_Unload(int&)
 {
+    SchemeNotifier::Batch batch;
     d->surface.clear();
     setBGIVisible(false);
     d->drag = Impl::Drag::None;
     for (auto& l : d->labels)
         l.reset();
+    d->labelBoxes = {};
     d->bgi.reset();
     delete d->mainFrame;
+    SchemeNotifier::instance().noteWholeScheme(SchemeState{});
 }
 
 void frmTessary::closeEvent(QCloseEvent* e)
@@ -412,14 +513,14 @@ void frmTessary::mousePressEvent(QMouseEvent* e)
 
 void frmTessary::Form_MouseDown(int Button, int, int, int)
 {
-    const bool mainVisible = frmMain::isInstanceLoaded() && frmMain::instance().isVisible();
-    if (!mainVisible || formState() != Normal)
+    frmMain* main = frmMain::loadedInstance();
+    if (!main || !main->isVisible() || formState() != Normal)
         return;
     if (Button == 1) {
         if (!windowHandle() || !windowHandle()->startSystemMove())
             d->drag = Impl::Drag::Move;
     } else if (Button == 2) {
-        frmMain::instance().hide();
+        main->hide();
         // Let the main window vanish from the screen before the picker copies it.
         QCoreApplication::processEvents();
         frmDesktop::instance().showModeless();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "display/SchemeState.h"
 #include "platform/DefaultInstance.h"
 #include "platform/Form.h"
 #include "platform/StdFont.h"
@@ -17,7 +18,8 @@ class BackGroundImage;
 class frmMain;
 
 // The display window: stores the five colours of the scheme and renders them in one of
-// five layout styles (or over a tiled picture) with three drawn labels.
+// five layout styles (or over a tiled picture) with three drawn labels. Every value it
+// stores is reported to SchemeNotifier, which announces the changes.
 class frmTessary : public Form, public DefaultInstance<frmTessary> {
     Q_OBJECT
 public:
@@ -64,6 +66,8 @@ public:
     CLabel* label(int index);
     // The background picture holder; null until a picture is first loaded or shown.
     const BackGroundImage* backGroundImage() const;
+    // Everything the window draws, as values.
+    SchemeState schemeState() const;
 
 protected:
     void Form_Load() override;
@@ -91,6 +95,9 @@ private:
     Qt::Edges edgesAt(const QPoint& pos) const;
     void returnToNormal();
     void followMainFrame(frmMain& main);
+    void noteSelectedColor();
+    // The stored values of the scheme, without the drawn fonts and boxes.
+    SchemeState storedValues() const;
 
     struct Impl;
     std::unique_ptr<Impl> d;

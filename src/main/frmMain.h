@@ -23,6 +23,8 @@ namespace tessary {
 
 class ColorModel;
 class colorCode;
+class frmColorCircle;
+class frmPalette;
 class TessaryConfig;
 class OptionButton;
 class Slider;
@@ -137,8 +139,9 @@ private:
     void loadObjectColor(int index);
     void selectDisplayObject(int index);
     void updateColorCircle();
-    bool isColorCircleShown() const;
-    bool isPaletteShown() const;
+    // The circle and the palette opened from this window's menu, if they are open.
+    frmColorCircle* shownColorCircle() const;
+    frmPalette* shownPalette() const;
     void setRGBLabelColor(int index, int value);
 
     // Sample texts and fonts.

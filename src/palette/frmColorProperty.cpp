@@ -116,11 +116,9 @@ void frmColorProperty::btnAdd_Click()
         }
         m_tube->setComment(comment);
     }
-    if (frmPalette::isInstanceLoaded()) {
-        frmPalette& palette = frmPalette::instance();
-        palette.refreshPalette();
-        if (palette.mnuEasySave)
-            palette.mnuEasySave->setEnabled(true);
+    if (frmPalette* palette = frmPalette::loadedInstance()) {
+        palette->refreshPalette();
+        palette->mnuEasySave->setEnabled(true);
     }
     unload();
 }

@@ -37,6 +37,14 @@ const QString kFilter = QStringLiteral("Tessary色定義ファイル (*.tcf)|*.t
 constexpr int kSystemWindowColor = 5;
 constexpr int kScrollBarWidth = 17;         // 255 twips
 constexpr int kMaxRefusalsShown = 10;       // more refused colours are counted in one box
+constexpr int kChipSize = 16;               // pixels per side of a colour chip in the grid
+// The window's design width, and the smallest width and height a resize leaves.
+constexpr double kDesignWidthTw = 3585;
+constexpr double kMinSideTw = 3000;
+// The information area: where the values beside "ColorCode :" and "Comment :" start, and
+// the room the name list and the comment leave on their right.
+constexpr double kInfoValueLeftTw = 1140;
+constexpr double kInfoRightMarginTw = 300;
 
 QLabel* makeLabel(const QString& text, QWidget* parent, double l, double t, double w, double h)
 {
@@ -87,7 +95,7 @@ frmPalette::frmPalette()
 
     infoFrame = new QFrame(client);
     infoFrame->setFrameShape(QFrame::NoFrame);
-    placeTw(infoFrame, 0, -60, 3585, 975);
+    placeTw(infoFrame, 0, -60, kDesignWidthTw, 975);
     Label2 = makeLabel(QStringLiteral("ColorName :"), infoFrame, 60, 180, 930, 180);
     cmbColorSelect = new QComboBox(infoFrame);
     // The list can hold thousands of names; never measure them all for a size hint.
@@ -100,9 +108,9 @@ frmPalette::frmPalette()
     if (labelRight > cmbColorSelect->x())
         cmbColorSelect->move(labelRight, cmbColorSelect->y());
     Label1 = makeLabel(QStringLiteral("ColorCode  :"), infoFrame, 60, 540, 945, 180);
-    colorCodeInfo = makeLabel(QString(), infoFrame, 1140, 540, 1050, 180);
+    colorCodeInfo = makeLabel(QString(), infoFrame, kInfoValueLeftTw, 540, 1050, 180);
     Label3 = makeLabel(QStringLiteral("Comment   :"), infoFrame, 60, 720, 930, 180);
-    colorCommentInfo = makeLabel(QString(), infoFrame, 1140, 720, 1380, 180);
+    colorCommentInfo = makeLabel(QString(), infoFrame, kInfoValueLeftTw, 720, 1380, 180);
 
     picPalette = new PictureBox(client);
     picPalette->setBackColor(back);
@@ -148,20 +156,21 @@ void frmPalette::Form_Load()
     mnuEasySave->setEnabled(false);
     picPalette->setAutoRedraw(true);
 
-    chipSize = 16;
+    chipSize = kChipSize;
     firstVisibleIndex = 1;
 
-    resize(Twips::toPixelsX(3585), Twips::toPixelsY(3300) + menuBar->sizeHint().height());
+    resize(Twips::toPixelsX(kDesignWidthTw), Twips::toPixelsY(3300) + menuBar->sizeHint().height());
     arrangeClient();
 
-    openPaletteFile(frmMain::instance().configManager().paletteFileName());
+    frmMain* main = frmMain::loadedInstance();
+    openPaletteFile(main ? main->configManager().paletteFileName() : TessaryConfig::defaultPaletteFileName());
 }
 
 void frmPalette::Form_Unload(int&)
 {
     picPalette->setAutoRedraw(false);
-    if (frmMain::isInstanceLoaded() && frmMain::instance().mnuPalette)
-        frmMain::instance().mnuPalette->setChecked(false);
+    if (frmMain* main = frmMain::loadedInstance())
+        main->mnuPalette->setChecked(false);
     // The palette itself goes with the window; the list goes now.
     palette->setPaletteNameCombo(nullptr);
 }
@@ -170,10 +179,10 @@ void frmPalette::Form_Resize()
 {
     if (formState() == Minimized)
         return;
-    if (widthTw() < 3000)
-        setWidthTw(3000);
-    if (heightTw() < 3000)
-        setHeightTw(3000);
+    if (widthTw() < kMinSideTw)
+        setWidthTw(kMinSideTw);
+    if (heightTw() < kMinSideTw)
+        setHeightTw(kMinSideTw);
     if (formState() == Minimized)
         return;
     arrangeClient();
@@ -194,9 +203,9 @@ void frmPalette::arrangeClient()
     infoFrame->resize(innerWidth, infoHeight);
 
     const double twipsPerPixel = Twips::perPixelX();
-    const double comboTw = twipsPerPixel * infoFrame->width() * 0.7 - 300;
+    const double comboTw = twipsPerPixel * infoFrame->width() * 0.7 - kInfoRightMarginTw;
     cmbColorSelect->resize(std::max(0, Twips::toPixelsX(comboTw)), cmbColorSelect->height());
-    const double commentTw = twipsPerPixel * infoFrame->width() - 1140 - 300;
+    const double commentTw = twipsPerPixel * infoFrame->width() - kInfoValueLeftTw - kInfoRightMarginTw;
     colorCommentInfo->resize(std::max(0, Twips::toPixelsX(commentTw)), colorCommentInfo->height());
 }
 
@@ -493,7 +502,8 @@ void frmPalette::mnuPaletteProperty_Click()
 void frmPalette::prepareAddCurrentColor()
 {
     auto color = std::make_shared<DefinedColorModel>();
-    color->setColorCode(frmMain::instance().getColorCode());
+    frmMain* main = frmMain::loadedInstance();
+    color->setColorCode(main ? main->getColorCode() : QString());
     frmColorProperty::instance().setting(palette, color, QStringLiteral("追加"), QStringLiteral("追加"), true);
 }
 

@@ -93,8 +93,8 @@ void frmColorCircle::Form_Unload(int& cancel)
 {
     (void)cancel;
     Picture1->setAutoRedraw(false);
-    if (frmMain::isInstanceLoaded() && frmMain::instance().mnuColorCircle)
-        frmMain::instance().mnuColorCircle->setChecked(false);
+    if (frmMain* main = frmMain::loadedInstance())
+        main->mnuColorCircle->setChecked(false);
     d->circle.reset();
     d->dragging = false;
 }

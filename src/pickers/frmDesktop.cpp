@@ -124,7 +124,8 @@ QPoint frmDesktop::viewOrigin() const
 
 void frmDesktop::Form_Load()
 {
-    d->originalColor = frmTessary::instance().getColor();
+    if (frmTessary* display = frmTessary::loadedInstance())
+        d->originalColor = display->getColor();
     IScreenCapture& capture = Services::screenCapture();
     // Copy the screen before anything changes the display window's stacking, so the copy
     // shows it as the user saw it.
@@ -182,10 +183,12 @@ void frmDesktop::fitScreenshotPane()
 
 void frmDesktop::startView(DevicePixelMap::Pixel start)
 {
-    frmTessary& display = frmTessary::instance();
+    frmTessary* display = frmTessary::loadedInstance();
     d->topmostSwitch = std::make_unique<SetMostTopForm>();
-    d->topmostSwitch->SetFormTop(&display, true);
-    display.raise();
+    if (display) {
+        d->topmostSwitch->SetFormTop(display, true);
+        display->raise();
+    }
     // A click before any movement takes the pixel under the pointer, not black; nothing is
     // previewed until the pointer or a key moves.
     if (start.isValid()) {
@@ -197,16 +200,17 @@ void frmDesktop::startView(DevicePixelMap::Pixel start)
 void frmDesktop::Form_Unload(int& cancel)
 {
     (void)cancel;
-    if (d->topmostSwitch && frmTessary::isInstanceLoaded()) {
+    frmMain* main = frmMain::loadedInstance();
+    frmTessary* display = frmTessary::loadedInstance();
+    if (d->topmostSwitch && display) {
         // Keep the display window in front only if the user asked for that in the main window.
-        const bool onTop = frmMain::isInstanceLoaded() && frmMain::instance().mnuOnTop &&
-                           frmMain::instance().mnuOnTop->isChecked();
-        d->topmostSwitch->SetFormTop(&frmTessary::instance(), onTop);
+        const bool onTop = main && main->mnuOnTop->isChecked();
+        d->topmostSwitch->SetFormTop(display, onTop);
     }
-    if (frmMain::isInstanceLoaded())
-        frmMain::instance().showModeless();
-    if (frmTessary::isInstanceLoaded())
-        frmTessary::instance().tessaryRefresh();
+    if (main)
+        main->showModeless();
+    if (display)
+        display->tessaryRefresh();
     d->topmostSwitch.reset();
     d->copies.clear();
     d->map = DevicePixelMap();
@@ -233,11 +237,10 @@ void frmDesktop::setCrossHair(const DevicePixelMap::Pixel& px)
 
 void frmDesktop::previewPixel()
 {
-    if (!frmTessary::isInstanceLoaded())
-        return;
-    frmTessary& display = frmTessary::instance();
-    display.setColor(d->pickedColor);
-    display.tessaryRefresh();
+    if (frmTessary* display = frmTessary::loadedInstance()) {
+        display->setColor(d->pickedColor);
+        display->tessaryRefresh();
+    }
 }
 
 void frmDesktop::Form_MouseMove(int button, int shift, double X, double Y)
@@ -260,8 +263,8 @@ void frmDesktop::Form_MouseDown(int button, int shift, double X, double Y)
     if (button == 1) {
         frmMain::instance().setColor(d->pickedColor);
     } else if (button == 2) {
-        if (frmTessary::isInstanceLoaded())
-            frmTessary::instance().setColor(d->originalColor);
+        if (frmTessary* display = frmTessary::loadedInstance())
+            display->setColor(d->originalColor);
     }
     unload();
 }
@@ -310,8 +313,8 @@ void frmDesktop::showEvent(QShowEvent* e)
     // The display window stays in front of the copy, also once the window system has
     // finished stacking the picker.
     auto keepDisplayInFront = [] {
-        if (frmTessary::isInstanceLoaded())
-            frmTessary::instance().raise();
+        if (frmTessary* display = frmTessary::loadedInstance())
+            display->raise();
     };
     keepDisplayInFront();
     QTimer::singleShot(0, this, keepDisplayInFront);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/TessaryConfig.h"
 
+#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/AppInfo.h"
@@ -17,11 +18,6 @@
 namespace tessary {
 
 namespace {
-
-// The windows are reached only while they are loaded: asking for a window that is gone
-// would create a fresh one, and its blank scheme would be saved over the user's.
-frmMain* mainWindow() { return frmMain::isInstanceLoaded() ? &frmMain::instance() : nullptr; }
-frmTessary* displayWindow() { return frmTessary::isInstanceLoaded() ? &frmTessary::instance() : nullptr; }
 
 ConfigRecord::Frame frameOf(const Form& form)
 {
@@ -64,14 +60,16 @@ QString TessaryConfig::defaultPaletteFileName()
 
 void TessaryConfig::saveConfig()
 {
+    // Reading the colours walks the display window's selection through every object.
+    SchemeNotifier::Batch batch;
     CiniFile ini;
     // What the file holds already stands in for a window that is not there.
     ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
     r.prefix = prefix();
     r.restoreWindow = m_restoreWindow;
     r.restoreColor = m_restoreColor;
-    frmMain* main = mainWindow();
-    frmTessary* display = displayWindow();
+    frmMain* main = frmMain::loadedInstance();
+    frmTessary* display = frmTessary::loadedInstance();
     if (main) {
         r.mainWindow = frameOf(*main);
         r.windowState = main->formState();
@@ -105,10 +103,11 @@ void TessaryConfig::saveConfig()
 
 void TessaryConfig::loadConfig()
 {
+    SchemeNotifier::Batch batch;
     CiniFile ini;
     const ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
-    frmMain* main = mainWindow();
-    frmTessary* display = displayWindow();
+    frmMain* main = frmMain::loadedInstance();
+    frmTessary* display = frmTessary::loadedInstance();
 
     setPrefix(r.prefix);
     setRestoreWindow(numberFromFlag(r.restoreWindow));
@@ -154,35 +153,35 @@ void TessaryConfig::loadConfig()
 void TessaryConfig::setTessaryStyle(std::int32_t v)
 {
     m_tessaryStyle = v;
-    if (frmTessary* display = displayWindow())
+    if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyle(std::int16_t(v));
 }
 
 void TessaryConfig::setDivideDivideNum(std::int32_t v)
 {
     m_divideDivideNum = std::max(v, 1);
-    if (frmTessary* display = displayWindow())
+    if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyleDivide(m_divideDivideNum);
 }
 
 void TessaryConfig::setLatticeLineWidth(std::int32_t v)
 {
     m_latticeLineWidth = std::max(v, 1);
-    if (frmTessary* display = displayWindow())
+    if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyleLattice(m_latticeLineWidth, m_latticeDivideNum);
 }
 
 void TessaryConfig::setLatticeDivideNum(std::int32_t v)
 {
     m_latticeDivideNum = std::max(v, 1);
-    if (frmTessary* display = displayWindow())
+    if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyleLattice(m_latticeLineWidth, m_latticeDivideNum);
 }
 
 void TessaryConfig::setSonSOutSideWidth(std::int32_t v)
 {
     m_sonsOutSideWidth = std::max(v, 1);
-    if (frmTessary* display = displayWindow())
+    if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyleSquareOnSquare(m_sonsOutSideWidth);
 }
 
@@ -191,7 +190,7 @@ QString TessaryConfig::prefix() const { return m_prefix.trimmed(); }
 void TessaryConfig::setPrefix(const QString& v)
 {
     m_prefix = v;
-    if (frmMain* main = mainWindow())
+    if (frmMain* main = frmMain::loadedInstance())
         main->prefix = v;
 }
 
