@@ -8,7 +8,7 @@ packages=(
   xvfb xauth x11-utils libx11-dev
   fonts-noto-cjk imagemagick
   clang libclang-rt-dev
-  appstream desktop-file-utils dpkg-dev file
+  appstream desktop-file-utils dpkg-dev file valgrind
 )
 missing=()
 for p in "${packages[@]}"; do
