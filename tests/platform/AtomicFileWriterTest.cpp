@@ -132,39 +132,6 @@ TEST(AtomicFileWriter, ReplacesTheFileKeepingItsPermissionsAndLinks)
     EXPECT_EQ(modeOf(fresh), 0666 & ~mask);
 }
 
-struct RefusalCase {
-    const char* name;
-    QString (*prepare)(const QTemporaryDir& dir);
-};
-
-void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
-
-const RefusalCase kRefusalCases[] = {
-    {"NoName", [](const QTemporaryDir&) { return QString(); }},
-    {"TargetIsAFolder",
-     [](const QTemporaryDir& dir) {
-         QDir(dir.path()).mkdir(QStringLiteral("t.ini"));
-         return dir.filePath(QStringLiteral("t.ini"));
-     }},
-    {"FolderMissing", [](const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("none/t.ini")); }},
-};
-
-class AtomicFileWriterRefusal : public ::testing::TestWithParam<RefusalCase> {};
-
-TEST_P(AtomicFileWriterRefusal, FailsAndWritesNothing)
-{
-    QTemporaryDir dir;
-    const QString path = GetParam().prepare(dir);
-    const QStringList before = entries(dir.path());
-    const AtomicWriteResult r = AtomicFileWriter::write(path, "x");
-    EXPECT_FALSE(r.ok());
-    EXPECT_FALSE(r.message().isEmpty());
-    EXPECT_EQ(entries(dir.path()), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(Targets, AtomicFileWriterRefusal, ::testing::ValuesIn(kRefusalCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 #ifdef Q_OS_LINUX
 
 // A small file system of its own, mounted for the test and filled to the last byte.
