@@ -9,7 +9,7 @@ packages=(
   qt6-wayland weston dbus dbus-daemon
   fonts-noto-cjk imagemagick
   clang libclang-rt-dev
-  appstream desktop-file-utils dpkg-dev file
+  appstream desktop-file-utils dpkg-dev file valgrind
 )
 missing=()
 for p in "${packages[@]}"; do

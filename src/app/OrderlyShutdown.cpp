@@ -77,7 +77,8 @@ void OrderlyShutdown::proceed()
         QTimer::singleShot(kWaitMs, this, &OrderlyShutdown::proceed);
         return;
     }
-    frmMain::unloadInstance();
+    if (frmMain::isInstanceLoaded())
+        frmMain::instance().unloadSilently();
     FormRegistry::unloadLoaded();
     if (m_quit)
         m_quit();

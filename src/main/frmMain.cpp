@@ -9,8 +9,12 @@
 #include "palette/frmPalette.h"
 #include "pickers/frmColorCircle.h"
 #include "platform/OptionButton.h"
+#include "platform/Services.h"
+#include "settings/CiniFile.h"
+#include "settings/TessaryConfig.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFrame>
 
 namespace tessary {
@@ -77,10 +81,22 @@ void frmMain::Form_Load()
     optSelectObject[3]->switchOn();
 }
 
+void frmMain::unloadSilently()
+{
+    m_silentUnload = true;
+    unload();
+}
+
 void frmMain::Form_Unload(int& cancel)
 {
     (void)cancel;
     configManager().saveConfig();
+    // The user closing the program hears of settings that were not saved; it ends all the same.
+    if (!m_silentUnload && !configManager().lastSaveStatus().ok()) {
+        MsgBox(QStringLiteral("設定を保存できませんでした。\r\n%1")
+                   .arg(QDir::toNativeSeparators(CiniFile::defaultPath())),
+               IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
+    }
     frmTessary::unloadInstance();
     frmColorCircle::unloadInstance();
     frmPalette::unloadInstance();

@@ -49,6 +49,11 @@ public:
     void colorCodeRefresh();
     void setSampleText(std::int16_t index, const QString& text);
 
+    // Unloads as unload() does but tells the user nothing, not even that the settings could
+    // not be saved: for a shut-down asked for from outside (a signal, the end of the
+    // session), when nobody may be there to answer.
+    void unloadSilently();
+
     // Controls, public so that the other windows can reach them.
     CommonDialog CommonDialog1{this};
     TextBox* txtColorCode = nullptr;
@@ -219,6 +224,7 @@ private:
 
     struct Impl;
     std::unique_ptr<Impl> d;
+    bool m_silentUnload = false;
 };
 
 } // namespace tessary

@@ -58,6 +58,7 @@ QLabel* makeLabel(const QString& text, QWidget* parent, double l, double t, doub
 } // namespace
 
 struct frmPalette::Impl {
+    QWidget* backdrop = nullptr;
     std::unique_ptr<ComboColorList> list;
     colorCode codes;
     CUserColor userColors;
@@ -87,11 +88,16 @@ frmPalette::frmPalette()
     mnuPaletteProperty = mnuEdit->addAction(QStringLiteral("パレットのプロパティ"));
 
     client = new QWidget(this);
+    // The window colour fills a backdrop beneath the controls, not the client's palette: a
+    // palette set on a parent gives every control a palette of its own, and the style keeps
+    // a set of control pictures per palette for as long as the program runs, so each
+    // window opened would add a set.
     const std::int32_t back = Services::systemColors().sysColor(kSystemWindowColor);
-    QPalette pal = QWidget::palette();
+    d->backdrop = new QWidget(client);
+    QPalette pal = d->backdrop->palette();
     pal.setColor(QPalette::Window, Surface::toQColor(back));
-    client->setPalette(pal);
-    client->setAutoFillBackground(true);
+    d->backdrop->setPalette(pal);
+    d->backdrop->setAutoFillBackground(true);
 
     infoFrame = new QFrame(client);
     infoFrame->setFrameShape(QFrame::NoFrame);
@@ -194,6 +200,7 @@ void frmPalette::arrangeClient()
     const int menuHeight = menuBar->sizeHint().height();
     menuBar->setGeometry(0, 0, width(), menuHeight);
     client->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+    d->backdrop->setGeometry(client->rect());
 
     const int innerWidth = client->width();
     const int innerHeight = client->height();

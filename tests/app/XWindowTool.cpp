@@ -19,11 +19,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace {
+
+struct DisplayCloser {
+    void operator()(Display* d) const { XCloseDisplay(d); }
+};
 
 struct Win {
     Window id;
@@ -186,7 +191,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s wait|close|list PID ...\n", argv[0]);
         return 2;
     }
-    Display* d = XOpenDisplay(nullptr);
+    // Closed on every way out, so the server is never left holding a dead connection.
+    const std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
+    Display* d = display.get();
     if (!d) {
         std::fprintf(stderr, "no X display\n");
         return 3;
@@ -224,7 +231,6 @@ int main(int argc, char** argv)
             // Wait until the server has handled the request: a connection closed right
             // after a mere flush can lose it.
             XSync(d, False);
-            XCloseDisplay(d);
             return 0;
         }
         std::fprintf(stderr, "no window titled %s\n", title.c_str());

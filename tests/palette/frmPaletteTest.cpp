@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
+#include <set>
 
 using namespace tessary;
 using namespace tessary::test;
@@ -437,6 +439,35 @@ TEST_F(PaletteWindow, ClosingClearsTheMainWindowsCheckMark)
     w.mnuQuit_Click();
     EXPECT_FALSE(main.mnuPalette->isChecked());
     EXPECT_FALSE(frmPalette::isInstanceLoaded());
+}
+
+TEST_F(PaletteWindow, OpeningAndClosingItManyTimesLeavesNothingBehind)
+{
+    frmMain& main = frmMain::instance();
+    main.configManager().setPaletteFileName(writeFile(QStringLiteral("p.tcf"), numbered(50)));
+    std::vector<std::weak_ptr<DefinedColor>> palettes;
+    // The style keeps pictures of its controls keyed by their palette for as long as the
+    // program runs: controls of every new window must come with the same keys.
+    std::set<qint64> styleKeys;
+    auto openAndClose = [&] {
+        main.mnuPalette->trigger();
+        frmPalette& w = frmPalette::instance();
+        palettes.push_back(w.palette);
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            if (!c->testAttribute(Qt::WA_SetPalette))
+                styleKeys.insert(c->palette().cacheKey());
+        }
+        main.mnuPalette->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    openAndClose();
+    const qsizetype widgets = QApplication::allWidgets().size();
+    const size_t keys = styleKeys.size();
+    for (int i = 0; i < 20; ++i)
+        openAndClose();
+    EXPECT_EQ(QApplication::allWidgets().size(), widgets);
+    EXPECT_TRUE(std::all_of(palettes.begin(), palettes.end(), [](const auto& p) { return p.expired(); }));
+    EXPECT_EQ(styleKeys.size(), keys);
 }
 
 } // namespace
