@@ -48,7 +48,7 @@ echo "save dialog: $dialog_title"
 for _ in $(seq 1 100); do [ -f scheme.css ] && break; sleep 0.05; done
 failures=0
 if [ -f scheme.css ]; then
-  expected=$(printf '%s\n' "/* Tessary 配色 */" ":root {" \
+  expected=$(printf '%s\n' ":root {" \
     "  --tessary-text-1: #00FF00; /* 文字1「Hello」 */" \
     "  --tessary-text-2: #FFFFFF; /* 文字2「2nd」 */" \
     "  --tessary-text-3: #000000; /* 文字3「c」 */" \
