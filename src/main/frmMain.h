@@ -96,6 +96,8 @@ public:
     QAction* mnuFontMiddle = nullptr;
     QAction* mnuFontBottom = nullptr;
     QAction* mnuQuit = nullptr;
+    QAction* mnuExportScheme = nullptr;
+    QAction* mnuCopyScheme = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuPalette = nullptr;
     QAction* mnuColorCircle = nullptr;
@@ -204,6 +206,8 @@ private:
     void mnuFontMiddle_Click();
     void mnuFontBottom_Click();
     void mnuQuit_Click();
+    void mnuExportScheme_Click();
+    void mnuCopyScheme_Click();
     void mnuPalette_Click();
     void mnuColorCircle_Click();
     void mnuOnTop_Click();

@@ -311,6 +311,8 @@ void frmMain::connectControls()
     onClick(mnuFontMiddle, &frmMain::mnuFontMiddle_Click);
     onClick(mnuFontBottom, &frmMain::mnuFontBottom_Click);
     onClick(mnuQuit, &frmMain::mnuQuit_Click);
+    onClick(mnuExportScheme, &frmMain::mnuExportScheme_Click);
+    onClick(mnuCopyScheme, &frmMain::mnuCopyScheme_Click);
     onClick(mnuPalette, &frmMain::mnuPalette_Click);
     onClick(mnuColorCircle, &frmMain::mnuColorCircle_Click);
     onClick(mnuOnTop, &frmMain::mnuOnTop_Click);

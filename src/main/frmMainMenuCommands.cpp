@@ -6,6 +6,7 @@
 #include "display/SchemeNotifier.h"
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
+#include "exchange/ExchangeFiles.h"
 #include "main/frmMainPrivate.h"
 #include "palette/frmPalette.h"
 #include "pickers/frmColorCircle.h"
@@ -164,5 +165,10 @@ void frmMain::mnuQuit_Click()
 {
     unload();
 }
+
+// ---- Exchange ----------------------------------------------------------------------
+
+void frmMain::mnuExportScheme_Click() { ExchangeFiles::saveScheme(CommonDialog1); }
+void frmMain::mnuCopyScheme_Click() { ExchangeFiles::copyScheme(); }
 
 } // namespace tessary

@@ -65,6 +65,9 @@ void frmMain::createMenus()
     mnuFontMiddle = item(mnuFont, QStringLiteral("中"), "mnuFontMiddle");
     mnuFontBottom = item(mnuFont, QStringLiteral("下"), "mnuFontBottom");
     mnuQuit = item(mnuTessary, QStringLiteral("終了(&Q)"), "mnuQuit");
+    separator(mnuTessary, "mnuSeparator9");
+    mnuExportScheme = item(mnuTessary, QStringLiteral("配色を書き出す…"), "mnuExportScheme");
+    mnuCopyScheme = item(mnuTessary, QStringLiteral("配色をコピー"), "mnuCopyScheme");
 
     mnuView = bar->addMenu(QStringLiteral("表示(&V)"));
     mnuView->setObjectName(QStringLiteral("mnuView"));

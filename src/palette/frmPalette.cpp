@@ -80,6 +80,11 @@ frmPalette::frmPalette()
     mnuEasySave = mnuFile->addAction(QStringLiteral("上書き保存"));
     mnuSeparator2 = mnuFile->addSeparator();
     mnuQuit = mnuFile->addAction(QStringLiteral("パレットを閉じる"));
+    mnuSeparator4 = mnuFile->addSeparator();
+    mnuExport = mnuFile->addAction(QStringLiteral("エクスポート…"));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    mnuImportGpl = mnuFile->addAction(QStringLiteral("GIMP パレットを読み込む…"));
+    mnuImportGpl->setObjectName(QStringLiteral("mnuImportGpl"));
     mnuEdit = menuBar->addMenu(QStringLiteral("編集"));
     mnuDelete = mnuEdit->addAction(QStringLiteral("削除"));
     mnuAddColor = mnuEdit->addAction(QStringLiteral("現在の色を追加"));
@@ -138,6 +143,8 @@ frmPalette::frmPalette()
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
     connect(mnuEasySave, &QAction::triggered, this, [this] { mnuEasySave_Click(); });
     connect(mnuQuit, &QAction::triggered, this, [this] { mnuQuit_Click(); });
+    connect(mnuExport, &QAction::triggered, this, [this] { mnuExport_Click(); });
+    connect(mnuImportGpl, &QAction::triggered, this, [this] { mnuImportGpl_Click(); });
     connect(mnuDelete, &QAction::triggered, this, [this] { mnuDelete_Click(); });
     connect(mnuAddColor, &QAction::triggered, this, [this] { mnuAddColor_Click(); });
     connect(mnuColorProperty, &QAction::triggered, this, [this] { mnuColorProperty_Click(); });

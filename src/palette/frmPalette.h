@@ -51,6 +51,8 @@ public:
     void mnuSave_Click();
     void mnuEasySave_Click();
     void mnuQuit_Click();
+    void mnuExport_Click();
+    void mnuImportGpl_Click();
     void mnuDelete_Click();
     void mnuAddColor_Click();
     void mnuColorProperty_Click();
@@ -79,6 +81,9 @@ public:
     QAction* mnuEasySave = nullptr;
     QAction* mnuSeparator2 = nullptr;
     QAction* mnuQuit = nullptr;
+    QAction* mnuSeparator4 = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuImportGpl = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuDelete = nullptr;
     QAction* mnuAddColor = nullptr;
@@ -104,6 +109,8 @@ protected:
 
 private:
     void openPaletteFile(const QString& fileName);
+    // Makes a palette read from elsewhere the open one, with no file and changes to save.
+    void adoptPalette(std::shared_ptr<DefinedColor> adopted);
     bool savePaletteFile(const QString& fileName);
     void layoutGrid();
     void drawPalette(int first);

@@ -46,9 +46,14 @@ QString QtFileDialogs::openFile(QWidget* parent, const QString& initialName, con
     return QFileDialog::getOpenFileName(parent, QString(), startPath(initialName), toQtFilter(filter));
 }
 
-QString QtFileDialogs::saveFile(QWidget* parent, const QString& initialName, const QString& filter)
+QString QtFileDialogs::saveFile(QWidget* parent, const QString& initialName, const QString& filter, int* chosenFilter)
 {
-    return QFileDialog::getSaveFileName(parent, QString(), startPath(initialName), toQtFilter(filter));
+    const QString qtFilter = toQtFilter(filter);
+    QString selected;
+    const QString path = QFileDialog::getSaveFileName(parent, QString(), startPath(initialName), qtFilter, &selected);
+    if (chosenFilter)
+        *chosenFilter = selected.isEmpty() ? 0 : int(qtFilter.split(QStringLiteral(";;")).indexOf(selected)) + 1;
+    return path;
 }
 
 bool QtFileDialogs::chooseFont(QWidget* parent, StdFont& font)

@@ -9,6 +9,9 @@
 //   XWindowTool frame PID TITLE             prints "x y w h" of the window's outer frame
 //   XWindowTool move PID TITLE X Y          asks for window TITLE to be moved to X, Y
 //   XWindowTool key PID TITLE KEYSYM [ctrl] activates window TITLE and types the key
+//   XWindowTool keys PID TITLE KEY...       activates window TITLE and types the keys in
+//                                           turn, each a keysym with optional "ctrl+",
+//                                           "alt+" or "shift+" in front ("alt+i", "Return")
 //   XWindowTool wm TIMEOUT_MS               exits 0 once a window manager runs
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -287,6 +290,39 @@ int main(int argc, char** argv)
         if (!w || sym == NoSymbol || !activate(d, w->id))
             return 1;
         sendKey(d, w->id, sym, argc >= 6 && std::string(argv[5]) == "ctrl" ? ControlMask : 0);
+        return 0;
+    }
+    if (cmd == "keys" && argc >= 5) {
+        const std::vector<Win> wins = windowsOf(d, pid);
+        const Win* w = findWindow(wins, argv[3]);
+        if (!w || !activate(d, w->id))
+            return 1;
+        for (int i = 4; i < argc; ++i) {
+            std::string key = argv[i];
+            unsigned int state = 0;
+            for (;;) {
+                if (key.rfind("ctrl+", 0) == 0) {
+                    state |= ControlMask;
+                    key.erase(0, 5);
+                } else if (key.rfind("alt+", 0) == 0) {
+                    state |= Mod1Mask;
+                    key.erase(0, 4);
+                } else if (key.rfind("shift+", 0) == 0) {
+                    state |= ShiftMask;
+                    key.erase(0, 6);
+                } else {
+                    break;
+                }
+            }
+            const KeySym sym = XStringToKeysym(key.c_str());
+            if (sym == NoSymbol) {
+                std::fprintf(stderr, "no key %s\n", argv[i]);
+                return 1;
+            }
+            sendKey(d, w->id, sym, state);
+            // Time for the program to open what the key opens before the next one comes.
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        }
         return 0;
     }
     if (cmd == "wm") {

@@ -36,7 +36,8 @@ TEST_F(PaletteWindow, HasItsMenusInOrderWithTheirCaptions)
     };
     EXPECT_EQ(w.mnuFile->title(), "ファイル");
     EXPECT_EQ(captions(w.mnuFile),
-              (QStringList{"新規作成", "開く", "-", "名前を付けて保存", "上書き保存", "-", "パレットを閉じる"}));
+              (QStringList{"新規作成", "開く", "-", "名前を付けて保存", "上書き保存", "-", "パレットを閉じる", "-",
+                           "エクスポート…", "GIMP パレットを読み込む…"}));
     EXPECT_EQ(w.mnuEdit->title(), "編集");
     EXPECT_EQ(captions(w.mnuEdit), (QStringList{"削除", "現在の色を追加", "-", "色のプロパティ", "パレットのプロパティ"}));
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::Tool));

@@ -28,9 +28,13 @@ QString FakeFileDialogs::openFile(QWidget*, const QString& initialName, const QS
     return a;
 }
 
-QString FakeFileDialogs::saveFile(QWidget*, const QString& initialName, const QString& filter)
+QString FakeFileDialogs::saveFile(QWidget*, const QString& initialName, const QString& filter, int* chosenFilter)
 {
     calls.append({true, initialName, filter});
+    if (chosenFilter)
+        *chosenFilter = filterAnswers.empty() ? 0 : filterAnswers.front();
+    if (!filterAnswers.empty())
+        filterAnswers.pop_front();
     if (answers.empty())
         return {};
     QString a = answers.front();

@@ -36,12 +36,13 @@ public:
     };
     QList<Call> calls;
     std::deque<QString> answers;   // "" cancels
+    std::deque<int> filterAnswers; // the filter entry a save leaves chosen; none left: 0
     int fontCalls = 0;
     std::deque<StdFont> fontAnswers; // none left: the dialog is cancelled
     QList<StdFont> fontsShown;
 
     QString openFile(QWidget*, const QString& initialName, const QString& filter) override;
-    QString saveFile(QWidget*, const QString& initialName, const QString& filter) override;
+    QString saveFile(QWidget*, const QString& initialName, const QString& filter, int* chosenFilter = nullptr) override;
     bool chooseFont(QWidget*, StdFont& font) override;
 };
 
