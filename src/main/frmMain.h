@@ -101,6 +101,12 @@ public:
     QAction* mnuColorCircle = nullptr;
     QAction* mnuOnTop = nullptr;
     QAction* mnuConfig = nullptr;
+    QMenu* mnuVision = nullptr;
+    // One item per VisionKind, in the order of its numbers (なし first).
+    std::array<QAction*, 7> mnuVisionKind{};
+    // 10 % to 100 %; enabled while an anomalous kind is in force.
+    std::array<QAction*, 10> mnuVisionStrength{};
+    QAction* mnuVisionNext = nullptr;
     QMenu* mnuTool = nullptr;
     QMenu* mnuCordinate = nullptr;
     QAction* mnuCordinateHue = nullptr;
@@ -132,6 +138,7 @@ private:
     // Building the window.
     void createControls();
     void createMenus();
+    void createVisionMenu(QMenu* menu);
     void connectControls();
 
     // The current colour and the colour path.
@@ -167,6 +174,9 @@ private:
     // Background picture and placement.
     void showBackgroundPicture();
     void setAlwaysOnTop(bool on);
+
+    // Colour vision: the menu's marks follow the mode in force.
+    void refreshVisionMenu();
 
     // Event handlers.
     void optSelectObject_Click(int index);
@@ -208,6 +218,9 @@ private:
     void mnuColorCircle_Click();
     void mnuOnTop_Click();
     void mnuConfig_Click();
+    void mnuVisionKind_Click(int kind);
+    void mnuVisionStrength_Click(int index);
+    void mnuVisionNext_Click();
     void mnuCordinateHue_Click();
     void mnuCordinateSatuation_Click();
     void mnuCordinateLightness_Click();

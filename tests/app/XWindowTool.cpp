@@ -8,7 +8,8 @@
 //   XWindowTool pixels PID TITLE X,Y ...    prints RRGGBB of each point of window TITLE
 //   XWindowTool frame PID TITLE             prints "x y w h" of the window's outer frame
 //   XWindowTool move PID TITLE X Y          asks for window TITLE to be moved to X, Y
-//   XWindowTool key PID TITLE KEYSYM [ctrl] activates window TITLE and types the key
+//   XWindowTool key PID TITLE KEYSYM [MODS] activates window TITLE and types the key, with
+//                                         MODS such as ctrl, shift or ctrl+shift held
 //   XWindowTool wm TIMEOUT_MS               exits 0 once a window manager runs
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -286,7 +287,13 @@ int main(int argc, char** argv)
         const KeySym sym = XStringToKeysym(argv[4]);
         if (!w || sym == NoSymbol || !activate(d, w->id))
             return 1;
-        sendKey(d, w->id, sym, argc >= 6 && std::string(argv[5]) == "ctrl" ? ControlMask : 0);
+        const std::string mods = argc >= 6 ? argv[5] : "";
+        unsigned int state = 0;
+        if (mods.find("ctrl") != std::string::npos)
+            state |= ControlMask;
+        if (mods.find("shift") != std::string::npos)
+            state |= ShiftMask;
+        sendKey(d, w->id, sym, state);
         return 0;
     }
     if (cmd == "wm") {
