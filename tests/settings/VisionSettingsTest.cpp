@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "settings/CiniFile.h"
-#include "settings/ConfigRecord.h"
 #include "settings/VisionSettings.h"
 #include "TempFolder.h"
 
@@ -45,21 +44,6 @@ TEST(VisionSettings, SectionGoesAfterAllOthersAndOnlyOnceAModeWasChosen)
         CiniFile again(path);
         EXPECT_EQ(VisionSettings::read(again), r.mode) << r.name;
     }
-}
-
-TEST(VisionSettings, NewFileAfterTheRecordEndsWithTheSection)
-{
-    TempFolder dir;
-    const QString path = dir.path(QStringLiteral("t.ini"));
-    ConfigRecord record;
-    {
-        CiniFile ini(path);
-        record.write(ini);
-        VisionSettings::write(ini, VisionMode(VisionKind::Tritanopia));
-        ASSERT_TRUE(ini.flush().ok());
-    }
-    EXPECT_TRUE(TempFolder::read(path).endsWith(crlf("[Color]¶ColorObject 0=0¶ColorObject 1=0¶ColorObject 2=0¶"
-                                                     "ColorObject 3=0¶ColorObject 4=0¶[ColorVision]¶Mode=3¶Strength=50¶")));
 }
 
 TEST(VisionSettings, ValuesThatCannotBeUsedKeepTheirDefaults)
