@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "display/frmTessary.h"
 
+#include "cvd/VisionBadge.h"
+#include "cvd/VisionModeHolder.h"
+#include "cvd/VisionSimulator.h"
 #include "display/BackGroundImage.h"
 #include "display/CLabel.h"
 #include "display/SchemeColors.h"
@@ -57,6 +60,8 @@ struct frmTessary::Impl {
     std::array<std::unique_ptr<CLabel>, 3> labels;
     // Where each label's text was last drawn; empty when it was not.
     std::array<QRect, 3> labelBoxes;
+    VisionMode vision;
+    VisionSimulator simulator{VisionMode()};
 
     // Moving and resizing by hand, where the window system does not do it for us.
     enum class Drag { None, Move, Resize } drag = Drag::None;
@@ -81,6 +86,8 @@ frmTessary::frmTessary()
     setFocusPolicy(Qt::StrongFocus);
     d->surface.setBackColor(Surface::fromRgb(palette().color(QPalette::Window).rgb()));
     d->surface.clear();
+    applyVisionMode(VisionModeHolder::instance().mode());
+    connect(&VisionModeHolder::instance(), &VisionModeHolder::modeChanged, this, &frmTessary::applyVisionMode);
 }
 
 frmTessary::~frmTessary() = default;
@@ -237,8 +244,8 @@ void frmTessary::drawStyle(int style)
     StyleParams params = d->params;
     params.style = style;
     StyleLayout::layout(d->surface.width(), d->surface.height(), params, d->shapes);
-    const std::int32_t brushA = d->colors.colorOf(3);
-    const std::int32_t brushB = d->colors.colorOf(4);
+    const std::int32_t brushA = drawnColor(3);
+    const std::int32_t brushB = drawnColor(4);
     for (const StyleFill& f : d->shapes.fills)
         d->surface.fillRect(f.left, f.top, f.right, f.bottom, f.brush == StyleBrush::A ? brushA : brushB);
     if (d->shapes.verticalLines.empty() && d->shapes.horizontalLines.empty())
@@ -264,7 +271,7 @@ void frmTessary::drawLabels()
     std::optional<QPainter> painter;
     for (int i = 0; i < 3; ++i) {
         CLabel& l = *label(i);
-        l.color = d->colors.colorOf(i);
+        l.color = drawnColor(i);
         QRect& box = d->labelBoxes[static_cast<std::size_t>(i)];
         if (l.text().isEmpty()) {
             box = QRect();
@@ -288,6 +295,34 @@ void frmTessary::paintEvent(QPaintEvent*)
         p.fillRect(d->surface.width(), 0, width() - d->surface.width(), height(), back);
     if (height() > d->surface.height())
         p.fillRect(0, d->surface.height(), d->surface.width(), height() - d->surface.height(), back);
+    if (!d->vision.isNone())
+        VisionBadge::paint(p, size(), font(), d->vision.label());
+}
+
+// ---- colour vision ----
+
+const VisionMode& frmTessary::visionMode() const { return d->vision; }
+
+void frmTessary::setVisionMode(const VisionMode& mode) { VisionModeHolder::instance().setMode(mode); }
+
+void frmTessary::applyVisionMode(const VisionMode& mode)
+{
+    const bool sameColours = mode.simulatesLike(d->vision);
+    d->vision = mode;
+    if (!sameColours)
+        d->simulator = VisionSimulator(mode);
+    if (d->bgi)
+        d->bgi->setVisionMode(mode);
+    if (!sameColours && isLoaded())
+        tessaryRefresh();
+    else
+        update();   // the badge alone
+}
+
+std::int32_t frmTessary::drawnColor(int object) const
+{
+    const std::int32_t real = d->colors.colorOf(object);
+    return d->simulator.isIdentity() ? real : d->simulator.simulate(real);
 }
 
 // ---- background picture ----
@@ -297,6 +332,7 @@ BackGroundImage& frmTessary::backGround()
     if (!d->bgi) {
         d->bgi = std::make_unique<BackGroundImage>();
         d->bgi->setForm(this);
+        d->bgi->setVisionMode(d->vision);
     }
     return *d->bgi;
 }

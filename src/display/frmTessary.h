@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cvd/VisionMode.h"
 #include "display/SchemeState.h"
 #include "platform/DefaultInstance.h"
 #include "platform/Form.h"
@@ -69,6 +70,13 @@ public:
     // Everything the window draws, as values.
     SchemeState schemeState() const;
 
+    // The colour vision the window imitates. It draws the five colours and the picture as
+    // such a viewer sees them and names the mode in a badge in a corner; the stored colours
+    // stay the real ones. The window follows VisionModeHolder; setting the mode here sets it
+    // for the whole program.
+    const VisionMode& visionMode() const;
+    void setVisionMode(const VisionMode& mode);
+
 protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
@@ -96,6 +104,9 @@ private:
     void returnToNormal();
     void followMainFrame(frmMain& main);
     void noteSelectedColor();
+    void applyVisionMode(const VisionMode& mode);
+    // The colour object 0..4 is drawn in.
+    std::int32_t drawnColor(int object) const;
     // The stored values of the scheme, without the drawn fonts and boxes.
     SchemeState storedValues() const;
 

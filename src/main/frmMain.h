@@ -103,6 +103,12 @@ public:
     QAction* mnuColorCircle = nullptr;
     QAction* mnuOnTop = nullptr;
     QAction* mnuConfig = nullptr;
+    QMenu* mnuVision = nullptr;
+    // One item per VisionKind, in the order of its numbers (なし first).
+    std::array<QAction*, 7> mnuVisionKind{};
+    // 10 % to 100 %; enabled while an anomalous kind is in force.
+    std::array<QAction*, 10> mnuVisionStrength{};
+    QAction* mnuVisionNext = nullptr;
     QMenu* mnuTool = nullptr;
     QMenu* mnuCordinate = nullptr;
     QAction* mnuCordinateHue = nullptr;
@@ -134,6 +140,7 @@ private:
     // Building the window.
     void createControls();
     void createMenus();
+    void createVisionMenu(QMenu* menu);
     void connectControls();
 
     // The current colour and the colour path.
@@ -169,6 +176,9 @@ private:
     // Background picture and placement.
     void showBackgroundPicture();
     void setAlwaysOnTop(bool on);
+
+    // Colour vision: the menu's marks follow the mode in force.
+    void refreshVisionMenu();
 
     // Event handlers.
     void optSelectObject_Click(int index);
@@ -212,6 +222,9 @@ private:
     void mnuColorCircle_Click();
     void mnuOnTop_Click();
     void mnuConfig_Click();
+    void mnuVisionKind_Click(int kind);
+    void mnuVisionStrength_Click(int index);
+    void mnuVisionNext_Click();
     void mnuCordinateHue_Click();
     void mnuCordinateSatuation_Click();
     void mnuCordinateLightness_Click();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main/frmMain.h"
 
+#include "cvd/VisionModeHolder.h"
 #include "main/frmMainPrivate.h"
 #include "platform/OptionButton.h"
 #include "platform/Slider.h"
@@ -330,6 +331,23 @@ void frmMain::connectControls()
     onClick(mnuCopyColorALL, &frmMain::mnuCopyColorALL_Click);
     onClick(mnuShowHelp, &frmMain::mnuShowHelp_Click);
     onClick(mnuAbout, &frmMain::mnuAbout_Click);
+    for (int k = 0; k < static_cast<int>(mnuVisionKind.size()); ++k) {
+        QAction* a = mnuVisionKind[size_t(k)];
+        connect(a, &QAction::triggered, this, [this, a, k] {
+            a->setChecked(!a->isChecked());
+            mnuVisionKind_Click(k);
+        });
+    }
+    for (int i = 0; i < static_cast<int>(mnuVisionStrength.size()); ++i) {
+        QAction* a = mnuVisionStrength[size_t(i)];
+        connect(a, &QAction::triggered, this, [this, a, i] {
+            a->setChecked(!a->isChecked());
+            mnuVisionStrength_Click(i);
+        });
+    }
+    onClick(mnuVisionNext, &frmMain::mnuVisionNext_Click);
+    connect(&VisionModeHolder::instance(), &VisionModeHolder::modeChanged, this, [this] { refreshVisionMenu(); });
+    refreshVisionMenu();
 }
 
 } // namespace tessary

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main/frmMain.h"
 
+#include "cvd/VisionModeHolder.h"
 #include "dialogs/CommonDialogManager.h"
 #include "dialogs/frmAbout.h"
 #include "display/SchemeNotifier.h"
@@ -146,6 +147,35 @@ void frmMain::mnuColorCircle_Click()
 }
 
 void frmMain::mnuConfig_Click() { frmConfig::instance().showModal(); }
+
+// ---- Colour vision -----------------------------------------------------------------
+
+void frmMain::mnuVisionKind_Click(int kind)
+{
+    const VisionMode now = configManager().visionMode();
+    configManager().setVisionMode(VisionMode(static_cast<VisionKind>(kind), now.strength()));
+}
+
+void frmMain::mnuVisionStrength_Click(int index)
+{
+    const VisionMode now = configManager().visionMode();
+    configManager().setVisionMode(VisionMode(now.kind(), VisionMode::MinStrength + index * VisionMode::StrengthStep));
+}
+
+void frmMain::mnuVisionNext_Click() { configManager().setVisionMode(configManager().visionMode().cycled()); }
+
+void frmMain::refreshVisionMenu()
+{
+    const VisionMode& mode = VisionModeHolder::instance().mode();
+    for (int k = 0; k < static_cast<int>(mnuVisionKind.size()); ++k)
+        mnuVisionKind[size_t(k)]->setChecked(k == static_cast<int>(mode.kind()));
+    for (int i = 0; i < static_cast<int>(mnuVisionStrength.size()); ++i) {
+        QAction* a = mnuVisionStrength[size_t(i)];
+        a->setChecked(VisionMode::MinStrength + i * VisionMode::StrengthStep == mode.strength());
+        // A strength means something to the anomalous kinds alone; the others keep it for later.
+        a->setEnabled(mode.isAnomalous());
+    }
+}
 void frmMain::mnuAbout_Click() { frmAbout::instance().showModal(); }
 
 void frmMain::mnuShowHelp_Click()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main/frmMain.h"
 
+#include "cvd/VisionMode.h"
 #include "main/frmMainPrivate.h"
 
 #include <QAction>
@@ -80,6 +81,8 @@ void frmMain::createMenus()
     mnuOnTop->setCheckable(true);
     separator(mnuView, "mnuSeparator2");
     mnuConfig = item(mnuView, QStringLiteral("設定"), "mnuConfig");
+    separator(mnuView, "mnuSeparatorVision");
+    createVisionMenu(submenu(mnuView, QStringLiteral("色覚シミュレーション"), "mnuVision"));
 
     mnuTool = bar->addMenu(QStringLiteral("ツール(&T)"));
     mnuTool->setObjectName(QStringLiteral("mnuTool"));
@@ -107,6 +110,40 @@ void frmMain::createMenus()
     mnuShowHelp = item(mnuHelp, QStringLiteral("ヘルプ"), "mnuShowHelp", QKeySequence(Qt::Key_F1));
     separator(mnuHelp, "mnuSeparator4");
     mnuAbout = item(mnuHelp, QStringLiteral("Tessaryについて"), "mnuAbout");
+}
+
+void frmMain::createVisionMenu(QMenu* menu)
+{
+    mnuVision = menu;
+    mnuVision->setAccessibleName(mnuVision->title());
+    auto check = [this](const QString& caption, const QString& name, const QString& description) {
+        QAction* a = mnuVision->addAction(caption);
+        a->setObjectName(name);
+        a->setCheckable(true);
+        // Screen readers announce the caption; the status tip says what the item does.
+        a->setStatusTip(description);
+        return a;
+    };
+    for (int k = 0; k < static_cast<int>(mnuVisionKind.size()); ++k) {
+        const QString caption = VisionMode::kindName(static_cast<VisionKind>(k));
+        mnuVisionKind[size_t(k)] = check(caption, QStringLiteral("mnuVisionKind%1").arg(k),
+                                         k == 0 ? QStringLiteral("表示ウィンドウに本当の色を表示します")
+                                                : QStringLiteral("表示ウィンドウの色を%1の見え方で表示します").arg(caption));
+    }
+    mnuVision->addSeparator()->setObjectName(QStringLiteral("mnuSeparatorVisionStrength"));
+    for (int i = 0; i < static_cast<int>(mnuVisionStrength.size()); ++i) {
+        const int percent = VisionMode::MinStrength + i * VisionMode::StrengthStep;
+        mnuVisionStrength[size_t(i)] =
+            check(VisionMode::strengthName(percent), QStringLiteral("mnuVisionStrength%1").arg(percent),
+                  QStringLiteral("1型・2型・3型3色覚の強さを%1にします").arg(VisionMode::strengthName(percent)));
+    }
+    mnuVision->addSeparator()->setObjectName(QStringLiteral("mnuSeparatorVisionNext"));
+    mnuVisionNext = mnuVision->addAction(QStringLiteral("次の色覚に切り替え"));
+    mnuVisionNext->setObjectName(QStringLiteral("mnuVisionNext"));
+    mnuVisionNext->setStatusTip(QStringLiteral("なし、1型2色覚、2型2色覚、3型2色覚の順に切り替えます"));
+    mnuVisionNext->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuVisionNext->setShortcutContext(Qt::WindowShortcut);
+    addAction(mnuVisionNext);
 }
 
 } // namespace tessary

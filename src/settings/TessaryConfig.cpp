@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/TessaryConfig.h"
 
+#include "cvd/VisionModeHolder.h"
 #include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
@@ -10,6 +11,7 @@
 #include "settings/CiniFile.h"
 #include "settings/ConfigConversions.h"
 #include "settings/ConfigRecord.h"
+#include "settings/VisionSettings.h"
 #include "settings/WindowPlacement.h"
 
 #include <QGuiApplication>
@@ -96,6 +98,7 @@ void TessaryConfig::saveConfig()
         }
     }
     r.write(ini);
+    VisionSettings::write(ini, visionMode());
     m_lastSaveStatus = ini.flush();
     if (!m_lastSaveStatus.ok())
         qWarning("Tessary: settings not saved: %s", qPrintable(m_lastSaveStatus.message()));
@@ -130,6 +133,7 @@ void TessaryConfig::loadConfig()
     setLatticeDivideNum(r.latticeDivideNum);
     setDivideDivideNum(r.divideDivideNum);
     setSonSOutSideWidth(r.sonsOutSideWidth);
+    setVisionMode(VisionSettings::read(ini));
 
     if (restoreColor() == 1) {
         if (display) {
@@ -184,6 +188,10 @@ void TessaryConfig::setSonSOutSideWidth(std::int32_t v)
     if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyleSquareOnSquare(m_sonsOutSideWidth);
 }
+
+VisionMode TessaryConfig::visionMode() const { return VisionModeHolder::instance().mode(); }
+
+void TessaryConfig::setVisionMode(const VisionMode& v) { VisionModeHolder::instance().setMode(v); }
 
 QString TessaryConfig::prefix() const { return m_prefix.trimmed(); }
 

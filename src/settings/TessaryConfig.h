@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cvd/VisionMode.h"
 #include "settings/IniStatus.h"
 
 #include <QString>
@@ -36,6 +37,10 @@ public:
     void setRestoreWindow(std::int16_t v);            // only 1 switches it on
     std::int16_t restoreColor() const;
     void setRestoreColor(std::int16_t v);
+    // The colour vision the display window imitates (VisionModeHolder's); saved in a section
+    // of its own.
+    VisionMode visionMode() const;
+    void setVisionMode(const VisionMode& v);
     QString paletteFileName() const { return m_paletteFileName; }
     void setPaletteFileName(const QString& v) { m_paletteFileName = v; }
 

@@ -8,7 +8,8 @@
 //   XWindowTool pixels PID TITLE X,Y ...    prints RRGGBB of each point of window TITLE
 //   XWindowTool frame PID TITLE             prints "x y w h" of the window's outer frame
 //   XWindowTool move PID TITLE X Y          asks for window TITLE to be moved to X, Y
-//   XWindowTool key PID TITLE KEYSYM [ctrl] activates window TITLE and types the key
+//   XWindowTool key PID TITLE KEYSYM [MODS] activates window TITLE and types the key, with
+//                                         MODS such as ctrl, shift or ctrl+shift held
 //   XWindowTool keys PID TITLE KEY...       activates window TITLE and types the keys in
 //                                           turn, each a keysym with optional "ctrl+",
 //                                           "alt+" or "shift+" in front ("alt+i", "Return")
@@ -130,17 +131,10 @@ Window topLevel(Display* d, Window w)
 
 bool windowManagerRuns(Display* d)
 {
-    const Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type;
-    int format;
-    unsigned long n, after;
-    unsigned char* data = nullptr;
-    const bool found = XGetWindowProperty(d, DefaultRootWindow(d), check, 0, 1, False, XA_WINDOW, &type, &format,
-                                          &n, &after, &data) == Success
-        && data && n == 1;
-    if (data)
-        XFree(data);
-    return found;
+    // Only a running window manager holds the root window's substructure redirection; its
+    // _NET_SUPPORTING_WM_CHECK property outlives it on a server that does not reset.
+    XWindowAttributes a{};
+    return XGetWindowAttributes(d, DefaultRootWindow(d), &a) && (a.all_event_masks & SubstructureRedirectMask);
 }
 
 // Makes w the active window as a pager would, and waits until it has the keyboard focus.
@@ -289,7 +283,13 @@ int main(int argc, char** argv)
         const KeySym sym = XStringToKeysym(argv[4]);
         if (!w || sym == NoSymbol || !activate(d, w->id))
             return 1;
-        sendKey(d, w->id, sym, argc >= 6 && std::string(argv[5]) == "ctrl" ? ControlMask : 0);
+        const std::string mods = argc >= 6 ? argv[5] : "";
+        unsigned int state = 0;
+        if (mods.find("ctrl") != std::string::npos)
+            state |= ControlMask;
+        if (mods.find("shift") != std::string::npos)
+            state |= ShiftMask;
+        sendKey(d, w->id, sym, state);
         return 0;
     }
     if (cmd == "keys" && argc >= 5) {

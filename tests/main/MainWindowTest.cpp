@@ -682,7 +682,30 @@ const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
           {"mnuSeparator3", "-", ""},
           {"mnuOnTop", "常に手前に表示", "", true},
           {"mnuSeparator2", "-", ""},
-          {"mnuConfig", "設定", ""}}},
+          {"mnuConfig", "設定", ""},
+          {"mnuSeparatorVision", "-", ""},
+          {"mnuVision", "色覚シミュレーション", ""}}},
+        {"mnuVision",
+         {{"mnuVisionKind0", "なし", "", true},
+          {"mnuVisionKind1", "1型2色覚", "", true},
+          {"mnuVisionKind2", "2型2色覚", "", true},
+          {"mnuVisionKind3", "3型2色覚", "", true},
+          {"mnuVisionKind4", "1型3色覚", "", true},
+          {"mnuVisionKind5", "2型3色覚", "", true},
+          {"mnuVisionKind6", "3型3色覚", "", true},
+          {"mnuSeparatorVisionStrength", "-", ""},
+          {"mnuVisionStrength10", "10%", "", true},
+          {"mnuVisionStrength20", "20%", "", true},
+          {"mnuVisionStrength30", "30%", "", true},
+          {"mnuVisionStrength40", "40%", "", true},
+          {"mnuVisionStrength50", "50%", "", true},
+          {"mnuVisionStrength60", "60%", "", true},
+          {"mnuVisionStrength70", "70%", "", true},
+          {"mnuVisionStrength80", "80%", "", true},
+          {"mnuVisionStrength90", "90%", "", true},
+          {"mnuVisionStrength100", "100%", "", true},
+          {"mnuSeparatorVisionNext", "-", ""},
+          {"mnuVisionNext", "次の色覚に切り替え", "Ctrl+Shift+S"}}},
         {"mnuTool",
          {{"mnuCordinate", "統一", ""},
           {"mnuAverage", "平均化", ""},
@@ -734,7 +757,7 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
                 withShortcut.push_back(main().findChild<QAction*>(QString::fromUtf8(e.name)));
         }
     }
-    ASSERT_EQ(withShortcut.size(), 15u);
+    ASSERT_EQ(withShortcut.size(), 16u);
     // Each field as the user gets the caret into it: on its page, or by a double click on
     // the option whose text it edits.
     const struct {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cvd/VisionModeHolder.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/AppInfo.h"
@@ -9,6 +10,7 @@
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -236,6 +238,19 @@ TEST_P(TessaryConfigLoad, LoadsAndSavesBack)
 
 INSTANTIATE_TEST_SUITE_P(Cases, TessaryConfigLoad, ::testing::ValuesIn(kLoadCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TessaryConfigTest, ColourVisionComesBackAtTheNextStart)
+{
+    config().setVisionMode(VisionMode(VisionKind::Protanomaly, 70));
+    EXPECT_EQ(display().visionMode(), VisionMode(VisionKind::Protanomaly, 70));
+    quit();
+    EXPECT_TRUE(iniBytes().endsWith("[ColorVision]\r\nMode=4\r\nStrength=70\r\n")) << iniBytes().constData();
+    VisionModeHolder::instance().setMode(VisionMode());   // a new process starts without
+    EXPECT_EQ(config().visionMode(), VisionMode(VisionKind::Protanomaly, 70));
+    EXPECT_EQ(display().visionMode(), VisionMode(VisionKind::Protanomaly, 70));
+    EXPECT_TRUE(main().mnuVisionKind[4]->isChecked());
+    EXPECT_TRUE(main().mnuVisionStrength[6]->isChecked());
+}
 
 TEST_F(TessaryConfigTest, PaletteChosenDuringRunIsNotSaved)
 {
