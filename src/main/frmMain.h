@@ -24,6 +24,8 @@ namespace tessary {
 class ColorModel;
 class colorCode;
 class frmColorCircle;
+class frmContrast;
+struct ContrastSettings;
 class frmPalette;
 class TessaryConfig;
 class OptionButton;
@@ -48,6 +50,10 @@ public:
     QString getColorCode();
     void colorCodeRefresh();
     void setSampleText(std::int16_t index, const QString& text);
+    // Selects object 0..4 for editing, as its option button does.
+    void selectObject(int index);
+    // Opens the contrast window with these settings and checks its menu item.
+    void showContrastWindow(const ContrastSettings& settings);
 
     // Unloads as unload() does but tells the user nothing, not even that the settings could
     // not be saved: for a shut-down asked for from outside (a signal, the end of the
@@ -101,6 +107,7 @@ public:
     QAction* mnuColorCircle = nullptr;
     QAction* mnuOnTop = nullptr;
     QAction* mnuConfig = nullptr;
+    QAction* mnuContrast = nullptr;
     QMenu* mnuTool = nullptr;
     QMenu* mnuCordinate = nullptr;
     QAction* mnuCordinateHue = nullptr;
@@ -147,6 +154,7 @@ private:
     // The circle and the palette opened from this window's menu, if they are open.
     frmColorCircle* shownColorCircle() const;
     frmPalette* shownPalette() const;
+    frmContrast* shownContrast() const;
     void setRGBLabelColor(int index, int value);
 
     // Sample texts and fonts.
@@ -208,6 +216,7 @@ private:
     void mnuColorCircle_Click();
     void mnuOnTop_Click();
     void mnuConfig_Click();
+    void mnuContrast_Click();
     void mnuCordinateHue_Click();
     void mnuCordinateSatuation_Click();
     void mnuCordinateLightness_Click();

@@ -313,6 +313,7 @@ void frmMain::connectControls()
     onClick(mnuQuit, &frmMain::mnuQuit_Click);
     onClick(mnuPalette, &frmMain::mnuPalette_Click);
     onClick(mnuColorCircle, &frmMain::mnuColorCircle_Click);
+    onClick(mnuContrast, &frmMain::mnuContrast_Click);
     onClick(mnuOnTop, &frmMain::mnuOnTop_Click);
     onClick(mnuConfig, &frmMain::mnuConfig_Click);
     onClick(mnuCordinateHue, &frmMain::mnuCordinateHue_Click);

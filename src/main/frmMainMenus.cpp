@@ -77,6 +77,9 @@ void frmMain::createMenus()
     mnuOnTop->setCheckable(true);
     separator(mnuView, "mnuSeparator2");
     mnuConfig = item(mnuView, QStringLiteral("設定"), "mnuConfig");
+    separator(mnuView, "mnuSeparator9");
+    mnuContrast = item(mnuView, QStringLiteral("コントラスト"), "mnuContrast", QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuContrast->setCheckable(true);
 
     mnuTool = bar->addMenu(QStringLiteral("ツール(&T)"));
     mnuTool->setObjectName(QStringLiteral("mnuTool"));

@@ -679,7 +679,9 @@ const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
           {"mnuSeparator3", "-", ""},
           {"mnuOnTop", "常に手前に表示", "", true},
           {"mnuSeparator2", "-", ""},
-          {"mnuConfig", "設定", ""}}},
+          {"mnuConfig", "設定", ""},
+          {"mnuSeparator9", "-", ""},
+          {"mnuContrast", "コントラスト", "Ctrl+K", true}}},
         {"mnuTool",
          {{"mnuCordinate", "統一", ""},
           {"mnuAverage", "平均化", ""},
@@ -731,7 +733,7 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
                 withShortcut.push_back(main().findChild<QAction*>(QString::fromUtf8(e.name)));
         }
     }
-    ASSERT_EQ(withShortcut.size(), 15u);
+    ASSERT_EQ(withShortcut.size(), 16u);
     // Each field as the user gets the caret into it: on its page, or by a double click on
     // the option whose text it edits.
     const struct {
