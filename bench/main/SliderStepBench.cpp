@@ -5,6 +5,7 @@
 // Measured against the repaint alone and against a bare QSlider driving a bare QPainter fill
 // of an image of the same size.
 #include "contrast/frmContrast.h"
+#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/Slider.h"
@@ -71,6 +72,29 @@ void BM_RGBSliderStepWithContrastWindow(benchmark::State& state)
     QCoreApplication::processEvents();
 }
 BENCHMARK(BM_RGBSliderStepWithContrastWindow)->Unit(benchmark::kMicrosecond);
+
+// One colour stored and announced, without the display window's repaint: with the contrast
+// window closed (0) and open (1). The difference is the table recomputed and shown.
+void BM_ColourAnnounced(benchmark::State& state)
+{
+    frmMain& main = prepareWindows();
+    const bool open = state.range(0) != 0;
+    if (main.mnuContrast->isChecked() != open)
+        main.mnuContrast->trigger();
+    QCoreApplication::processEvents();
+    frmTessary& display = frmTessary::instance();
+    display.setSelectObject(0);
+    int v = 0;
+    for (auto _ : state) {
+        v = (v + 1) & 0xFF;
+        display.setColor(v | 0x4000);
+        benchmark::DoNotOptimize(display.red());
+    }
+    if (open)
+        main.mnuContrast->trigger();
+    QCoreApplication::processEvents();
+}
+BENCHMARK(BM_ColourAnnounced)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Baseline: the display window's repaint alone, which every step includes.
 void BM_DisplayRepaintAlone(benchmark::State& state)

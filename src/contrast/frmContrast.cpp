@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "contrast/frmContrast.h"
 
+#include "contrast/ContrastSample.h"
 #include "contrast/ContrastWording.h"
 #include "contrast/LabelBackdrop.h"
 #include "contrast/frmContrastPrivate.h"
@@ -41,6 +42,15 @@ void setTexts(QLabel* l, const QString& text, const QString& name)
         l->setText(text);
     if (l->accessibleName() != name)
         l->setAccessibleName(name);
+}
+
+bool rowInputChanged(const ContrastTable::Input& a, const ContrastTable::Input& b, int text)
+{
+    const auto& fa = a.fonts[text];
+    const auto& fb = b.fonts[text];
+    return a.colors[text] != b.colors[text] || a.colors[3] != b.colors[3] || a.colors[4] != b.colors[4]
+        || fa.points != fb.points || fa.bold != fb.bold || a.picture[text] != b.picture[text] || !(a.rule == b.rule)
+        || a.target != b.target;
 }
 
 QString cellText(const ContrastTable::Cell& c)
@@ -104,6 +114,7 @@ ContrastSettings frmContrast::settings() const
 void frmContrast::setVisionMode(const VisionMode& mode)
 {
     d->vision = mode;
+    d->shown.reset();
     refresh();
 }
 
@@ -123,7 +134,7 @@ void frmContrast::cboRule_Click()
 void frmContrast::refresh()
 {
     const SchemeState state = SchemeNotifier::instance().state();
-    ContrastTable::Input& in = d->input;
+    ContrastTable::Input in;
     in.colors = state.colors;
     for (int i = 0; i < Impl::kTexts; ++i)
         in.fonts[i] = {state.labels[i].font.size, state.labels[i].font.bold};
@@ -149,11 +160,27 @@ void frmContrast::refresh()
     }
     for (int i = 0; i < Impl::kTexts; ++i) {
         in.picture[i] = overPicture ? d->pictures[i].measure(in.colors[i]) : std::nullopt;
-        const QString sample = state.labels[i].text;
-        setTexts(d->lblText[i], ContrastWording::textName(i) + u'\n' + sample, ContrastWording::textName(i));
+        if (state.labels[i].text != d->sampleTexts[i]) {
+            d->sampleTexts[i] = state.labels[i].text;
+            setTexts(d->lblText[i], ContrastWording::textName(i) + u'\n' + d->sampleTexts[i],
+                     ContrastWording::textName(i));
+        }
     }
+
+    // Most announcements change one colour: only the rows that depend on what changed are
+    // computed again into words.
+    std::array<bool, Impl::kTexts> changed{};
+    bool any = false;
+    for (int i = 0; i < Impl::kTexts; ++i) {
+        changed[i] = !d->shown || rowInputChanged(*d->shown, in, i);
+        any = any || changed[i];
+    }
+    if (!any)
+        return;
+    d->input = in;
+    d->shown = in;
     d->table = ContrastTable::compute(in);
-    showTable();
+    showTable(changed);
 
     if (!d->vision.isNone()) {
         const VisionSimulator simulator(d->vision);
@@ -166,33 +193,23 @@ void frmContrast::refresh()
     showVisionTable();
 }
 
-void frmContrast::showTable()
+void frmContrast::showTable(const std::array<bool, ContrastTable::kTexts>& changed)
 {
     const ContrastTable& t = d->table;
     setTexts(d->lblRule, t.ruleText(), t.ruleText());
     bool anyPicture = false;
-    for (int j = 0; j < Impl::kBackgrounds; ++j)
-        setTexts(d->lblBackground[j], ContrastWording::backgroundName(j), ContrastWording::backgroundName(j));
     for (int i = 0; i < Impl::kTexts; ++i) {
         const ContrastTable::Row& row = t.row(i);
         anyPicture = anyPicture || row.overPicture;
-        QPalette pal = d->lblText[i]->palette();
-        const QColor fore = qColorOf(d->input.colors[i]);
-        const QColor back = qColorOf(d->input.colors[ContrastTable::kTexts]);
-        if (pal.color(QPalette::WindowText) != fore || pal.color(QPalette::Window) != back) {
-            pal.setColor(QPalette::WindowText, fore);
-            pal.setColor(QPalette::Window, back);
-            d->lblText[i]->setPalette(pal);
-        }
+        if (!changed[i])
+            continue;
+        d->lblText[i]->setColors(qColorOf(d->input.colors[i]), qColorOf(d->input.colors[ContrastTable::kTexts]));
         for (int j = 0; j < Impl::kBackgrounds; ++j) {
             const ContrastTable::Cell& c = t.cell(i, j);
             setTexts(d->lblCell[i][j], cellText(c), c.accessibleName);
         }
-        if (d->cmdSuggest[i]->accessibleName() != row.suggestButtonName) {
-            d->cmdSuggest[i]->setAccessibleName(row.suggestButtonName);
-            d->cmdApply[i]->setAccessibleName(row.applyButtonName);
-        }
-        d->cmdSuggest[i]->setToolTip(row.targetText);
+        if (d->cmdSuggest[i]->toolTip() != row.targetText)
+            d->cmdSuggest[i]->setToolTip(row.targetText);
     }
     d->lblPicture->setVisible(anyPicture);
     clearSuggestions();

@@ -46,7 +46,7 @@ protected:
 private:
     void createControls();
     void refresh();
-    void showTable();
+    void showTable(const std::array<bool, ContrastTable::kTexts>& changed);
     void showVisionTable();
     void clearSuggestions();
     void cboTarget_Click();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "contrast/ContrastSample.h"
 #include "contrast/ContrastWording.h"
 #include "contrast/frmContrast.h"
 #include "contrast/frmContrastPrivate.h"
@@ -78,11 +79,15 @@ void frmContrast::createControls()
     for (int j = 0; j < Impl::kBackgrounds; ++j) {
         d->lblBackground[j] = label(this, indexed("lblBackground", j));
         d->lblBackground[j]->setAlignment(Qt::AlignCenter);
+        d->lblBackground[j]->setText(ContrastWording::backgroundName(j));
+        d->lblBackground[j]->setAccessibleName(ContrastWording::backgroundName(j));
         grid->addWidget(d->lblBackground[j], 0, 1 + j);
     }
     for (int i = 0; i < Impl::kTexts; ++i) {
-        d->lblText[i] = label(this, indexed("lblText", i));
-        d->lblText[i]->setAutoFillBackground(true);
+        d->lblText[i] = new ContrastSample(this);
+        d->lblText[i]->setObjectName(indexed("lblText", i));
+        d->lblText[i]->setText(ContrastWording::textName(i));
+        d->lblText[i]->setAccessibleName(ContrastWording::textName(i));
         d->lblText[i]->setMargin(4);
         grid->addWidget(d->lblText[i], 1 + 2 * i, 0);
         for (int j = 0; j < Impl::kBackgrounds; ++j) {
@@ -94,6 +99,8 @@ void frmContrast::createControls()
         d->cmdApply[i] = new QPushButton(QStringLiteral("適用"), this);
         d->cmdApply[i]->setObjectName(indexed("cmdApply", i));
         d->cmdApply[i]->setEnabled(false);
+        d->cmdSuggest[i]->setAccessibleName(ContrastWording::suggestButtonName(i));
+        d->cmdApply[i]->setAccessibleName(ContrastWording::applyButtonName(i));
         grid->addWidget(d->cmdSuggest[i], 1 + 2 * i, 3);
         grid->addWidget(d->cmdApply[i], 1 + 2 * i, 4);
         d->lblSuggestion[i] = label(this, indexed("lblSuggestion", i));

@@ -20,6 +20,8 @@ class QPushButton;
 
 namespace tessary {
 
+class ContrastSample;
+
 struct frmContrast::Impl {
     static constexpr int kTexts = ContrastTable::kTexts;
     static constexpr int kBackgrounds = ContrastTable::kBackgrounds;
@@ -30,6 +32,9 @@ struct frmContrast::Impl {
     ContrastTable table;
     ContrastTable visionTable;
     ContrastTable::Input input;
+    // What the labels show now; none before the first showing or when all must be shown anew.
+    std::optional<ContrastTable::Input> shown;
+    std::array<QString, kTexts> sampleTexts;
 
     // The picture's pixels under each label, sorted once per picture and box.
     struct PictureKey {
@@ -54,7 +59,7 @@ struct frmContrast::Impl {
     QComboBox* cboTarget = nullptr;
     QLabel* lblPicture = nullptr;
     std::array<QLabel*, kBackgrounds> lblBackground{};
-    std::array<QLabel*, kTexts> lblText{};
+    std::array<ContrastSample*, kTexts> lblText{};
     CellGrid lblCell{};
     std::array<QPushButton*, kTexts> cmdSuggest{};
     std::array<QPushButton*, kTexts> cmdApply{};
