@@ -2,6 +2,7 @@
 #include "main/frmMain.h"
 
 #include "Version.h"
+#include "contrast/frmContrast.h"
 #include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/MainCaptions.h"
@@ -97,6 +98,7 @@ void frmMain::Form_Unload(int& cancel)
                    .arg(QDir::toNativeSeparators(CiniFile::defaultPath())),
                IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
     }
+    frmContrast::unloadInstance();
     frmTessary::unloadInstance();
     frmColorCircle::unloadInstance();
     frmPalette::unloadInstance();
@@ -120,6 +122,8 @@ void frmMain::Form_Resize()
         follow(*circle);
     if (frmPalette* palette = shownPalette())
         follow(*palette);
+    if (frmContrast* contrast = shownContrast())
+        follow(*contrast);
 }
 
 } // namespace tessary

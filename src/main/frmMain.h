@@ -24,6 +24,8 @@ namespace tessary {
 class ColorModel;
 class colorCode;
 class frmColorCircle;
+class frmContrast;
+struct ContrastSettings;
 class frmPalette;
 class TessaryConfig;
 class OptionButton;
@@ -48,6 +50,10 @@ public:
     QString getColorCode();
     void colorCodeRefresh();
     void setSampleText(std::int16_t index, const QString& text);
+    // Selects object 0..4 for editing, as its option button does.
+    void selectObject(int index);
+    // Opens the contrast window with these settings and checks its menu item.
+    void showContrastWindow(const ContrastSettings& settings);
 
     // Unloads as unload() does but tells the user nothing, not even that the settings could
     // not be saved: for a shut-down asked for from outside (a signal, the end of the
@@ -103,6 +109,7 @@ public:
     QAction* mnuColorCircle = nullptr;
     QAction* mnuOnTop = nullptr;
     QAction* mnuConfig = nullptr;
+    QAction* mnuContrast = nullptr;
     QMenu* mnuVision = nullptr;
     // One item per VisionKind, in the order of its numbers (なし first).
     std::array<QAction*, 7> mnuVisionKind{};
@@ -156,6 +163,7 @@ private:
     // The circle and the palette opened from this window's menu, if they are open.
     frmColorCircle* shownColorCircle() const;
     frmPalette* shownPalette() const;
+    frmContrast* shownContrast() const;
     void setRGBLabelColor(int index, int value);
 
     // Sample texts and fonts.
@@ -222,6 +230,7 @@ private:
     void mnuColorCircle_Click();
     void mnuOnTop_Click();
     void mnuConfig_Click();
+    void mnuContrast_Click();
     void mnuVisionKind_Click(int kind);
     void mnuVisionStrength_Click(int index);
     void mnuVisionNext_Click();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main/frmMain.h"
 
+#include "contrast/frmContrast.h"
 #include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/ColorEntry.h"
@@ -8,6 +9,7 @@
 #include "palette/frmPalette.h"
 #include "pickers/frmColorCircle.h"
 #include "platform/Numeric.h"
+#include "platform/OptionButton.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
 
@@ -163,6 +165,17 @@ void frmMain::updateColorCircle()
 frmColorCircle* frmMain::shownColorCircle() const
 {
     return mnuColorCircle->isChecked() ? frmColorCircle::loadedInstance() : nullptr;
+}
+
+frmContrast* frmMain::shownContrast() const
+{
+    return mnuContrast->isChecked() ? frmContrast::loadedInstance() : nullptr;
+}
+
+void frmMain::selectObject(int index)
+{
+    if (index >= 0 && index < int(optSelectObject.size()))
+        optSelectObject[size_t(index)]->switchOn();
 }
 
 frmPalette* frmMain::shownPalette() const

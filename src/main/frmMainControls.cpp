@@ -316,6 +316,7 @@ void frmMain::connectControls()
     onClick(mnuCopyScheme, &frmMain::mnuCopyScheme_Click);
     onClick(mnuPalette, &frmMain::mnuPalette_Click);
     onClick(mnuColorCircle, &frmMain::mnuColorCircle_Click);
+    onClick(mnuContrast, &frmMain::mnuContrast_Click);
     onClick(mnuOnTop, &frmMain::mnuOnTop_Click);
     onClick(mnuConfig, &frmMain::mnuConfig_Click);
     onClick(mnuCordinateHue, &frmMain::mnuCordinateHue_Click);

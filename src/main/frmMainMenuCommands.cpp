@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main/frmMain.h"
 
+#include "contrast/frmContrast.h"
 #include "cvd/VisionModeHolder.h"
 #include "dialogs/CommonDialogManager.h"
 #include "dialogs/frmAbout.h"
@@ -105,6 +106,8 @@ void frmMain::setAlwaysOnTop(bool on)
         top.SetFormTop(circle, on);
     if (frmPalette* palette = shownPalette())
         top.SetFormTop(palette, on);
+    if (frmContrast* contrast = shownContrast())
+        top.SetFormTop(contrast, on);
 }
 
 // ---- Styles, windows, help, quit ---------------------------------------------------
@@ -144,6 +147,35 @@ void frmMain::mnuColorCircle_Click()
         circle.update(model());
         mnuColorCircle->setChecked(true);
     }
+}
+
+void frmMain::mnuContrast_Click()
+{
+    if (mnuContrast->isChecked())
+        frmContrast::unloadInstance();
+    else
+        showContrastWindow(configManager().contrastSettings());
+}
+
+void frmMain::showContrastWindow(const ContrastSettings& settings)
+{
+    frmContrast& contrast = frmContrast::instance();
+    ContrastSettings placed = settings;
+    if (!placed.left || !placed.top) {
+        // First opened beside the main window.
+        placed.left = leftTw() + widthTw();
+        placed.top = topTw();
+    }
+    contrast.applySettings(placed);
+    // However the window closes, the menu follows and the settings keep what it showed.
+    connect(&contrast, &Form::unloaded, this, [this, w = &contrast] {
+        mnuContrast->setChecked(false);
+        ContrastSettings kept = w->settings();
+        kept.visible = false;
+        configManager().setContrastSettings(kept);
+    });
+    contrast.showModeless();
+    mnuContrast->setChecked(true);
 }
 
 void frmMain::mnuConfig_Click() { frmConfig::instance().showModal(); }

@@ -81,7 +81,9 @@ void frmMain::createMenus()
     mnuOnTop->setCheckable(true);
     separator(mnuView, "mnuSeparator2");
     mnuConfig = item(mnuView, QStringLiteral("設定"), "mnuConfig");
-    separator(mnuView, "mnuSeparatorVision");
+    separator(mnuView, "mnuSeparatorContrast");
+    mnuContrast = item(mnuView, QStringLiteral("コントラスト"), "mnuContrast", QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuContrast->setCheckable(true);
     createVisionMenu(submenu(mnuView, QStringLiteral("色覚シミュレーション"), "mnuVision"));
 
     mnuTool = bar->addMenu(QStringLiteral("ツール(&T)"));

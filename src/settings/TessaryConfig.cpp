@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/TessaryConfig.h"
 
+#include "contrast/frmContrast.h"
 #include "cvd/VisionModeHolder.h"
 #include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
@@ -98,6 +99,13 @@ void TessaryConfig::saveConfig()
         }
     }
     r.write(ini);
+    if (frmContrast* contrast = frmContrast::loadedInstance()) {
+        m_contrast = contrast->settings();
+        m_contrast->visible = true;
+    }
+    // After every other section, so that their order and bytes stay as they were.
+    if (m_contrast)
+        m_contrast->write(ini);
     VisionSettings::write(ini, visionMode());
     m_lastSaveStatus = ini.flush();
     if (!m_lastSaveStatus.ok())
@@ -109,6 +117,7 @@ void TessaryConfig::loadConfig()
     SchemeNotifier::Batch batch;
     CiniFile ini;
     const ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
+    m_contrast = ContrastSettings::read(ini);
     frmMain* main = frmMain::loadedInstance();
     frmTessary* display = frmTessary::loadedInstance();
 
@@ -152,6 +161,9 @@ void TessaryConfig::loadConfig()
             }
         }
     }
+
+    if (m_contrast && m_contrast->visible && main)
+        main->showContrastWindow(*m_contrast);
 }
 
 void TessaryConfig::setTessaryStyle(std::int32_t v)

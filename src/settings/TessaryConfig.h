@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "contrast/ContrastSettings.h"
 #include "cvd/VisionMode.h"
 #include "settings/IniStatus.h"
 
@@ -44,6 +45,11 @@ public:
     QString paletteFileName() const { return m_paletteFileName; }
     void setPaletteFileName(const QString& v) { m_paletteFileName = v; }
 
+    // The contrast window's settings; defaults when the file has none.
+    ContrastSettings contrastSettings() const { return m_contrast.value_or(ContrastSettings{}); }
+    // From now on the file gets a contrast section.
+    void setContrastSettings(const ContrastSettings& v) { m_contrast = v; }
+
     // How the last saveConfig went.
     const IniStatus& lastSaveStatus() const { return m_lastSaveStatus; }
     // <program folder>/palette/default.tcf
@@ -62,6 +68,8 @@ private:
     std::int32_t m_divideDivideNum = 0;
     std::int32_t m_tessaryStyle = 0;
     QString m_paletteFileName;
+    // Only a file that had the section, or a run that opened the window, writes it.
+    std::optional<ContrastSettings> m_contrast;
     IniStatus m_lastSaveStatus = IniStatus::success();
 };
 

@@ -683,7 +683,8 @@ const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
           {"mnuOnTop", "常に手前に表示", "", true},
           {"mnuSeparator2", "-", ""},
           {"mnuConfig", "設定", ""},
-          {"mnuSeparatorVision", "-", ""},
+          {"mnuSeparatorContrast", "-", ""},
+          {"mnuContrast", "コントラスト", "Ctrl+K", true},
           {"mnuVision", "色覚シミュレーション", ""}}},
         {"mnuVision",
          {{"mnuVisionKind0", "なし", "", true},
@@ -757,7 +758,7 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
                 withShortcut.push_back(main().findChild<QAction*>(QString::fromUtf8(e.name)));
         }
     }
-    ASSERT_EQ(withShortcut.size(), 16u);
+    ASSERT_EQ(withShortcut.size(), 17u);
     // Each field as the user gets the caret into it: on its page, or by a double click on
     // the option whose text it edits.
     const struct {
