@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display/frmTessary.h"
 
+#include "a11y/PaintedAccessible.h"
 #include "display/BackGroundImage.h"
 #include "display/CLabel.h"
 #include "display/SchemeColors.h"
@@ -81,6 +82,9 @@ frmTessary::frmTessary()
     setFocusPolicy(Qt::StrongFocus);
     d->surface.setBackColor(Surface::fromRgb(palette().color(QPalette::Window).rgb()));
     d->surface.clear();
+    // The window has no title bar; this is what a screen reader calls it.
+    setAccessibleName(QStringLiteral("表示ウィンドウ"));
+    installPaintedAccessibility(this);
 }
 
 frmTessary::~frmTessary() = default;

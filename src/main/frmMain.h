@@ -131,6 +131,7 @@ private:
 
     // Building the window.
     void createControls();
+    void nameControls();
     void createMenus();
     void connectControls();
 
