@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "main/frmMain.h"
+#include "platform/AccessibleNames.h"
 #include "platform/Form.h"
 #include "platform/FormRegistry.h"
 #include "platform/PictureBox.h"
@@ -12,7 +13,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
 
@@ -63,7 +66,8 @@ TEST_F(AccessibleWindowsTest, EveryInteractiveControlOfEveryWindowHasACleanName)
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(form)->text(QAccessible::Name).isEmpty())
             << kind.className;
         for (QWidget* w : form->findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(form) || !isInteractive(w))
+            // Hidden controls too (the other page of a tab strip); popups are windows of their own.
+            if (w->window() != form || !isInteractive(w))
                 continue;
             ++checked;
             const QString problem = nameProblem(w);
@@ -100,4 +104,38 @@ TEST_F(AccessibleWindowsTest, SlidersOfTheMainWindowReportNameValueAndRange)
         EXPECT_EQ(value->maximumValue().toInt(), c.maximum);
         EXPECT_EQ(value->currentValue().toInt(), c.slider->value());
     }
+}
+
+// Names from captions: access-key residue goes, names set by hand stay, and a caption
+// changed later is followed on the next pass.
+TEST_F(AccessibleWindowsTest, ControlsAreNamedFromTheirCaptions)
+{
+    QWidget root;
+    auto* open = new QPushButton(QStringLiteral("開く(&O)..."), &root);
+    auto* plain = new QPushButton(QStringLiteral("R&&D"), &root);
+    auto* manual = new QPushButton(QStringLiteral("閉じる(&C)"), &root);
+    manual->setAccessibleName(QStringLiteral("窓を閉じる"));
+    auto* field = new QLineEdit(&root);
+    auto* label = new QLabel(QStringLiteral("色コード(&C)"), &root);
+    label->setBuddy(field);
+
+    nameControlsFromCaptions(&root);
+    const auto spoken = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    const struct {
+        QWidget* widget;
+        const char16_t* name;
+    } cases[] = {
+        {open, u"開く"}, {plain, u"R&D"}, {manual, u"窓を閉じる"}, {field, u"色コード"}, {label, u"色コード"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(spoken(c.widget), QString::fromUtf16(c.name));
+
+    open->setText(QStringLiteral("保存(&S)"));
+    nameControlsFromCaptions(&root);
+    EXPECT_EQ(spoken(open), QStringLiteral("保存"));
+    open->setText(QStringLiteral("保存"));
+    nameControlsFromCaptions(&root);
+    open->setText(QStringLiteral("別名"));
+    EXPECT_EQ(spoken(open), QStringLiteral("別名"));
+    EXPECT_EQ(spoken(manual), QStringLiteral("窓を閉じる"));
 }
