@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils libx11-dev openbox
   qt6-wayland weston dbus dbus-daemon
+  at-spi2-core python3-pyatspi
   fonts-noto-cjk imagemagick
   clang libclang-rt-dev
   appstream desktop-file-utils dpkg-dev file valgrind

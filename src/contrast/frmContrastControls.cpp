@@ -120,6 +120,9 @@ void frmContrast::createControls()
         visionGrid->addWidget(name, i, 0);
         for (int j = 0; j < Impl::kBackgrounds; ++j) {
             d->lblVisionCell[i][j] = cellLabel(d->fraVision, indexed("lblVisionCell", i, j));
+            // Until a mode fills it, the cell is named for its pair.
+            d->lblVisionCell[i][j]->setAccessibleName(ContrastWording::textName(i) + QStringLiteral(" / ")
+                                                      + ContrastWording::backgroundName(j));
             visionGrid->addWidget(d->lblVisionCell[i][j], i, 1 + j);
         }
     }

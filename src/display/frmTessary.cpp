@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display/frmTessary.h"
 
+#include "a11y/PaintedAccessible.h"
 #include "cvd/VisionBadge.h"
 #include "cvd/VisionModeHolder.h"
 #include "cvd/VisionSimulator.h"
@@ -88,6 +89,9 @@ frmTessary::frmTessary()
     d->surface.clear();
     applyVisionMode(VisionModeHolder::instance().mode());
     connect(&VisionModeHolder::instance(), &VisionModeHolder::modeChanged, this, &frmTessary::applyVisionMode);
+    // The window has no title bar; this is what a screen reader calls it.
+    setAccessibleName(QStringLiteral("表示ウィンドウ"));
+    installPaintedAccessibility(this);
 }
 
 frmTessary::~frmTessary() = default;

@@ -146,6 +146,7 @@ private:
 
     // Building the window.
     void createControls();
+    void nameControls();
     void createMenus();
     void createVisionMenu(QMenu* menu);
     void connectControls();

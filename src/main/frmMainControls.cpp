@@ -258,6 +258,25 @@ void frmMain::createControls()
         txtSampleString[i]->installEventFilter(this);
         txtSampleString[i]->raise();
     }
+    nameControls();
+}
+
+// Names for the controls without a caption of their own; the letters beside the fields
+// would be spoken as bare letters.
+void frmMain::nameControls()
+{
+    tabSelectColorModel->setAccessibleName(QStringLiteral("色の指定方法"));
+    txtColorCode->setAccessibleName(QStringLiteral("色コード"));
+    txtColorCode->setAccessibleDescription(QStringLiteral("#RRGGBB の形で入力して Enter キー"));
+    const std::array<QString, 3> rgbNames{QStringLiteral("赤"), QStringLiteral("緑"), QStringLiteral("青")};
+    const std::array<QString, 3> hslNames{QStringLiteral("色相"), QStringLiteral("彩度"), QStringLiteral("輝度")};
+    for (int i = 0; i < 3; ++i) {
+        RGBSlider[i]->setAccessibleName(rgbNames[i]);
+        txtRGB[i]->setAccessibleName(rgbNames[i] + QStringLiteral("の値"));
+        HSLSlider[i]->setAccessibleName(hslNames[i]);
+        txtHSL[i]->setAccessibleName(hslNames[i] + QStringLiteral("の値"));
+        txtSampleString[i]->setAccessibleName(optSelectObject[i]->text() + QStringLiteral("の見本の文"));
+    }
 }
 
 void frmMain::connectControls()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "palette/frmPalette.h"
 
+#include "a11y/PaintedAccessible.h"
 #include "color/CUserColor.h"
 #include "color/colorCode.h"
 #include "dialogs/CommonDialogManager.h"
@@ -21,6 +22,8 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFrame>
+#include <QKeyEvent>
+#include <algorithm>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -149,6 +152,16 @@ frmPalette::frmPalette()
     connect(mnuAddColor, &QAction::triggered, this, [this] { mnuAddColor_Click(); });
     connect(mnuColorProperty, &QAction::triggered, this, [this] { mnuColorProperty_Click(); });
     connect(mnuPaletteProperty, &QAction::triggered, this, [this] { mnuPaletteProperty_Click(); });
+
+    cmbColorSelect->setAccessibleName(QStringLiteral("色の名前"));
+    VScroll1->setAccessibleName(QStringLiteral("パレットのスクロール"));
+    picPalette->setAccessibleName(QStringLiteral("パレットの色"));
+    picPalette->setAccessibleDescription(QStringLiteral("矢印キーで色を選び、Enter キーで現在の色にします"));
+    picPalette->setFocusPolicy(Qt::StrongFocus);
+    picPalette->installEventFilter(this);
+    setTabOrder(cmbColorSelect, picPalette);
+    setTabOrder(picPalette, VScroll1);
+    installPaintedAccessibility(picPalette);
 }
 
 frmPalette::~frmPalette()
@@ -270,6 +283,7 @@ void frmPalette::drawPalette(int first)
     }
     picPalette->update();
     update();
+    announcePaletteChips(picPalette);
 }
 
 void frmPalette::frameChip(int column, int row, std::int32_t color)
@@ -304,6 +318,53 @@ void frmPalette::selectChipAt(int x, int y)
     colorCodeInfo->setText(color->colorCode());
     colorCommentInfo->setText(color->comment());
     d->list->setCurrentIndex(color->index - 1);
+    announcePaletteSelection(picPalette);
+}
+
+void frmPalette::selectPosition(int position)
+{
+    if (!palette || position < 1 || position > palette->count() || columnCount <= 0 || rowCount <= 0)
+        return;
+    const PaletteGrid::Located at = PaletteGrid::locate(position, columnCount, rowCount, VScroll1->value(),
+                                                        VScroll1->maximum(), chipSize);
+    if (at.scrollPosition != VScroll1->value())
+        VScroll1->setValue(at.scrollPosition);
+    selectChipAt(at.point.x(), at.point.y());
+}
+
+void frmPalette::moveSelection(int delta)
+{
+    if (!palette || palette->count() == 0)
+        return;
+    const int n = palette->count();
+    // With nothing selected the first key selects the top left chip in view.
+    if (selectedIndex < 1 || selectedIndex > n) {
+        selectPosition(std::min(firstVisibleIndex, n));
+        return;
+    }
+    selectPosition(std::clamp(selectedIndex + delta, 1, n));
+}
+
+bool frmPalette::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched != picPalette || e->type() != QEvent::KeyPress)
+        return Form::eventFilter(watched, e);
+    auto* key = static_cast<QKeyEvent*>(e);
+    const int page = std::max(1, columnCount * rowCount);
+    switch (key->key()) {
+    case Qt::Key_Left: moveSelection(-1); break;
+    case Qt::Key_Right: moveSelection(1); break;
+    case Qt::Key_Up: moveSelection(-std::max(1, columnCount)); break;
+    case Qt::Key_Down: moveSelection(std::max(1, columnCount)); break;
+    case Qt::Key_PageUp: moveSelection(-page); break;
+    case Qt::Key_PageDown: moveSelection(page); break;
+    case Qt::Key_Home: moveSelection(-(palette ? palette->count() : 0)); break;
+    case Qt::Key_End: moveSelection(palette ? palette->count() : 0); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: picPalette_DblClick(); break;
+    default: return Form::eventFilter(watched, e);
+    }
+    return true;
 }
 
 QPoint frmPalette::locateColorByName(const QString& name)

@@ -106,8 +106,13 @@ protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
     void Form_Resize() override;
+    // The chip grid's keys: arrows, Home, End, Page Up and Page Down move the selection,
+    // Enter takes the selected colour as a double click does.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void moveSelection(int delta);
+    void selectPosition(int position);
     void openPaletteFile(const QString& fileName);
     // Makes a palette read from elsewhere the open one, with no file and changes to save.
     void adoptPalette(std::shared_ptr<DefinedColor> adopted);

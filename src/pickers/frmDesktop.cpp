@@ -59,6 +59,8 @@ frmDesktop::frmDesktop()
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(DropperCursor::make());
+    setAccessibleName(QStringLiteral("画面の色を拾う"));
+    setAccessibleDescription(QStringLiteral("クリックした点の色を取ります。Esc キーで取りやめます"));
 }
 
 frmDesktop::~frmDesktop() = default;

@@ -16,6 +16,7 @@ class DefaultInstance {
 public:
     static T& instance()
     {
+        (void)s_kindAdded;
         if (!s_instance || s_instance->isUnloaded()) {
             T* form = new T();
             s_instance = form;
@@ -38,6 +39,9 @@ public:
 
 private:
     static inline QPointer<T> s_instance;
+    // Lists the class among the program's windows before main() runs.
+    static inline const bool s_kindAdded
+        = FormRegistry::addKind(T::staticMetaObject.className(), [] { return static_cast<Form*>(&instance()); });
 };
 
 } // namespace tessary

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Form.h"
 
+#include "platform/AccessibleNames.h"
 #include "platform/Twips.h"
 
 #include <QAbstractButton>
@@ -31,6 +32,7 @@ void Form::load()
         return;
     m_loaded = true;
     Form_Load();
+    nameControlsFromCaptions(this);
 }
 
 void Form::unload()
@@ -238,6 +240,9 @@ bool Form::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate && m_loaded && !m_unloaded)
         Form_Activate();
+    // Captions set or changed after loading get their spoken names before anyone hears them.
+    if (e->type() == QEvent::Show)
+        nameControlsFromCaptions(this);
     return QWidget::event(e);
 }
 
