@@ -49,7 +49,8 @@ void CLabel::setText(const QString& text)
 
 const QPaintDevice* CLabel::device() const
 {
-    return targetObject ? &targetObject->surface().image() : nullptr;
+    // Measuring needs the resolution only: it leaves the drawing owed for later.
+    return targetObject ? &targetObject->lastDrawing().image() : nullptr;
 }
 
 void CLabel::ensureMeasured()

@@ -28,6 +28,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace tessary {
 
@@ -63,6 +64,16 @@ struct frmTessary::Impl {
     std::array<QRect, 3> labelBoxes;
     VisionMode vision;
     VisionSimulator simulator{VisionMode()};
+
+    // Drawing owed to the surface. It is done when the window is painted or the surface is
+    // read, so a burst of changes (the settings loading, the three sliders of one colour)
+    // costs one drawing, at the size the window has by then. The colours and style are those
+    // of the request: a colour set after a refresh waits for the next one.
+    enum class Owed { Nothing, Labels, Whole } owed = Owed::Nothing;
+    SchemeColors wholeColors;
+    StyleParams wholeParams;
+    SchemeColors labelColors;
+    int wholeDrawings = 0;
 
     // Moving and resizing by hand, where the window system does not do it for us.
     enum class Drag { None, Move, Resize } drag = Drag::None;
@@ -206,15 +217,43 @@ void frmTessary::setLabelFont(std::int16_t index, const FontRef& font)
     if (!l)
         return;
     l->setFont(font);
-    syncSurface();
-    drawLabels();
+    if (d->owed == Impl::Owed::Nothing)
+        d->owed = Impl::Owed::Labels;
+    d->labelColors = d->colors;
     update();
     SchemeNotifier::instance().noteLabelFont(index, *l->getFont());
 }
 
 // ---- drawing ----
 
-Surface& frmTessary::surface() { return d->surface; }
+Surface& frmTessary::surface()
+{
+    drawOwed();
+    return d->surface;
+}
+
+const Surface& frmTessary::lastDrawing() const { return d->surface; }
+
+int frmTessary::wholeDrawings() const { return d->wholeDrawings; }
+
+void frmTessary::drawOwed()
+{
+    // Taken first: the drawing reads the surface through surface() itself.
+    const Impl::Owed owed = std::exchange(d->owed, Impl::Owed::Nothing);
+    if (owed == Impl::Owed::Nothing)
+        return;
+    syncSurface();
+    if (owed == Impl::Owed::Whole) {
+        ++d->wholeDrawings;
+        if (d->bgiVisible) {
+            if (d->bgi)
+                d->bgi->drawTile();
+        } else {
+            drawStyle(d->wholeParams, d->wholeColors);
+        }
+    }
+    drawLabels(d->labelColors);
+}
 
 void frmTessary::syncSurface()
 {
@@ -232,24 +271,18 @@ void frmTessary::syncSurface()
 
 void frmTessary::tessaryRefresh()
 {
-    syncSurface();
-    if (d->bgiVisible) {
-        if (d->bgi)
-            d->bgi->drawTile();
-    } else {
-        drawStyle(d->params.style);
-    }
-    drawLabels();
+    d->owed = Impl::Owed::Whole;
+    d->wholeColors = d->colors;
+    d->wholeParams = d->params;
+    d->labelColors = d->colors;
     update();
 }
 
-void frmTessary::drawStyle(int style)
+void frmTessary::drawStyle(const StyleParams& params, const SchemeColors& colors)
 {
-    StyleParams params = d->params;
-    params.style = style;
     StyleLayout::layout(d->surface.width(), d->surface.height(), params, d->shapes);
-    const std::int32_t brushA = drawnColor(3);
-    const std::int32_t brushB = drawnColor(4);
+    const std::int32_t brushA = drawnColor(colors, 3);
+    const std::int32_t brushB = drawnColor(colors, 4);
     for (const StyleFill& f : d->shapes.fills)
         d->surface.fillRect(f.left, f.top, f.right, f.bottom, f.brush == StyleBrush::A ? brushA : brushB);
     if (d->shapes.verticalLines.empty() && d->shapes.horizontalLines.empty())
@@ -268,14 +301,14 @@ void frmTessary::drawLine(int x1, int y1, int x2, int y2)
     d->surface.drawLine(x1, y1, x2, y2);
 }
 
-void frmTessary::drawLabels()
+void frmTessary::drawLabels(const SchemeColors& colors)
 {
     const int w = d->surface.width();
     const int h = d->surface.height();
     std::optional<QPainter> painter;
     for (int i = 0; i < 3; ++i) {
         CLabel& l = *label(i);
-        l.color = drawnColor(i);
+        l.color = drawnColor(colors, i);
         QRect& box = d->labelBoxes[static_cast<std::size_t>(i)];
         if (l.text().isEmpty()) {
             box = QRect();
@@ -291,6 +324,7 @@ void frmTessary::drawLabels()
 
 void frmTessary::paintEvent(QPaintEvent*)
 {
+    drawOwed();
     QPainter p(this);
     p.drawImage(0, 0, d->surface.image());
     // Until the surface has caught up with a new size, the rest shows the window's colour.
@@ -323,9 +357,9 @@ void frmTessary::applyVisionMode(const VisionMode& mode)
         update();   // the badge alone
 }
 
-std::int32_t frmTessary::drawnColor(int object) const
+std::int32_t frmTessary::drawnColor(const SchemeColors& colors, int object) const
 {
-    const std::int32_t real = d->colors.colorOf(object);
+    const std::int32_t real = colors.colorOf(object);
     return d->simulator.isIdentity() ? real : d->simulator.simulate(real);
 }
 
@@ -363,6 +397,10 @@ SchemeState frmTessary::storedValues() const
 
 SchemeState frmTessary::schemeState() const
 {
+    // The label boxes are those of the drawing the window shows; a hidden window is drawn
+    // when it is shown.
+    if (isVisible())
+        const_cast<frmTessary*>(this)->drawOwed();
     SchemeState s = storedValues();
     for (std::size_t i = 0; i < s.labels.size(); ++i) {
         SchemeLabel& out = s.labels[i];
@@ -382,6 +420,7 @@ bool frmTessary::isBGIVisible() const { return d->bgiVisible; }
 
 void frmTessary::setBGIVisible(bool flag)
 {
+    drawOwed();
     d->bgiVisible = flag;
     syncSurface();
     if (flag)
@@ -398,6 +437,7 @@ bool frmTessary::loadBackgroundImage(const QString& fileName)
     BackGroundImage& bgi = backGround();
     if (!bgi.loadImage(fileName))
         return false;
+    drawOwed();
     d->bgiVisible = true;
     syncSurface();
     bgi.drawTile();
@@ -490,6 +530,7 @@ void frmTessary::Form_Load()
 void frmTessary::Form_Unload(int&)
 {
     SchemeNotifier::Batch batch;
+    d->owed = Impl::Owed::Nothing;
     d->surface.clear();
     setBGIVisible(false);
     d->drag = Impl::Drag::None;

@@ -15,6 +15,7 @@
 namespace tessary {
 
 class CLabel;
+class SchemeColors;
 class BackGroundImage;
 class frmMain;
 
@@ -58,8 +59,12 @@ public:
     void setPosFullScreen();
     void setPosManual();
 
-    // The client area's persistent image, as last drawn.
+    // The client area's persistent image, brought up to date with the scheme.
     Surface& surface();
+    // The image as last drawn, without the drawing owed since.
+    const Surface& lastDrawing() const;
+    // How many times the whole client area has been drawn since the window was created.
+    int wholeDrawings() const;
 
     std::int16_t style() const;
     bool isBGIVisible() const;
@@ -95,10 +100,11 @@ private:
     void Form_DblClick();
     void Form_KeyPress(int KeyAscii);
 
-    void drawStyle(int style);
-    void drawLabels();
+    void drawStyle(const StyleParams& params, const SchemeColors& colors);
+    void drawLabels(const SchemeColors& colors);
     void drawLine(int x1, int y1, int x2, int y2);
     void syncSurface();
+    void drawOwed();
     BackGroundImage& backGround();
     Qt::Edges edgesAt(const QPoint& pos) const;
     void returnToNormal();
@@ -106,7 +112,7 @@ private:
     void noteSelectedColor();
     void applyVisionMode(const VisionMode& mode);
     // The colour object 0..4 is drawn in.
-    std::int32_t drawnColor(int object) const;
+    std::int32_t drawnColor(const SchemeColors& colors, int object) const;
     // The stored values of the scheme, without the drawn fonts and boxes.
     SchemeState storedValues() const;
 

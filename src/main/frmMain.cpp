@@ -53,8 +53,9 @@ colorCode& frmMain::code()
 void frmMain::Form_Load()
 {
     SchemeNotifier::Batch batch;
+    // The display window is shown last, when its place, size, colours and texts are those
+    // the settings give it: it appears once, drawn once.
     frmTessary& display = frmTessary::instance();
-    display.showModeless();
     display.setPosDefault();
     display.setSelectObject(3);
 
@@ -80,6 +81,7 @@ void frmMain::Form_Load()
     configManager().loadConfig();
 
     optSelectObject[3]->switchOn();
+    display.showModeless();
 }
 
 void frmMain::unloadSilently()

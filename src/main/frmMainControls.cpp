@@ -3,6 +3,7 @@
 
 #include "cvd/VisionModeHolder.h"
 #include "main/frmMainPrivate.h"
+#include "platform/FontMapper.h"
 #include "platform/OptionButton.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
@@ -56,13 +57,12 @@ constexpr double kOptionHeightTw = 240;
 constexpr int kUiPixelSize = 11;
 constexpr int kFieldPixelSize = 10;
 
-// Faces in order of preference; font matching takes the first one installed, without
-// enumerating every font on the system at start-up.
+// The Japanese face the interface font of Windows stands for, settled once per run, so no
+// missing face is searched for again with every size.
 QFont uiFont(int pixelSize)
 {
     QFont f = QApplication::font();
-    f.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
-                   QStringLiteral("Takao Gothic"), f.family()});
+    f.setFamilies({FontMapper::installedFace(QStringLiteral("MS UI Gothic")), f.family()});
     f.setPixelSize(pixelSize);
     return f;
 }
