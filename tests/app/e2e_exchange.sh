@@ -43,9 +43,11 @@ pid=$!
 "$xtool" wait "$pid" 3 10000 || { echo "no save dialog"; "$xtool" list "$pid"; cat out.log; exit 1; }
 dialog_title=$("$xtool" list "$pid" | cut -d' ' -f6- | grep -vx -e "$main_title" -e "Tessary" | head -n 1)
 echo "save dialog: $dialog_title"
+# The dialog lists the folder and puts the caret in its name field once it is up.
+sleep 0.5
 "$xtool" keys "$pid" "$dialog_title" s c h e m e Return || { echo "could not type into the dialog"; exit 1; }
 
-for _ in $(seq 1 100); do [ -f scheme.css ] && break; sleep 0.05; done
+for _ in $(seq 1 200); do [ -f scheme.css ] && break; sleep 0.05; done
 failures=0
 if [ -f scheme.css ]; then
   expected=$(printf '%s\n' ":root {" \
