@@ -10,24 +10,8 @@
 set -u
 exe=$1
 xtool=$2
-[ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: skipped"; exit 77; }
 main_title="Tessary Ver.2.0"
-wm_pid=""
-pid=""
-work=$(mktemp -d)
-cleanup() {
-  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-if ! "$xtool" wm 0; then
-  command -v openbox > /dev/null || { echo "no window manager and no openbox: skipped"; exit 77; }
-  openbox --sm-disable > "$work/wm.log" 2>&1 &
-  wm_pid=$!
-  "$xtool" wm 10000 || { echo "openbox did not start"; cat "$work/wm.log"; exit 1; }
-fi
+. "$(dirname "$0")/under_window_manager.sh"
 cd "$work" || exit 1
 
 # Display window client 400 x 300 pixels, style up/down: Shape1 red above, Shape2 blue below.
