@@ -95,8 +95,15 @@ TEST_F(ScaledPicking, EveryDevicePixelColumnIsPickable)
     frmMain& main = frmMain::instance();
     main.showModeless();
     const QRect free = screen->geometry();
-    frmTessary::instance().move(free.right() - 320, free.bottom() - 320);
+    frmTessary& display = frmTessary::instance();
+    const QPoint away(free.right() - 320, free.bottom() - 320);
+    display.move(away);
     main.hide();
+    // The window system applies the move later; until then the display window may still be
+    // placed beside the main window's frame, so wait until it stands where it was put.
+    QTRY_COMPARE(display.pos(), away);
+    QTest::qWait(50);
+    QTRY_COMPARE(display.pos(), away);
     frmDesktop& picker = frmDesktop::instance();
     picker.showModeless();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
