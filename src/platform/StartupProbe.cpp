@@ -35,6 +35,7 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
                 QMetaObject::invokeMethod(
                     this,
                     [] {
+#ifdef Q_OS_LINUX
                         QFile status(QStringLiteral("/proc/self/status"));
                         if (status.open(QIODevice::ReadOnly)) {
                             for (const QByteArray& line : status.readAll().split('\n')) {
@@ -42,6 +43,7 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
                                     std::fprintf(stderr, "%s\n", line.constData());
                             }
                         }
+#endif
                         std::fflush(stderr);
                         std::_Exit(0);
                     },
