@@ -2,8 +2,8 @@
 #include "palette/DefinedColor.h"
 
 #include "palette/IColorList.h"
-#include "palette/PaletteCodec.h"
 #include "palette/PaletteReader.h"
+#include "platform/Cp932Codec.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,24 +14,25 @@ namespace tessary {
 
 namespace {
 
-void appendField(QByteArray& out, PaletteCodec& codec, const QString& text)
+void appendField(QByteArray& out, const QString& text)
 {
     out += '"';
-    QByteArray bytes = codec.encode(text);
-    // A quote inside a field is written doubled so that it reads back intact.
+    QByteArray bytes = Cp932Codec::encode(text);
+    // A quote inside a field is written doubled so that it reads back intact; one right before
+    // a comma or a line end does not, as the reader takes it for the end of the field.
     if (bytes.contains('"'))
         bytes.replace("\"", "\"\"");
     out += bytes;
     out += '"';
 }
 
-void appendRecord(QByteArray& out, PaletteCodec& codec, const QString& a, const QString& b, const QString& c)
+void appendRecord(QByteArray& out, const QString& a, const QString& b, const QString& c)
 {
-    appendField(out, codec, a);
+    appendField(out, a);
     out += ',';
-    appendField(out, codec, b);
+    appendField(out, b);
     out += ',';
-    appendField(out, codec, c);
+    appendField(out, c);
     out += "\r\n";
 }
 
@@ -100,12 +101,11 @@ void DefinedColor::selectFirstEntry()
 
 QByteArray DefinedColor::toBytes() const
 {
-    PaletteCodec codec;
     QByteArray out;
     out.reserve(64 + qsizetype(colorCollection.count()) * 40);
-    appendRecord(out, codec, m_paletteName, QString(), m_paletteComment);
+    appendRecord(out, m_paletteName, QString(), m_paletteComment);
     for (const auto& color : colorCollection)
-        appendRecord(out, codec, color->colorCode(), color->colorName(), color->comment());
+        appendRecord(out, color->colorCode(), color->colorName(), color->comment());
     return out;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "palette/PaletteReader.h"
 
+#include "platform/Cp932Codec.h"
+
 #include <cstring>
 
 namespace tessary {
@@ -63,7 +65,8 @@ PaletteReader::Result PaletteReader::readField(QString& out)
             m_pos = end + 1;
             if (m_buffer.size() > kMaxFieldBytes)
                 return Result::TooLong;
-            if (m_pos < size && bytes[m_pos] == '"') {
+            // Two quotes are one, unless the second ends the field as earlier versions wrote it.
+            if (m_pos + 1 < size && bytes[m_pos] == '"' && !isSeparator(bytes[m_pos + 1])) {
                 m_buffer.append('"');
                 ++m_pos;
                 continue;
@@ -84,9 +87,10 @@ PaletteReader::Result PaletteReader::readField(QString& out)
         return Result::TooLong;
     consumeSeparator();
 
-    bool ok = true;
-    out = m_codec.decode(raw, &ok);
-    return ok ? Result::Record : Result::BadText;
+    if (raw.contains('\0'))
+        return Result::Binary;
+    out = Cp932Codec::decode(raw);
+    return Result::Record;
 }
 
 void PaletteReader::skipToSeparator()

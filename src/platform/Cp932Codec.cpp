@@ -1,70 +1,88 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Cp932Codec.h"
 
-#include <QHash>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "platform/Cp932Table.h"
+
+#include <array>
+#include <utility>
 
 namespace tessary {
 
 namespace {
 
-constexpr const char* kCodecName = "windows-31j";
+// What Windows reads for a code the code page leaves unassigned.
+constexpr char16_t kSubstitute = 0x30FB;
 
-QStringDecoder& decoder()
+bool isLeadByte(quint8 b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// Position of a trail byte among the 188 of a lead byte, or -1.
+int trailIndex(quint8 b)
 {
-    static thread_local QStringDecoder d(kCodecName, QStringConverter::Flag::Stateless);
-    return d;
+    if (b >= 0x40 && b <= 0x7E)
+        return b - 0x40;
+    if (b >= 0x80 && b <= 0xFC)
+        return b - 0x41;
+    return -1;
 }
 
-QStringEncoder& encoder()
+quint8 trailByte(int index) { return quint8(index < 0x3F ? index + 0x40 : index + 0x41); }
+
+// The character of a lead byte and a trail position, 0 when none is assigned.
+char16_t pairCharacter(quint8 lead, int trail)
 {
-    static thread_local QStringEncoder e(kCodecName, QStringConverter::Flag::Stateless);
-    return e;
+    if (lead >= cp932::kUserFirstLead && lead <= cp932::kUserLastLead)
+        return char16_t(cp932::kUserFirstChar + (lead - cp932::kUserFirstLead) * cp932::kTrailCount + trail);
+    const int row = cp932::kRowOfLead[lead - 0x80];
+    return row < 0 ? char16_t(0) : cp932::kRows[row][trail];
 }
 
-// Best-fit codes Windows uses for characters that have no code of their own.
-int bestFit(char16_t c)
-{
-    switch (c) {
-    case 0x301C: return 0x8160;
-    case 0x2212: return 0x817C;
-    case 0x2016: return 0x8161;
-    case 0x2014: return 0x815C;
-    case 0x00A2: return 0x8191;
-    case 0x00A3: return 0x8192;
-    case 0x00AC: return 0x81CA;
-    case 0x00A5: return 0x5C;
-    case 0x203E: return 0x7E;
-    default: return -1;
+// Codes Windows writes for characters that have no code of their own.
+constexpr std::pair<char16_t, quint16> kBestFit[] = {
+    {0x301C, 0x8160}, {0x2212, 0x817C}, {0x2016, 0x8161}, {0x2014, 0x815C}, {0x00A2, 0x8191},
+    {0x00A3, 0x8192}, {0x00AC, 0x81CA}, {0x00A5, 0x5C},   {0x203E, 0x7E},
+};
+
+// The code written for each UTF-16 unit from U+0080 on; 0 for none (such a unit is
+// written as '?').
+class EncodeTable {
+public:
+    EncodeTable()
+    {
+        m_codes.fill(0);
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            if (!isLeadByte(quint8(b)))
+                m_codes[cp932::kHighSingleBytes[b - 0x80]] = quint16(b);
+        }
+        // A character with several codes is written with the lowest one, never with one of
+        // the NEC-selected rows ED and EE (their characters all have an IBM code in FA-FC).
+        for (const bool necSelected : {false, true}) {
+            for (int lead = 0x81; lead <= 0xFC; ++lead) {
+                if (!isLeadByte(quint8(lead)) || (lead == 0xED || lead == 0xEE) != necSelected)
+                    continue;
+                for (int trail = 0; trail < cp932::kTrailCount; ++trail)
+                    add(pairCharacter(quint8(lead), trail), quint16(lead << 8 | trailByte(trail)));
+            }
+        }
+        for (const auto& [c, code] : kBestFit)
+            add(c, code);
     }
-}
 
-void appendCode(QByteArray& out, int code)
-{
-    if (code > 0xFF)
-        out.append(char(code >> 8));
-    out.append(char(code & 0xFF));
-}
+    quint16 code(char16_t c) const { return m_codes[c]; }
 
-// The code of one BMP character, or -1 when the table has none. The converter answers
-// unmappable characters with its substitution FC FC (which is no character of the table)
-// and some with look-alikes, so only a code that decodes back to the character counts.
-int tableCode(char16_t c)
-{
-    static thread_local QHash<char16_t, int> cache;
-    const auto it = cache.constFind(c);
-    if (it != cache.constEnd())
-        return *it;
-    int code = -1;
-    const QByteArray b = encoder().encode(QStringView(&c, 1));
-    if ((b.size() == 1 || b.size() == 2) && b != QByteArrayView("\xFC\xFC")) {
-        const QString back = Cp932Codec::decode(b);
-        if (back.size() == 1 && back.at(0).unicode() == c)
-            code = b.size() == 1 ? quint8(b[0]) : (quint8(b[0]) << 8 | quint8(b[1]));
+private:
+    void add(char16_t c, quint16 code)
+    {
+        if (c != 0 && m_codes[c] == 0)
+            m_codes[c] = code;
     }
-    cache.insert(c, code);
-    return code;
+
+    std::array<quint16, 0x10000> m_codes;
+};
+
+const EncodeTable& encodeTable()
+{
+    static const EncodeTable table;
+    return table;
 }
 
 } // namespace
@@ -82,36 +100,53 @@ QString Cp932Codec::decode(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    // The converter drops a lead byte that ends the input; a line feed after it turns it
-    // into a replacement character, and the line feed itself decodes unchanged.
-    QByteArray padded;
-    padded.reserve(bytes.size() + 1);
-    padded.append(bytes);
-    padded.append('\n');
-    QString text = decoder().decode(padded);
-    if (text.endsWith(u'\n'))
-        text.chop(1);
+    const qsizetype size = bytes.size();
+    QString text(size, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const quint8 b = quint8(bytes[i]);
+        if (b < 0x80) {
+            out[n++] = b;
+        } else if (!isLeadByte(b)) {
+            out[n++] = cp932::kHighSingleBytes[b - 0x80];
+        } else {
+            // A lead byte before a byte that cannot follow it stands alone, so that a line
+            // end or a quote after it is read as itself.
+            const int trail = i + 1 < size ? trailIndex(quint8(bytes[i + 1])) : -1;
+            char16_t c = 0;
+            if (trail >= 0) {
+                c = pairCharacter(b, trail);
+                ++i;
+            }
+            out[n++] = c != 0 ? c : kSubstitute;
+        }
+    }
+    text.truncate(n);
     return text;
 }
 
 QByteArray Cp932Codec::encode(QStringView text)
 {
-    QByteArray out;
-    out.reserve(text.size() * 2);
+    const EncodeTable& table = encodeTable();
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    char* d = out.data();
     for (const QChar qc : text) {
         const char16_t c = qc.unicode();
         if (c < 0x80) {
-            out.append(char(c));
+            *d++ = char(c);
             continue;
         }
-        int code = bestFit(c);
-        if (code < 0 && !qc.isSurrogate())
-            code = tableCode(c);
-        if (code < 0)
-            out.append('?');
-        else
-            appendCode(out, code);
+        const quint16 code = table.code(c);
+        if (code == 0) {
+            *d++ = '?';
+            continue;
+        }
+        if (code > 0xFF)
+            *d++ = char(code >> 8);
+        *d++ = char(code & 0xFF);
     }
+    out.truncate(d - out.constData());
     return out;
 }
 

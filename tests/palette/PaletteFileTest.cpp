@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -42,12 +41,6 @@ QList<Code> codesOf(const QList<PaletteStatus>& problems)
     return out;
 }
 
-QByteArray sjis(const char* utf8)
-{
-    QStringEncoder enc("windows-31j");
-    return enc(QString::fromUtf8(utf8));
-}
-
 struct ReadCase {
     const char* what;
     QByteArray bytes;
@@ -82,7 +75,8 @@ TEST_P(PaletteRead, LoadsRecordsAsExpected)
     EXPECT_EQ(list.current, c.colors.isEmpty() ? -1 : 0);
 }
 
-const QByteArray kHeader = sjis("\"新規パレット\",\"\",\"\"\r\n");
+// "新規パレット","",""
+const QByteArray kHeader = "\"\x90\x56\x8B\x4B\x83\x70\x83\x8C\x83\x62\x83\x67\",\"\",\"\"\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, PaletteRead,
@@ -90,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"the documented example", kHeader + "\"FF0000\",\"FF0000\",\"\"\r\n", QString::fromUtf8("新規パレット"),
                  "", {{"FF0000", "FF0000", ""}}, {}},
         ReadCase{"Shift_JIS names whose trail bytes look like ASCII",
-                 sjis("\"和色\",\"\",\"日本の色\"\r\n\"FF0000\",\"ソース表示\",\"ゼロ ダ\"\r\n"), QString::fromUtf8("和色"),
+                 "\"\x98\x61\x90\x46\",\"\",\"\x93\xFA\x96\x7B\x82\xCC\x90\x46\"\r\n"
+                 "\"FF0000\",\"\x83\x5C\x81\x5B\x83\x58\x95\x5C\x8E\xA6\",\"\x83\x5B\x83\x8D \x83\x5F\"\r\n", QString::fromUtf8("和色"),
                  QString::fromUtf8("日本の色"),
                  {{"FF0000", QString::fromUtf8("ソース表示"), QString::fromUtf8("ゼロ ダ")}}, {}},
         ReadCase{"commas and spaces inside quoted fields", "\"p\",\"\",\"c\"\r\n\"000000\",\"a, b\",\" x , y \"\r\n", "p", "c",
@@ -117,6 +112,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "\"p\",\"\",\"c\"\r\n\"000000\",\"say \"\"hi\"\"\",\"\"\"\"\r\n", "p", "c", {{"000000", "say \"hi\"", "\""}}, {}},
         ReadCase{"an undoubled quote ends the field as before", "\"p\",\"\",\"c\"\r\n\"000000\",\"say \"hi\" there\",\"x\"\r\n", "p",
                  "c", {{"000000", "say ", "x"}}, {}},
+        // Earlier versions wrote quotes undoubled: the comment 3.5" as "3.5"", a lone quote as """.
+        ReadCase{"earlier writer: a quote at the end of a field",
+                 R"("p","","c")" "\r\n" R"("FF0000","red","a"")" "\r\n" R"("00FF00","green","3.5"")" "\r\n"
+                 R"("0000FF","blue","")" "\r\n", "p", "c",
+                 {{"FF0000", "red", "a"}, {"00FF00", "green", "3.5"}, {"0000FF", "blue", ""}}, {}},
+        ReadCase{"earlier writer: fields that are just a quote",
+                 R"(""","",""")" "\r" R"("1",""",""")" "\n" R"("2","B",""")", "", "", {{"1", "1", ""}, {"2", "B", ""}}, {}},
         ReadCase{"duplicate names: one message each, reading goes on",
                  "\"p\",\"\",\"c\"\r\n\"1\",\"Red\",\"\"\r\n\"2\",\"red\",\"\"\r\n\"3\",\"Blue\",\"\"\r\n\"4\",\"RED\",\"\"\r\n", "p", "c",
                  {{"1", "Red", ""}, {"3", "Blue", ""}}, {Code::DuplicateName, Code::DuplicateName}},
@@ -129,9 +131,15 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"a header cut short", "\"p\",\"\"", "", "", {}, {Code::ReadError}},
         ReadCase{"a quote that never closes", "\"p\",\"\",\"c\"\r\n\"1\",\"A\",\"\"\r\n\"2\",\"B,\"\r\n", "p", "c", {{"1", "A", ""}},
                  {Code::ReadError}},
-        ReadCase{"invalid code page 932 bytes", "\"p\",\"\",\"c\"\r\n\"1\",\"A\",\"\"\r\n\"2\",\"\x81\x20\",\"\"\r\n", "p", "c",
-                 {{"1", "A", ""}}, {Code::ReadError}},
-        ReadCase{"a lead byte at the very end", "\"p\",\"\",\"c\"\r\n\"1\",\"A\",\x81", "p", "c", {}, {Code::ReadError}},
+        ReadCase{"bytes the code page leaves unassigned read as substitutes and loading goes on",
+                 "\"p\",\"\",\"c\"\r\n\"1\",\"A\",\"x\x85\x40y\xEB\x40\"\r\n\"2\",\"\x81\x20\",\"\"\r\n\"3\",\"C\",\x81", "p", "c",
+                 {{"1", "A", QString::fromUtf16(u"x\u30FBy\u30FB")}, {"2", QString::fromUtf16(u"\u30FB "), ""},
+                  {"3", "C", QString::fromUtf16(u"\u30FB")}},
+                 {}},
+        ReadCase{"single bytes JIS leaves free", "\"p\x80\xA0\xFD\xFF\",\"\",\"c\"\r\n", QString::fromUtf16(u"p\u0080\uF8F0\uF8F1\uF8F3"),
+                 "c", {}, {}},
+        ReadCase{"control characters keep their codes", "\"\x1A\x1C\x7F\x82\xA0\",\"\",\"\x1A\"\r\n",
+                 QString::fromUtf16(u"\u001A\u001C\u007F\u3042"), QString::fromUtf16(u"\u001A"), {}, {}},
         ReadCase{"binary data with NUL bytes", QByteArray("\"p\",\"\",\"c\"\r\n\"1\",\"A") + '\0' + "B\",\"\"\r\n", "p", "c", {},
                  {Code::ReadError}},
         ReadCase{"duplicates before a read error keep their order", "\"p\",\"\",\"c\"\r\n\"1\",\"A\",\"\"\r\n\"2\",\"a\",\"\"\r\n\"3\"",
@@ -187,9 +195,11 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"an empty palette is the header alone", "p", "c", {}, "\"p\",\"\",\"c\"\r\n"},
         WriteCase{"Japanese text in code page 932", QString::fromUtf8("表"), QString::fromUtf8("ソ"),
                   {{"0000FF", QString::fromUtf8("青"), QString::fromUtf8("空の～色")}},
-                  sjis("\"表\",\"\",\"ソ\"\r\n\"0000FF\",\"青\",\"空の～色\"\r\n")},
+                  "\"\x95\x5C\",\"\",\"\x83\x5C\"\r\n\"0000FF\",\"\x90\xC2\",\"\x8B\xF3\x82\xCC\x81\x60\x90\x46\"\r\n"},
         WriteCase{"quotes are doubled", "p", "", {{"1", "say \"hi\"", "\""}},
                   "\"p\",\"\",\"\"\r\n\"1\",\"say \"\"hi\"\"\",\"\"\"\"\r\n"},
+        WriteCase{"fields that are or end with quotes", "\"", "\"", {{"1", "3.5\"", "\"\""}},
+                  R"("""","","""")" "\r\n" R"("1","3.5""","""""")" "\r\n"},
         WriteCase{"commas survive", "p", "a,b", {{"1", "x", "c, d,e"}}, "\"p\",\"\",\"a,b\"\r\n\"1\",\"x\",\"c, d,e\"\r\n"}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return "case" + std::to_string(info.index); });
 

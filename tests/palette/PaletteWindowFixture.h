@@ -5,13 +5,13 @@
 #include "palette/DefinedColor.h"
 #include "palette/frmColorProperty.h"
 #include "palette/frmPalette.h"
+#include "platform/Cp932Codec.h"
 #include "platform/PictureBox.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 
 #include <QComboBox>
 #include <QMenuBar>
-#include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -21,7 +21,7 @@ namespace tessary::test {
 // Opens the palette window on palette files written into the test's folder.
 class PaletteWindowTest : public GuiTest {
 protected:
-    static QByteArray sjis(const QString& text) { return QStringEncoder("windows-31j")(text); }
+    static QByteArray sjis(const QString& text) { return Cp932Codec::encode(text); }
 
     // A palette of n colours named C1..Cn with codes 000001.. and comments "c1"...
     static QByteArray numbered(int n, const QString& comment = QStringLiteral("numbered"))

@@ -165,8 +165,8 @@ const BadValueCase kBadValues[] = {
     {"AttributeOtherThanOne", "Bold=1", "Bold=2", [](ConfigRecord& r) { r.fonts[1].bold = false; }},
     {"PositionNotANumber", "mainLeft=1200", "mainLeft=left", [](ConfigRecord& r) { r.mainWindow.left = 0; }},
     {"PositionWithFraction", "mainTop=900", "mainTop=900.75px", [](ConfigRecord& r) { r.mainWindow.top = 900.75; }},
-    {"InvalidCodePageBytes", "Name=Arial", "Name=\x85\x5B\xFF", [](ConfigRecord& r) {
-         r.fonts[2].name = QString::fromUtf8("\uFFFD\u001A");
+    {"UnassignedCodePageBytes", "Name=Arial", "Name=\x85\x5B\xFF", [](ConfigRecord& r) {
+         r.fonts[2].name = QString::fromUtf16(u"\u30FB\uF8F3");
      }},
 };
 
