@@ -4,7 +4,7 @@
 //
 //   WinProgramDriver close  EXE FOLDER TITLE COUNT   closes window TITLE (WM_CLOSE)
 //   WinProgramDriver logoff EXE FOLDER TITLE COUNT   asks whether the session may end; the
-//       program must save FOLDER\tessary.ini and go on running; then ends the session
+//       program must save FOLDER\tessary.ini anew and go on running; then ends the session
 //
 // Either way EXE starts in FOLDER, COUNT visible windows must appear, and the program must
 // then leave with exit status 0. Unix paths, as CTest passes them under Wine, are drive Z:.
@@ -114,6 +114,10 @@ int main()
     if (mode == L"close") {
         PostMessageW(main, WM_CLOSE, 0, 0);
     } else if (mode == L"logoff") {
+        // The program has read its settings; whatever is there after the question, it wrote.
+        const std::wstring ini = folder + L"\\tessary.ini";
+        if (!DeleteFileW(ini.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+            return fail("could not clear the settings file", pi.hProcess);
         DWORD_PTR mayEnd = 0;
         if (!SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, kExitTimeoutMs,
                                  &mayEnd)
@@ -122,7 +126,7 @@ int main()
         // Only asked so far: the user may still cancel the logout, so the program goes on.
         if (WaitForSingleObject(pi.hProcess, 1000) != WAIT_TIMEOUT)
             return fail("the program ended when only asked whether the session may end", nullptr);
-        if (GetFileAttributesW((folder + L"\\tessary.ini").c_str()) == INVALID_FILE_ATTRIBUTES)
+        if (GetFileAttributesW(ini.c_str()) == INVALID_FILE_ATTRIBUTES)
             return fail("no settings saved before the session ends", pi.hProcess);
         SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, kExitTimeoutMs, nullptr);
     } else {
