@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build, run and test the program, if missing.
+# With --windows, also the MinGW-w64 cross compilers and Wine for the Windows build and its tests.
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
@@ -12,6 +13,10 @@ packages=(
   clang libclang-rt-dev
   appstream desktop-file-utils dpkg-dev file valgrind
 )
+if [ "${1:-}" = "--windows" ]; then
+  # The posix thread model: the win32 one of GCC 12 has no std::thread or std::mutex.
+  packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools wine64 googletest xz-utils)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
