@@ -162,7 +162,7 @@ TEST_F(frmDesktopTest, RealMouseEventsPreviewAndPick)
 {
     frmDesktop& picker = openPicker();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
-    QTest::mouseMove(&picker, QPoint(180, 140));
+    QTest::mouseMove(picker.windowHandle(), QPoint(180, 140));
     EXPECT_EQ(frmTessary::instance().getColor(), kBottomRight);
     QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(180, 140));
     EXPECT_EQ(frmMain::instance().currentColor().getColor(), kBottomRight);
