@@ -6,10 +6,12 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils libx11-dev
+  xvfb xauth x11-utils libx11-dev openbox
+  qt6-wayland weston dbus dbus-daemon
+  at-spi2-core python3-pyatspi
   fonts-noto-cjk imagemagick
   clang libclang-rt-dev
-  appstream desktop-file-utils dpkg-dev file
+  appstream desktop-file-utils dpkg-dev file valgrind
 )
 if [ "${1:-}" = "--windows" ]; then
   # The posix thread model: the win32 one of GCC 12 has no std::thread or std::mutex.

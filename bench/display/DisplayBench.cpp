@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace tessary;
@@ -60,6 +61,43 @@ void BM_TessaryRefresh(benchmark::State& state)
     QCoreApplication::processEvents();
 }
 
+// The same repaint with the colours seen through a colour vision; range(1) is the kind's
+// number (0 none, the baseline of the same run).
+void BM_TessaryRefreshVision(benchmark::State& state)
+{
+    frmTessary& t = prepareWindow(static_cast<int>(state.range(0)));
+    t.setVisionMode(VisionMode(static_cast<VisionKind>(state.range(1)), 60));
+    for (auto _ : state) {
+        t.tessaryRefresh();
+        benchmark::DoNotOptimize(t.surface().image().constBits());
+    }
+    t.setVisionMode(VisionMode());
+    QCoreApplication::processEvents();
+}
+
+// A repaint over a 256 x 256 photo-like picture; the simulated copy is made before the
+// timing starts, as it is once per picture and mode in the program.
+void BM_PictureRefreshVision(benchmark::State& state)
+{
+    frmTessary& t = prepareWindow(0);
+    QTemporaryDir dir;
+    QImage picture(256, 256, QImage::Format_RGB32);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            picture.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
+    const QString path = dir.filePath(QStringLiteral("p.png"));
+    picture.save(path);
+    t.setVisionMode(VisionMode(static_cast<VisionKind>(state.range(0)), 60));
+    t.loadBackgroundImage(path);
+    for (auto _ : state) {
+        t.tessaryRefresh();
+        benchmark::DoNotOptimize(t.surface().image().constBits());
+    }
+    t.setBGIVisible(false);
+    t.setVisionMode(VisionMode());
+    QCoreApplication::processEvents();
+}
+
 void BM_BareQPainter(benchmark::State& state)
 {
     frmTessary& t = prepareWindow(static_cast<int>(state.range(0)));
@@ -100,3 +138,8 @@ void BM_BareQPainter(benchmark::State& state)
 
 BENCHMARK(BM_BareQPainter)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TessaryRefresh)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TessaryRefreshVision)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 2, 3, 5}})
+    ->ArgNames({"style", "kind"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PictureRefreshVision)->Arg(0)->Arg(2)->Arg(5)->ArgName("kind")->Unit(benchmark::kMicrosecond);

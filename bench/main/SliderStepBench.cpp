@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 // One step of the red slider in the main window, end to end: the slider's change
 // notification writes the channel into the display window, which repaints its 1920 x 1080
-// scheme, and the fields and the colour code follow. Measured against the repaint alone
-// and against a bare QSlider driving a bare QPainter fill of an image of the same size.
+// scheme, and the fields and the colour code follow (and, in one case, the contrast table).
+// Measured against the repaint alone and against a bare QSlider driving a bare QPainter fill
+// of an image of the same size.
+#include "contrast/frmContrast.h"
+#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/Slider.h"
@@ -49,6 +52,49 @@ void BM_RGBSliderStep(benchmark::State& state)
     QCoreApplication::processEvents();
 }
 BENCHMARK(BM_RGBSliderStep)->Unit(benchmark::kMicrosecond);
+
+// The same step with the contrast window open: its table follows every step. The difference
+// to BM_RGBSliderStep is what the table costs per change.
+void BM_RGBSliderStepWithContrastWindow(benchmark::State& state)
+{
+    frmMain& main = prepareWindows();
+    if (!main.mnuContrast->isChecked())
+        main.mnuContrast->trigger();
+    QCoreApplication::processEvents();
+    Slider* red = main.RGBSlider[0];
+    int v = 0;
+    for (auto _ : state) {
+        v = (v + 1) & 0xFF;
+        red->setValue(v);
+        benchmark::DoNotOptimize(frmContrast::loadedInstance()->table().cell(0, 0).ratio);
+    }
+    main.mnuContrast->trigger();
+    QCoreApplication::processEvents();
+}
+BENCHMARK(BM_RGBSliderStepWithContrastWindow)->Unit(benchmark::kMicrosecond);
+
+// One colour stored and announced, without the display window's repaint: with the contrast
+// window closed (0) and open (1). The difference is the table recomputed and shown.
+void BM_ColourAnnounced(benchmark::State& state)
+{
+    frmMain& main = prepareWindows();
+    const bool open = state.range(0) != 0;
+    if (main.mnuContrast->isChecked() != open)
+        main.mnuContrast->trigger();
+    QCoreApplication::processEvents();
+    frmTessary& display = frmTessary::instance();
+    display.setSelectObject(0);
+    int v = 0;
+    for (auto _ : state) {
+        v = (v + 1) & 0xFF;
+        display.setColor(v | 0x4000);
+        benchmark::DoNotOptimize(display.red());
+    }
+    if (open)
+        main.mnuContrast->trigger();
+    QCoreApplication::processEvents();
+}
+BENCHMARK(BM_ColourAnnounced)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Baseline: the display window's repaint alone, which every step includes.
 void BM_DisplayRepaintAlone(benchmark::State& state)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/OrderlyShutdown.h"
 
+#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/FormRegistry.h"
@@ -48,15 +49,18 @@ void OrderlyShutdown::request()
 
 void OrderlyShutdown::saveNow()
 {
-    if (m_requested || !frmMain::isInstanceLoaded())
+    frmMain* main = frmMain::loadedInstance();
+    if (m_requested || !main)
         return;
     // Saving walks the display window's selection through every object; the program goes
     // on, so the object being edited is selected again afterwards.
-    const bool display = frmTessary::isInstanceLoaded();
-    const std::int16_t selected = display ? frmTessary::instance().selectObject() : std::int16_t(0);
-    frmMain::instance().configManager().saveConfig();
-    if (display && frmTessary::isInstanceLoaded())
-        frmTessary::instance().setSelectObject(selected);
+    SchemeNotifier::Batch batch;
+    const frmTessary* before = frmTessary::loadedInstance();
+    const std::int16_t selected = before ? before->selectObject() : std::int16_t(0);
+    main->configManager().saveConfig();
+    frmTessary* after = frmTessary::loadedInstance();
+    if (before && after)
+        after->setSelectObject(selected);
 }
 
 void OrderlyShutdown::proceed()
@@ -73,7 +77,8 @@ void OrderlyShutdown::proceed()
         QTimer::singleShot(kWaitMs, this, &OrderlyShutdown::proceed);
         return;
     }
-    frmMain::unloadInstance();
+    if (frmMain::isInstanceLoaded())
+        frmMain::instance().unloadSilently();
     FormRegistry::unloadLoaded();
     if (m_quit)
         m_quit();

@@ -8,8 +8,9 @@ namespace tessary {
 
 // The program's normal shut-down, asked for from outside (a signal, the end of the
 // desktop session): the main window is unloaded, which saves the settings before it closes
-// the other windows; whatever is still open follows; then quit runs. Asking again, or after
-// the main window has gone, saves nothing a second time.
+// the other windows (a failed save is only logged: nobody may be there to read a message);
+// whatever is still open follows; then quit runs. Asking again, or after the main window
+// has gone, saves nothing a second time.
 class OrderlyShutdown : public QObject {
     Q_OBJECT
 public:

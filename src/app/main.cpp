@@ -27,10 +27,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tessary"));
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessary.Tessary"));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/tessary/icon-64.png"));
-    icon.addFile(QStringLiteral(":/tessary/icon-256.png"));
-    QApplication::setWindowIcon(icon);
+    // One size, decoded once for both windows: the window system scales it for a title bar or
+    // a task list, and a desktop finds the larger installed icons through the desktop file.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tessary/icon-64.png")));
     tessary::StartupProbe::installIfRequested(2);
     // The interface is Japanese whatever the system's language: so are Qt's own dialogs and
     // menus. Their texts are needed only once one opens, so they load after the windows are up.

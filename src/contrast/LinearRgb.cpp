@@ -1,42 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "contrast/LinearRgb.h"
 
+#include "cvd/SrgbTransfer.h"
 #include "platform/ColorValue.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 
 namespace tessary {
 
 namespace {
 
-const std::array<double, 256>& decodeTable()
-{
-    static const std::array<double, 256> table = [] {
-        std::array<double, 256> t{};
-        for (int v = 0; v < 256; ++v) {
-            const double c = v / 255.0;
-            t[v] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        }
-        return t;
-    }();
-    return table;
-}
-
 double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
 
 } // namespace
 
-double LinearRgb::decode(int channel) { return decodeTable()[channel & 0xFF]; }
+double LinearRgb::decode(int channel) { return SrgbTransfer::tables().decode[channel & 0xFF]; }
 
-int LinearRgb::encode(double linear)
-{
-    // NaN would survive std::clamp; treat it as black.
-    const double c = linear > 0.0 ? std::min(linear, 1.0) : 0.0;
-    const double e = c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1.0 / 2.4) - 0.055;
-    return static_cast<int>(std::lround(e * 255.0));
-}
+int LinearRgb::encode(double linear) { return SrgbTransfer::encode(linear); }
 
 LinearRgb LinearRgb::fromColorValue(std::int32_t value)
 {

@@ -75,6 +75,11 @@ QString CommonDialogManager::getFilename(bool save)
     return chosen ? dlg.fileName : QString();
 }
 
+int CommonDialogManager::filterIndex() const
+{
+    return m_dialog ? m_dialog->filterIndex : 0;
+}
+
 void CommonDialogManager::setCommonDialog(CommonDialog& dialog)
 {
     m_dialog = &dialog;

@@ -34,6 +34,8 @@ public:
     void clearFlug();
     // The chosen path, or an empty string when cancelled.
     QString getFilename(bool save);
+    // The 1-based filter entry the last save dialog was left on; 0 when unknown.
+    int filterIndex() const;
     void setCommonDialog(CommonDialog& dialog);
 
 private:

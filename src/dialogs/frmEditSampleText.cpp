@@ -2,6 +2,7 @@
 #include "dialogs/frmEditSampleText.h"
 
 #include "dialogs/CommonDialogManager.h"
+#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 
@@ -102,6 +103,7 @@ void frmEditSampleText::btnFont_Click()
 
 void frmEditSampleText::btnOK_Click()
 {
+    SchemeNotifier::Batch batch;
     d->text = d->txtSampleText->text();
     frmMain::instance().setSampleText(d->index, d->text);
     if (d->font)

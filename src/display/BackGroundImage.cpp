@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display/BackGroundImage.h"
 
+#include "cvd/VisionSimulator.h"
 #include "display/TilePlan.h"
 #include "display/frmTessary.h"
 #include "platform/Surface.h"
@@ -42,6 +43,19 @@ QImage repeated(const QImage& picture)
     return block;
 }
 
+// The simulation works on straight alpha; the block is kept premultiplied (or opaque) so that
+// tiling stays a plain copy.
+QImage simulated(const QImage& block, const VisionMode& mode)
+{
+    const QImage::Format drawn = block.format();
+    QImage straight = block.hasAlphaChannel() ? block.convertToFormat(QImage::Format_ARGB32) : block.copy();
+    const VisionSimulator simulator(mode);
+    for (int y = 0; y < straight.height(); ++y)
+        simulator.simulatePixels(reinterpret_cast<std::uint32_t*>(straight.scanLine(y)),
+                                 static_cast<std::size_t>(straight.width()));
+    return straight.format() == drawn ? straight : straight.convertToFormat(drawn);
+}
+
 } // namespace
 
 bool BackGroundImage::loadImage(const QString& fileName)
@@ -57,12 +71,29 @@ bool BackGroundImage::loadImage(const QString& fileName)
                                                           : QImage::Format_RGB32);
     m_block = repeated(image);
     m_picture = std::move(image);
+    m_simulatedBlock = QImage();
     return true;
 }
 
 void BackGroundImage::setForm(frmTessary* form)
 {
     m_form = form;
+}
+
+void BackGroundImage::setVisionMode(const VisionMode& mode)
+{
+    m_vision = mode;
+}
+
+const QImage& BackGroundImage::blockToDraw()
+{
+    if (VisionSimulator(m_vision).isIdentity())
+        return m_block;
+    if (m_simulatedBlock.isNull() || !m_simulatedFor.simulatesLike(m_vision)) {
+        m_simulatedBlock = simulated(m_block, m_vision);
+        m_simulatedFor = m_vision;
+    }
+    return m_simulatedBlock;
 }
 
 void BackGroundImage::drawTile()
@@ -73,7 +104,7 @@ void BackGroundImage::drawTile()
     // whatever was drawn before (old label texts would pile up there).
     if (m_block.hasAlphaChannel())
         m_form->surface().clear();
-    drawTiles(m_form->surface(), m_block);
+    drawTiles(m_form->surface(), blockToDraw());
 }
 
 } // namespace tessary

@@ -49,7 +49,8 @@ void CLabel::setText(const QString& text)
 
 const QPaintDevice* CLabel::device() const
 {
-    return targetObject ? &targetObject->surface().image() : nullptr;
+    // Measuring needs the resolution only: it leaves the drawing owed for later.
+    return targetObject ? &targetObject->lastDrawing().image() : nullptr;
 }
 
 void CLabel::ensureMeasured()
@@ -86,6 +87,12 @@ std::int32_t CLabel::getWidth()
 {
     ensureMeasured();
     return m_width;
+}
+
+const QFont& CLabel::drawnFont()
+{
+    ensureMeasured();
+    return m_qfont;
 }
 
 void CLabel::drawText(int x, int y)

@@ -42,6 +42,9 @@ public:
     // share one.
     void drawText(QPainter& painter, int x, int y);
 
+    // The Qt font the text is drawn with.
+    const QFont& drawnFont();
+
     void setText(const QString& text);
     const QString& text() const { return m_text; }
 

@@ -15,19 +15,19 @@ StyleFill makeRect(int x, int y, int width, int height, StyleBrush brush)
     return {x, y, x + width, y + height, brush};
 }
 
-void drawUpDown(int w, int h, StyleShapes& out)
+void computeUpDown(int w, int h, StyleShapes& out)
 {
     out.fills.push_back({0, 0, w, h / 2, StyleBrush::A});
     out.fills.push_back({0, h / 2, w, h, StyleBrush::B});
 }
 
-void drawLeftRight(int w, int h, StyleShapes& out)
+void computeLeftRight(int w, int h, StyleShapes& out)
 {
     out.fills.push_back({0, 0, w / 2, h, StyleBrush::A});
     out.fills.push_back({w / 2, 0, w, h, StyleBrush::B});
 }
 
-void drawSquareOnSquare(int w, int h, std::int32_t percent, StyleShapes& out)
+void computeSquareOnSquare(int w, int h, std::int32_t percent, StyleShapes& out)
 {
     out.fills.push_back({0, 0, w, h, StyleBrush::A});
     const double width = w;
@@ -40,7 +40,7 @@ void drawSquareOnSquare(int w, int h, std::int32_t percent, StyleShapes& out)
         out.fills.push_back({left, top, right, bottom, StyleBrush::B});
 }
 
-void drawDivide(int w, int h, std::int32_t n, StyleShapes& out)
+void computeDivide(int w, int h, std::int32_t n, StyleShapes& out)
 {
     if (n < 1)
         return;
@@ -62,7 +62,7 @@ void drawDivide(int w, int h, std::int32_t n, StyleShapes& out)
     }
 }
 
-void drawLattice(int w, int h, std::int32_t lineWidth, std::int32_t n, StyleShapes& out)
+void computeLattice(int w, int h, std::int32_t lineWidth, std::int32_t n, StyleShapes& out)
 {
     out.fills.push_back(makeRect(0, 0, w, h, StyleBrush::A));
     // The pen width is a 16-bit value; wider than that cannot be meant.
@@ -99,19 +99,19 @@ void StyleLayout::layout(int width, int height, const StyleParams& params, Style
     height = std::max(0, height);
     switch (params.style) {
     case 0:
-        drawUpDown(width, height, out);
+        computeUpDown(width, height, out);
         break;
     case 1:
-        drawLeftRight(width, height, out);
+        computeLeftRight(width, height, out);
         break;
     case 2:
-        drawSquareOnSquare(width, height, params.outsideWidth, out);
+        computeSquareOnSquare(width, height, params.outsideWidth, out);
         break;
     case 3:
-        drawDivide(width, height, params.divideNum, out);
+        computeDivide(width, height, params.divideNum, out);
         break;
     case 4:
-        drawLattice(width, height, params.latticeLineWidth, params.latticeDivideNum, out);
+        computeLattice(width, height, params.latticeLineWidth, params.latticeDivideNum, out);
         break;
     default:
         break;

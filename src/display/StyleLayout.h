@@ -30,6 +30,8 @@ struct StyleParams {
     std::int32_t divideNum = 0;       // check: cells per row and per column
     std::int32_t latticeLineWidth = 0;
     std::int32_t latticeDivideNum = 0;
+
+    bool operator==(const StyleParams&) const = default;
 };
 
 // What a style paints: the rectangles in drawing order, then (lattice only) lines in the

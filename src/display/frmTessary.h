@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cvd/VisionMode.h"
+#include "display/SchemeState.h"
 #include "platform/DefaultInstance.h"
 #include "platform/Form.h"
 #include "platform/StdFont.h"
@@ -13,10 +15,13 @@
 namespace tessary {
 
 class CLabel;
+class SchemeColors;
 class BackGroundImage;
+class frmMain;
 
 // The display window: stores the five colours of the scheme and renders them in one of
-// five layout styles (or over a tiled picture) with three drawn labels.
+// five layout styles (or over a tiled picture) with three drawn labels. Every value it
+// stores is reported to SchemeNotifier, which announces the changes.
 class frmTessary : public Form, public DefaultInstance<frmTessary> {
     Q_OBJECT
 public:
@@ -54,8 +59,12 @@ public:
     void setPosFullScreen();
     void setPosManual();
 
-    // The client area's persistent image, as last drawn.
+    // The client area's persistent image, brought up to date with the scheme.
     Surface& surface();
+    // The image as last drawn, without the drawing owed since.
+    const Surface& lastDrawing() const;
+    // How many times the whole client area has been drawn since the window was created.
+    int wholeDrawings() const;
 
     std::int16_t style() const;
     bool isBGIVisible() const;
@@ -63,6 +72,15 @@ public:
     CLabel* label(int index);
     // The background picture holder; null until a picture is first loaded or shown.
     const BackGroundImage* backGroundImage() const;
+    // Everything the window draws, as values.
+    SchemeState schemeState() const;
+
+    // The colour vision the window imitates. It draws the five colours and the picture as
+    // such a viewer sees them and names the mode in a badge in a corner; the stored colours
+    // stay the real ones. The window follows VisionModeHolder; setting the mode here sets it
+    // for the whole program.
+    const VisionMode& visionMode() const;
+    void setVisionMode(const VisionMode& mode);
 
 protected:
     void Form_Load() override;
@@ -82,13 +100,21 @@ private:
     void Form_DblClick();
     void Form_KeyPress(int KeyAscii);
 
-    void drawStyle(int style);
-    void drawLabels();
+    void drawStyle(const StyleParams& params, const SchemeColors& colors);
+    void drawLabels(const SchemeColors& colors);
     void drawLine(int x1, int y1, int x2, int y2);
     void syncSurface();
+    void drawOwed();
     BackGroundImage& backGround();
     Qt::Edges edgesAt(const QPoint& pos) const;
     void returnToNormal();
+    void followMainFrame(frmMain& main);
+    void noteSelectedColor();
+    void applyVisionMode(const VisionMode& mode);
+    // The colour object 0..4 is drawn in.
+    std::int32_t drawnColor(const SchemeColors& colors, int object) const;
+    // The stored values of the scheme, without the drawn fonts and boxes.
+    SchemeState storedValues() const;
 
     struct Impl;
     std::unique_ptr<Impl> d;

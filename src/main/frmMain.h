@@ -23,6 +23,10 @@ namespace tessary {
 
 class ColorModel;
 class colorCode;
+class frmColorCircle;
+class frmContrast;
+struct ContrastSettings;
+class frmPalette;
 class TessaryConfig;
 class OptionButton;
 class Slider;
@@ -46,6 +50,15 @@ public:
     QString getColorCode();
     void colorCodeRefresh();
     void setSampleText(std::int16_t index, const QString& text);
+    // Selects object 0..4 for editing, as its option button does.
+    void selectObject(int index);
+    // Opens the contrast window with these settings and checks its menu item.
+    void showContrastWindow(const ContrastSettings& settings);
+
+    // Unloads as unload() does but tells the user nothing, not even that the settings could
+    // not be saved: for a shut-down asked for from outside (a signal, the end of the
+    // session), when nobody may be there to answer.
+    void unloadSilently();
 
     // Controls, public so that the other windows can reach them.
     CommonDialog CommonDialog1{this};
@@ -89,11 +102,20 @@ public:
     QAction* mnuFontMiddle = nullptr;
     QAction* mnuFontBottom = nullptr;
     QAction* mnuQuit = nullptr;
+    QAction* mnuExportScheme = nullptr;
+    QAction* mnuCopyScheme = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuPalette = nullptr;
     QAction* mnuColorCircle = nullptr;
     QAction* mnuOnTop = nullptr;
     QAction* mnuConfig = nullptr;
+    QAction* mnuContrast = nullptr;
+    QMenu* mnuVision = nullptr;
+    // One item per VisionKind, in the order of its numbers (なし first).
+    std::array<QAction*, 7> mnuVisionKind{};
+    // 10 % to 100 %; enabled while an anomalous kind is in force.
+    std::array<QAction*, 10> mnuVisionStrength{};
+    QAction* mnuVisionNext = nullptr;
     QMenu* mnuTool = nullptr;
     QMenu* mnuCordinate = nullptr;
     QAction* mnuCordinateHue = nullptr;
@@ -124,7 +146,9 @@ private:
 
     // Building the window.
     void createControls();
+    void nameControls();
     void createMenus();
+    void createVisionMenu(QMenu* menu);
     void connectControls();
 
     // The current colour and the colour path.
@@ -137,8 +161,10 @@ private:
     void loadObjectColor(int index);
     void selectDisplayObject(int index);
     void updateColorCircle();
-    bool isColorCircleShown() const;
-    bool isPaletteShown() const;
+    // The circle and the palette opened from this window's menu, if they are open.
+    frmColorCircle* shownColorCircle() const;
+    frmPalette* shownPalette() const;
+    frmContrast* shownContrast() const;
     void setRGBLabelColor(int index, int value);
 
     // Sample texts and fonts.
@@ -159,6 +185,9 @@ private:
     // Background picture and placement.
     void showBackgroundPicture();
     void setAlwaysOnTop(bool on);
+
+    // Colour vision: the menu's marks follow the mode in force.
+    void refreshVisionMenu();
 
     // Event handlers.
     void optSelectObject_Click(int index);
@@ -196,10 +225,16 @@ private:
     void mnuFontMiddle_Click();
     void mnuFontBottom_Click();
     void mnuQuit_Click();
+    void mnuExportScheme_Click();
+    void mnuCopyScheme_Click();
     void mnuPalette_Click();
     void mnuColorCircle_Click();
     void mnuOnTop_Click();
     void mnuConfig_Click();
+    void mnuContrast_Click();
+    void mnuVisionKind_Click(int kind);
+    void mnuVisionStrength_Click(int index);
+    void mnuVisionNext_Click();
     void mnuCordinateHue_Click();
     void mnuCordinateSatuation_Click();
     void mnuCordinateLightness_Click();
@@ -216,6 +251,7 @@ private:
 
     struct Impl;
     std::unique_ptr<Impl> d;
+    bool m_silentUnload = false;
 };
 
 } // namespace tessary

@@ -3,11 +3,11 @@
 
 #include "palette/IColorList.h"
 #include "palette/PaletteReader.h"
+#include "platform/AtomicFileWriter.h"
 #include "platform/Cp932Codec.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <array>
 
 namespace tessary {
@@ -123,11 +123,7 @@ PaletteStatus DefinedColor::saveColor(const QString& fileName) const
 {
     if (fileName.isEmpty() || QFileInfo(fileName).isDir())
         return PaletteStatus::writeError(fileName);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return PaletteStatus::writeError(fileName);
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!AtomicFileWriter::write(fileName, toBytes()))
         return PaletteStatus::writeError(fileName);
     return PaletteStatus::ok();
 }

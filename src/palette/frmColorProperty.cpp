@@ -39,7 +39,12 @@ frmColorProperty::frmColorProperty()
     placeTw(Label3, 60, 1440, 720, 180);
     txtComment = new TextBox(this);
     placeTw(txtComment, 300, 1620, 1875, 270);
-    btnAdd = new QPushButton(this);
+    Label2->setBuddy(txtColorName);
+    Label3->setBuddy(txtComment);
+    lblcolorCode->setAccessibleName(QStringLiteral("カラーコード"));
+    // The opener sets the title and the button's caption; these stand until it does.
+    setWindowTitle(QStringLiteral("色のプロパティ"));
+    btnAdd = new QPushButton(QStringLiteral("追加"), this);
     placeTw(btnAdd, 300, 2040, 975, 375);
     btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     placeTw(btnCancel, 1260, 2040, 975, 375);
@@ -116,11 +121,9 @@ void frmColorProperty::btnAdd_Click()
         }
         m_tube->setComment(comment);
     }
-    if (frmPalette::isInstanceLoaded()) {
-        frmPalette& palette = frmPalette::instance();
-        palette.refreshPalette();
-        if (palette.mnuEasySave)
-            palette.mnuEasySave->setEnabled(true);
+    if (frmPalette* palette = frmPalette::loadedInstance()) {
+        palette->refreshPalette();
+        palette->mnuEasySave->setEnabled(true);
     }
     unload();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "palette/frmPalette.h"
 
+#include "a11y/PaintedAccessible.h"
 #include "color/CUserColor.h"
 #include "color/colorCode.h"
 #include "dialogs/CommonDialogManager.h"
@@ -21,6 +22,8 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFrame>
+#include <QKeyEvent>
+#include <algorithm>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,6 +40,14 @@ const QString kFilter = QStringLiteral("Tessary色定義ファイル (*.tcf)|*.t
 constexpr int kSystemWindowColor = 5;
 constexpr int kScrollBarWidth = 17;         // 255 twips
 constexpr int kMaxRefusalsShown = 10;       // more refused colours are counted in one box
+constexpr int kChipSize = 16;               // pixels per side of a colour chip in the grid
+// The window's design width, and the smallest width and height a resize leaves.
+constexpr double kDesignWidthTw = 3585;
+constexpr double kMinSideTw = 3000;
+// The information area: where the values beside "ColorCode :" and "Comment :" start, and
+// the room the name list and the comment leave on their right.
+constexpr double kInfoValueLeftTw = 1140;
+constexpr double kInfoRightMarginTw = 300;
 
 QLabel* makeLabel(const QString& text, QWidget* parent, double l, double t, double w, double h)
 {
@@ -50,6 +61,7 @@ QLabel* makeLabel(const QString& text, QWidget* parent, double l, double t, doub
 } // namespace
 
 struct frmPalette::Impl {
+    QWidget* backdrop = nullptr;
     std::unique_ptr<ComboColorList> list;
     colorCode codes;
     CUserColor userColors;
@@ -71,6 +83,11 @@ frmPalette::frmPalette()
     mnuEasySave = mnuFile->addAction(QStringLiteral("上書き保存"));
     mnuSeparator2 = mnuFile->addSeparator();
     mnuQuit = mnuFile->addAction(QStringLiteral("パレットを閉じる"));
+    mnuSeparator4 = mnuFile->addSeparator();
+    mnuExport = mnuFile->addAction(QStringLiteral("エクスポート…"));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    mnuImportGpl = mnuFile->addAction(QStringLiteral("GIMP パレットを読み込む…"));
+    mnuImportGpl->setObjectName(QStringLiteral("mnuImportGpl"));
     mnuEdit = menuBar->addMenu(QStringLiteral("編集"));
     mnuDelete = mnuEdit->addAction(QStringLiteral("削除"));
     mnuAddColor = mnuEdit->addAction(QStringLiteral("現在の色を追加"));
@@ -79,15 +96,20 @@ frmPalette::frmPalette()
     mnuPaletteProperty = mnuEdit->addAction(QStringLiteral("パレットのプロパティ"));
 
     client = new QWidget(this);
+    // The window colour fills a backdrop beneath the controls, not the client's palette: a
+    // palette set on a parent gives every control a palette of its own, and the style keeps
+    // a set of control pictures per palette for as long as the program runs, so each
+    // window opened would add a set.
     const std::int32_t back = Services::systemColors().sysColor(kSystemWindowColor);
-    QPalette pal = QWidget::palette();
+    d->backdrop = new QWidget(client);
+    QPalette pal = d->backdrop->palette();
     pal.setColor(QPalette::Window, Surface::toQColor(back));
-    client->setPalette(pal);
-    client->setAutoFillBackground(true);
+    d->backdrop->setPalette(pal);
+    d->backdrop->setAutoFillBackground(true);
 
     infoFrame = new QFrame(client);
     infoFrame->setFrameShape(QFrame::NoFrame);
-    placeTw(infoFrame, 0, -60, 3585, 975);
+    placeTw(infoFrame, 0, -60, kDesignWidthTw, 975);
     Label2 = makeLabel(QStringLiteral("ColorName :"), infoFrame, 60, 180, 930, 180);
     cmbColorSelect = new QComboBox(infoFrame);
     // The list can hold thousands of names; never measure them all for a size hint.
@@ -100,9 +122,9 @@ frmPalette::frmPalette()
     if (labelRight > cmbColorSelect->x())
         cmbColorSelect->move(labelRight, cmbColorSelect->y());
     Label1 = makeLabel(QStringLiteral("ColorCode  :"), infoFrame, 60, 540, 945, 180);
-    colorCodeInfo = makeLabel(QString(), infoFrame, 1140, 540, 1050, 180);
+    colorCodeInfo = makeLabel(QString(), infoFrame, kInfoValueLeftTw, 540, 1050, 180);
     Label3 = makeLabel(QStringLiteral("Comment   :"), infoFrame, 60, 720, 930, 180);
-    colorCommentInfo = makeLabel(QString(), infoFrame, 1140, 720, 1380, 180);
+    colorCommentInfo = makeLabel(QString(), infoFrame, kInfoValueLeftTw, 720, 1380, 180);
 
     picPalette = new PictureBox(client);
     picPalette->setBackColor(back);
@@ -124,10 +146,22 @@ frmPalette::frmPalette()
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
     connect(mnuEasySave, &QAction::triggered, this, [this] { mnuEasySave_Click(); });
     connect(mnuQuit, &QAction::triggered, this, [this] { mnuQuit_Click(); });
+    connect(mnuExport, &QAction::triggered, this, [this] { mnuExport_Click(); });
+    connect(mnuImportGpl, &QAction::triggered, this, [this] { mnuImportGpl_Click(); });
     connect(mnuDelete, &QAction::triggered, this, [this] { mnuDelete_Click(); });
     connect(mnuAddColor, &QAction::triggered, this, [this] { mnuAddColor_Click(); });
     connect(mnuColorProperty, &QAction::triggered, this, [this] { mnuColorProperty_Click(); });
     connect(mnuPaletteProperty, &QAction::triggered, this, [this] { mnuPaletteProperty_Click(); });
+
+    cmbColorSelect->setAccessibleName(QStringLiteral("色の名前"));
+    VScroll1->setAccessibleName(QStringLiteral("パレットのスクロール"));
+    picPalette->setAccessibleName(QStringLiteral("パレットの色"));
+    picPalette->setAccessibleDescription(QStringLiteral("矢印キーで色を選び、Enter キーで現在の色にします"));
+    picPalette->setFocusPolicy(Qt::StrongFocus);
+    picPalette->installEventFilter(this);
+    setTabOrder(cmbColorSelect, picPalette);
+    setTabOrder(picPalette, VScroll1);
+    installPaintedAccessibility(picPalette);
 }
 
 frmPalette::~frmPalette()
@@ -148,20 +182,21 @@ void frmPalette::Form_Load()
     mnuEasySave->setEnabled(false);
     picPalette->setAutoRedraw(true);
 
-    chipSize = 16;
+    chipSize = kChipSize;
     firstVisibleIndex = 1;
 
-    resize(Twips::toPixelsX(3585), Twips::toPixelsY(3300) + menuBar->sizeHint().height());
+    resize(Twips::toPixelsX(kDesignWidthTw), Twips::toPixelsY(3300) + menuBar->sizeHint().height());
     arrangeClient();
 
-    openPaletteFile(frmMain::instance().configManager().paletteFileName());
+    frmMain* main = frmMain::loadedInstance();
+    openPaletteFile(main ? main->configManager().paletteFileName() : TessaryConfig::defaultPaletteFileName());
 }
 
 void frmPalette::Form_Unload(int&)
 {
     picPalette->setAutoRedraw(false);
-    if (frmMain::isInstanceLoaded() && frmMain::instance().mnuPalette)
-        frmMain::instance().mnuPalette->setChecked(false);
+    if (frmMain* main = frmMain::loadedInstance())
+        main->mnuPalette->setChecked(false);
     // The palette itself goes with the window; the list goes now.
     palette->setPaletteNameCombo(nullptr);
 }
@@ -170,10 +205,10 @@ void frmPalette::Form_Resize()
 {
     if (formState() == Minimized)
         return;
-    if (widthTw() < 3000)
-        setWidthTw(3000);
-    if (heightTw() < 3000)
-        setHeightTw(3000);
+    if (widthTw() < kMinSideTw)
+        setWidthTw(kMinSideTw);
+    if (heightTw() < kMinSideTw)
+        setHeightTw(kMinSideTw);
     if (formState() == Minimized)
         return;
     arrangeClient();
@@ -185,6 +220,7 @@ void frmPalette::arrangeClient()
     const int menuHeight = menuBar->sizeHint().height();
     menuBar->setGeometry(0, 0, width(), menuHeight);
     client->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+    d->backdrop->setGeometry(client->rect());
 
     const int innerWidth = client->width();
     const int innerHeight = client->height();
@@ -194,9 +230,9 @@ void frmPalette::arrangeClient()
     infoFrame->resize(innerWidth, infoHeight);
 
     const double twipsPerPixel = Twips::perPixelX();
-    const double comboTw = twipsPerPixel * infoFrame->width() * 0.7 - 300;
+    const double comboTw = twipsPerPixel * infoFrame->width() * 0.7 - kInfoRightMarginTw;
     cmbColorSelect->resize(std::max(0, Twips::toPixelsX(comboTw)), cmbColorSelect->height());
-    const double commentTw = twipsPerPixel * infoFrame->width() - 1140 - 300;
+    const double commentTw = twipsPerPixel * infoFrame->width() - kInfoValueLeftTw - kInfoRightMarginTw;
     colorCommentInfo->resize(std::max(0, Twips::toPixelsX(commentTw)), colorCommentInfo->height());
 }
 
@@ -228,7 +264,6 @@ void frmPalette::layoutGrid()
         // The surface follows the widget's size at once, shown or not.
         picPalette->surface().resize(chipSize * columnCount, chipSize * rowCount);
     }
-    VScroll1->setPageStep(std::max(1, rowCount));
     // A position past the new maximum is pulled back, which redraws through VScroll1_Change.
     VScroll1->setMaximum(g.scrollMaximum);
     VScroll1->setEnabled(g.scrollMaximum != 0);
@@ -248,6 +283,7 @@ void frmPalette::drawPalette(int first)
     }
     picPalette->update();
     update();
+    announcePaletteChips(picPalette);
 }
 
 void frmPalette::frameChip(int column, int row, std::int32_t color)
@@ -282,6 +318,53 @@ void frmPalette::selectChipAt(int x, int y)
     colorCodeInfo->setText(color->colorCode());
     colorCommentInfo->setText(color->comment());
     d->list->setCurrentIndex(color->index - 1);
+    announcePaletteSelection(picPalette);
+}
+
+void frmPalette::selectPosition(int position)
+{
+    if (!palette || position < 1 || position > palette->count() || columnCount <= 0 || rowCount <= 0)
+        return;
+    const PaletteGrid::Located at = PaletteGrid::locate(position, columnCount, rowCount, VScroll1->value(),
+                                                        VScroll1->maximum(), chipSize);
+    if (at.scrollPosition != VScroll1->value())
+        VScroll1->setValue(at.scrollPosition);
+    selectChipAt(at.point.x(), at.point.y());
+}
+
+void frmPalette::moveSelection(int delta)
+{
+    if (!palette || palette->count() == 0)
+        return;
+    const int n = palette->count();
+    // With nothing selected the first key selects the top left chip in view.
+    if (selectedIndex < 1 || selectedIndex > n) {
+        selectPosition(std::min(firstVisibleIndex, n));
+        return;
+    }
+    selectPosition(std::clamp(selectedIndex + delta, 1, n));
+}
+
+bool frmPalette::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched != picPalette || e->type() != QEvent::KeyPress)
+        return Form::eventFilter(watched, e);
+    auto* key = static_cast<QKeyEvent*>(e);
+    const int page = std::max(1, columnCount * rowCount);
+    switch (key->key()) {
+    case Qt::Key_Left: moveSelection(-1); break;
+    case Qt::Key_Right: moveSelection(1); break;
+    case Qt::Key_Up: moveSelection(-std::max(1, columnCount)); break;
+    case Qt::Key_Down: moveSelection(std::max(1, columnCount)); break;
+    case Qt::Key_PageUp: moveSelection(-page); break;
+    case Qt::Key_PageDown: moveSelection(page); break;
+    case Qt::Key_Home: moveSelection(-(palette ? palette->count() : 0)); break;
+    case Qt::Key_End: moveSelection(palette ? palette->count() : 0); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: picPalette_DblClick(); break;
+    default: return Form::eventFilter(watched, e);
+    }
+    return true;
 }
 
 QPoint frmPalette::locateColorByName(const QString& name)
@@ -494,7 +577,8 @@ void frmPalette::mnuPaletteProperty_Click()
 void frmPalette::prepareAddCurrentColor()
 {
     auto color = std::make_shared<DefinedColorModel>();
-    color->setColorCode(frmMain::instance().getColorCode());
+    frmMain* main = frmMain::loadedInstance();
+    color->setColorCode(main ? main->getColorCode() : QString());
     frmColorProperty::instance().setting(palette, color, QStringLiteral("追加"), QStringLiteral("追加"), true);
 }
 

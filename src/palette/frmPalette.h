@@ -51,6 +51,8 @@ public:
     void mnuSave_Click();
     void mnuEasySave_Click();
     void mnuQuit_Click();
+    void mnuExport_Click();
+    void mnuImportGpl_Click();
     void mnuDelete_Click();
     void mnuAddColor_Click();
     void mnuColorProperty_Click();
@@ -79,6 +81,9 @@ public:
     QAction* mnuEasySave = nullptr;
     QAction* mnuSeparator2 = nullptr;
     QAction* mnuQuit = nullptr;
+    QAction* mnuSeparator4 = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuImportGpl = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuDelete = nullptr;
     QAction* mnuAddColor = nullptr;
@@ -101,9 +106,16 @@ protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
     void Form_Resize() override;
+    // The chip grid's keys: arrows, Home, End, Page Up and Page Down move the selection,
+    // Enter takes the selected colour as a double click does.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void moveSelection(int delta);
+    void selectPosition(int position);
     void openPaletteFile(const QString& fileName);
+    // Makes a palette read from elsewhere the open one, with no file and changes to save.
+    void adoptPalette(std::shared_ptr<DefinedColor> adopted);
     bool savePaletteFile(const QString& fileName);
     void layoutGrid();
     void drawPalette(int first);

@@ -35,6 +35,9 @@ frmPaletteProperty::frmPaletteProperty()
     btnClose = new QPushButton(QStringLiteral("閉じる"), this);
     placeTw(btnClose, 3720, 1260, 1215, 315);
 
+    Label1->setBuddy(txtName);
+    Label2->setBuddy(txtComment);
+    colorCountLabel->setAccessibleName(QStringLiteral("色数"));
     btnOK->setFocusPolicy(Qt::StrongFocus);
     btnClose->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(btnOK, btnClose);

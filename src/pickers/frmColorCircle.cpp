@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pickers/frmColorCircle.h"
 
+#include "a11y/PaintedAccessible.h"
 #include "color/ColorModel.h"
 #include "main/frmMain.h"
 #include "pickers/ColorCircle.h"
@@ -8,7 +9,10 @@
 #include "platform/Numeric.h"
 #include "platform/PictureBox.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QKeyEvent>
+#include <cmath>
 #include <algorithm>
 #include <limits>
 
@@ -35,6 +39,10 @@ struct frmColorCircle::Impl {
     std::unique_ptr<ColorCircle> circle;
     std::int16_t circleType = 0;
     bool dragging = false;
+    // The hue last set from the keyboard and the colour it gave: while the colour is still
+    // that one, the hue is this one, so that rounding through RGB never stalls a step.
+    int keyHue = -1;
+    std::int32_t keyColor = -1;
 };
 
 frmColorCircle::frmColorCircle()
@@ -56,6 +64,11 @@ frmColorCircle::frmColorCircle()
     connect(Picture1, &PictureBox::MouseDown, this, &frmColorCircle::Picture1_MouseDown);
     connect(Picture1, &PictureBox::MouseMove, this, &frmColorCircle::Picture1_MouseMove);
     connect(Picture1, &PictureBox::MouseUp, this, &frmColorCircle::Picture1_MouseUp);
+
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QStringLiteral("色相"));
+    Picture1->setAccessibleDescription(QStringLiteral("左右の矢印キーで1度、Page Up と Page Down で15度回します"));
+    installPaintedAccessibility(Picture1);
 }
 
 frmColorCircle::~frmColorCircle() = default;
@@ -76,6 +89,75 @@ void frmColorCircle::update(ColorModel& model)
         return;
     d->circle->setCurrentColor(model);
     d->circle->drawColorCircle(true);
+    announceHue();
+}
+
+int frmColorCircle::hueValue() const
+{
+    if (!d->circle)
+        return 0;
+    if (d->keyHue >= 0 && d->circle->getColor() == d->keyColor)
+        return d->keyHue;
+    ColorModel current;
+    current.setColor(d->circle->getColor());
+    const double h = current.getHue();
+    return h < 0 ? 0 : int(std::lround(h)) % 360;
+}
+
+void frmColorCircle::setHue(int degrees)
+{
+    if (!d->circle)
+        return;
+    const int hue = ((degrees % 360) + 360) % 360;
+    ColorCircle& c = *d->circle;
+    ColorModel picked;
+    picked.SetHue(hue);
+    picked.SetSatuation(c.getSatuation());
+    picked.SetLightness(c.getLightness());
+    picked.refreshColorModel();
+    c.setCurrentColor(picked);
+    c.drawColorCircle(true);
+    d->keyHue = hue;
+    d->keyColor = c.getColor();
+    frmMain::instance().setColor(d->keyColor);
+    announceHue();
+}
+
+void frmColorCircle::announceHue()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent ev(Picture1, hueValue());
+    QAccessible::updateAccessibility(&ev);
+}
+
+void frmColorCircle::keyPressEvent(QKeyEvent* e)
+{
+    int step = 0;
+    switch (e->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        step = 1;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        step = -1;
+        break;
+    case Qt::Key_PageUp:
+        step = 15;
+        break;
+    case Qt::Key_PageDown:
+        step = -15;
+        break;
+    default:
+        Form::keyPressEvent(e);
+        return;
+    }
+    if (!d->circle || d->dragging) {
+        e->ignore();
+        return;
+    }
+    setHue(hueValue() + step);
 }
 
 void frmColorCircle::Form_Load()
@@ -93,8 +175,8 @@ void frmColorCircle::Form_Unload(int& cancel)
 {
     (void)cancel;
     Picture1->setAutoRedraw(false);
-    if (frmMain::isInstanceLoaded() && frmMain::instance().mnuColorCircle)
-        frmMain::instance().mnuColorCircle->setChecked(false);
+    if (frmMain* main = frmMain::loadedInstance())
+        main->mnuColorCircle->setChecked(false);
     d->circle.reset();
     d->dragging = false;
 }

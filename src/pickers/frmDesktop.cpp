@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "pickers/frmDesktop.h"
 
+#include "color/colorCode.h"
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
+#include "pickers/DropperCursor.h"
+#include "pickers/LoupePainter.h"
+#include "pickers/PickerOverlay.h"
+#include "platform/ColorValue.h"
 #include "platform/Numeric.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
@@ -11,82 +16,38 @@
 
 #include <QAction>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPointer>
-#include <QScreen>
 #include <QTimer>
 
 namespace tessary {
 
 namespace {
 
-constexpr int kCursorSize = 32;
+constexpr int kBigStep = 10;   // device pixels per Shift+arrow
 
-// A 32 x 32 dropper pointing up-left; its tip is the top-left pixel, the hot spot.
-QCursor makeDropperCursor()
+const QString kNoCaptureMessage =
+    QStringLiteral("画面の内容を取り込めませんでした。\n"
+                   "この環境では画面の取り込みが許可されていない可能性があります。");
+
+QString codeOf(std::int32_t c)
 {
-    QImage img(kCursorSize, kCursorSize, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.rotate(45.0);   // draw along the diagonal: x runs from the tip towards the bulb
-
-        QPainterPath body;
-        body.addRect(QRectF(5.0, -2.5, 15.0, 5.0));                // glass tube
-        body.addRect(QRectF(20.0, -5.0, 3.0, 10.0));               // collar
-        body.addRoundedRect(QRectF(23.0, -4.0, 14.0, 8.0), 4, 4);  // rubber bulb
-
-        // A white halo keeps the dropper visible on dark and light screens alike.
-        p.setPen(QPen(Qt::white, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(body);
-        p.drawLine(QPointF(0.5, 0.0), QPointF(6.0, 0.0));
-
-        p.setPen(QPen(Qt::black, 1.0));
-        p.setBrush(QColor(230, 240, 250));
-        p.drawRect(QRectF(5.0, -2.5, 15.0, 5.0));
-        p.setBrush(QColor(60, 60, 60));
-        p.drawRect(QRectF(20.0, -5.0, 3.0, 10.0));
-        p.setBrush(QColor(30, 30, 30));
-        p.drawRoundedRect(QRectF(23.0, -4.0, 14.0, 8.0), 4, 4);
-        p.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(QPointF(0.0, 0.0), QPointF(6.0, 0.0));
-    }
-    // The tip itself must be solid, so the user sees exactly which pixel is taken.
-    img.setPixel(0, 0, qRgba(0, 0, 0, 255));
-    img.setPixel(1, 1, qRgba(0, 0, 0, 255));
-    return QCursor(QPixmap::fromImage(img), 0, 0);
-}
-
-// Top-left corner of the virtual desktop that the screen copy starts at.
-QPoint virtualDesktopOrigin()
-{
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.isEmpty())
-        return {};
-    QRect all;
-    for (const QScreen* s : screens)
-        all = all.united(s->geometry());
-    return all.topLeft();
+    return QStringLiteral("#") +
+           colorCode().getHexRGB(ColorValue::red(c), ColorValue::blue(c), ColorValue::green(c));
 }
 
 } // namespace
 
 struct frmDesktop::Impl {
-    std::int32_t pointerX = 0;
-    std::int32_t pointerY = 0;
+    DevicePixelMap map;
+    QList<QImage> copies;   // one per pane, tagged with the pane's device-pixel ratio
+    DevicePixelMap::Pixel cross;
     std::int32_t pickedColor = 0;
     std::int32_t originalColor = 0;
     std::unique_ptr<SetMostTopForm> topmostSwitch;
-
-    Surface frozen;
-    QPoint desktopOrigin;
     bool captured = false;
+    bool screenshot = false;   // the copy came from the desktop: window coordinates, full screen
 };
 
 frmDesktop::frmDesktop()
@@ -97,14 +58,26 @@ frmDesktop::frmDesktop()
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setCursor(makeDropperCursor());
+    setCursor(DropperCursor::make());
+    setAccessibleName(QStringLiteral("画面の色を拾う"));
+    setAccessibleDescription(QStringLiteral("クリックした点の色を取ります。Esc キーで取りやめます"));
 }
 
 frmDesktop::~frmDesktop() = default;
 
-const Surface& frmDesktop::surface() const
+QImage frmDesktop::frozenCopy(int pane) const
 {
-    return d->frozen;
+    return d->copies.value(pane);
+}
+
+const DevicePixelMap& frmDesktop::pixelMap() const
+{
+    return d->map;
+}
+
+DevicePixelMap::Pixel frmDesktop::crossHair() const
+{
+    return d->cross;
 }
 
 std::int32_t frmDesktop::pickedColor() const
@@ -114,7 +87,7 @@ std::int32_t frmDesktop::pickedColor() const
 
 void frmDesktop::setVisible(bool visible)
 {
-    // Without a screen copy there is nothing to pick from, and an unloaded picker stays
+    // Without a copy there is nothing to pick from (yet), and an unloaded picker stays
     // hidden even when its opener shows it right after the load gave up.
     if (visible && (isUnloaded() || !d->captured))
         return;
@@ -123,93 +96,166 @@ void frmDesktop::setVisible(bool visible)
 
 bool frmDesktop::getDesktop()
 {
-    const QImage shot = Services::screenCapture().grabDesktop();
-    d->captured = !shot.isNull();
-    if (!d->captured) {
-        d->frozen = Surface();
-        return false;
+    const QList<IScreenCapture::Screen> shots = Services::screenCapture().grabScreens();
+    QList<DevicePixelMap::Pane> panes;
+    d->copies.clear();
+    QRect desktop;
+    for (const IScreenCapture::Screen& s : shots) {
+        if (s.image.isNull() || s.dpr <= 0.0)
+            continue;
+        QImage copy = s.image.convertToFormat(QImage::Format_RGB32);
+        copy.setDevicePixelRatio(s.dpr);
+        d->copies.append(copy);
+        panes.append({s.geometry, copy.size(), s.dpr, {}});
+        desktop = desktop.united(s.geometry);
     }
-    d->frozen.image() = shot.convertToFormat(QImage::Format_RGB32);
-    d->desktopOrigin = virtualDesktopOrigin();
-    setGeometry(QRect(d->desktopOrigin, shot.size()));
-    QWidget::update();
-    return true;
+    d->map = DevicePixelMap(panes);
+    d->screenshot = false;
+    d->captured = !panes.isEmpty();
+    if (d->captured)
+        setGeometry(desktop);
+    return d->captured;
 }
 
-std::int32_t frmDesktop::pixelAtClient(int x, int y) const
+QPoint frmDesktop::viewOrigin() const
 {
-    // Through global coordinates, so the copy stays aligned wherever the window system
-    // actually put the window.
-    const QPoint onCopy = mapToGlobal(QPoint(x, y)) - d->desktopOrigin;
-    return d->frozen.pixel(onCopy.x(), onCopy.y());
+    // A grab is laid out on the virtual desktop, so the copy stays aligned wherever the
+    // window system actually put the window; a screenshot fills the window.
+    return d->screenshot ? QPoint() : mapToGlobal(QPoint(0, 0));
 }
 
 void frmDesktop::Form_Load()
 {
-    frmTessary& display = frmTessary::instance();
-    d->originalColor = display.getColor();
-
+    if (frmTessary* display = frmTessary::loadedInstance())
+        d->originalColor = display->getColor();
+    IScreenCapture& capture = Services::screenCapture();
     // Copy the screen before anything changes the display window's stacking, so the copy
     // shows it as the user saw it.
-    if (!getDesktop()) {
-        MsgBox(QStringLiteral("画面の内容を取り込めませんでした。\n"
-                              "この環境では画面の取り込みが許可されていない可能性があります。"));
-        unload();
+    if (capture.canGrab() && getDesktop()) {
+        startView(d->map.pixelAt(QCursor::pos()));
         return;
     }
+    // The desktop may show a dialog of its own; the answer comes later.
+    capture.askDesktop(this, [this](const IScreenCapture::DesktopAnswer& a) { takeDesktopAnswer(a); });
+}
 
+void frmDesktop::takeDesktopAnswer(const IScreenCapture::DesktopAnswer& answer)
+{
+    using Kind = IScreenCapture::DesktopAnswer::Kind;
+    if (!isLoaded())
+        return;
+    if (answer.kind == Kind::Screenshot && !answer.image.isNull()) {
+        QImage copy = answer.image.convertToFormat(QImage::Format_RGB32);
+        copy.setDevicePixelRatio(devicePixelRatioF());
+        d->copies = {copy};
+        d->map = DevicePixelMap({{rect(), copy.size(), devicePixelRatioF(), {}}});
+        d->screenshot = true;
+        d->captured = true;
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        fitScreenshotPane();
+        startView(d->map.pixelAt(QRectF(rect()).center()));
+        show();
+        return;
+    }
+    switch (answer.kind) {
+    case Kind::Colour:
+        frmMain::instance().setColor(answer.colour);
+        break;
+    case Kind::Cancelled:
+        break;
+    case Kind::Screenshot:
+    case Kind::Unavailable:
+        MsgBox(kNoCaptureMessage);
+        break;
+    }
+    unload();
+}
+
+void frmDesktop::fitScreenshotPane()
+{
+    if (!d->screenshot || d->map.panes().isEmpty())
+        return;
+    DevicePixelMap::Pane pane = d->map.panes().first();
+    pane.logical = rect();
+    pane.dpr = devicePixelRatioF();
+    d->copies.first().setDevicePixelRatio(pane.dpr);
+    d->map.setPane(0, pane);
+    d->map.scrollToShow(d->cross);
+}
+
+void frmDesktop::startView(DevicePixelMap::Pixel start)
+{
+    frmTessary* display = frmTessary::loadedInstance();
     d->topmostSwitch = std::make_unique<SetMostTopForm>();
-    d->topmostSwitch->SetFormTop(&display, true);
-    display.raise();
-
-    // A click before any movement takes the pixel under the pointer, not black.
-    const QPoint global = QCursor::pos();
-    const QPoint local = mapFromGlobal(global);
-    d->pointerX = local.x();
-    d->pointerY = local.y();
-    const std::int32_t c = d->frozen.pixel(global.x() - d->desktopOrigin.x(), global.y() - d->desktopOrigin.y());
-    if (c >= 0)
-        d->pickedColor = c;
+    if (display) {
+        d->topmostSwitch->SetFormTop(display, true);
+        display->raise();
+    }
+    // A click before any movement takes the pixel under the pointer, not black; nothing is
+    // previewed until the pointer or a key moves.
+    if (start.isValid()) {
+        d->cross = start;
+        d->pickedColor = Surface::fromRgb(d->copies[start.pane].pixel(start.at));
+    }
 }
 
 void frmDesktop::Form_Unload(int& cancel)
 {
     (void)cancel;
-    if (d->topmostSwitch && frmTessary::isInstanceLoaded()) {
+    frmMain* main = frmMain::loadedInstance();
+    frmTessary* display = frmTessary::loadedInstance();
+    if (d->topmostSwitch && display) {
         // Keep the display window in front only if the user asked for that in the main window.
-        const bool onTop = frmMain::isInstanceLoaded() && frmMain::instance().mnuOnTop &&
-                           frmMain::instance().mnuOnTop->isChecked();
-        d->topmostSwitch->SetFormTop(&frmTessary::instance(), onTop);
+        const bool onTop = main && main->mnuOnTop->isChecked();
+        d->topmostSwitch->SetFormTop(display, onTop);
     }
-    if (frmMain::isInstanceLoaded())
-        frmMain::instance().showModeless();
-    if (frmTessary::isInstanceLoaded())
-        frmTessary::instance().tessaryRefresh();
+    if (main)
+        main->showModeless();
+    if (display)
+        display->tessaryRefresh();
     d->topmostSwitch.reset();
-    d->frozen = Surface();
+    d->copies.clear();
+    d->map = DevicePixelMap();
+    d->cross = {};
 }
 
-void frmDesktop::previewPixel(int button, int x, int y)
+void frmDesktop::setCrossHair(const DevicePixelMap::Pixel& px)
 {
-    (void)button;
-    const std::int32_t c = pixelAtClient(x, y);
-    if (c < 0)
-        return;   // off the copy: keep the last colour
-    d->pickedColor = c;
-    if (!frmTessary::isInstanceLoaded())
-        return;
-    frmTessary& display = frmTessary::instance();
-    display.setColor(d->pickedColor);
-    display.tessaryRefresh();
+    if (!px.isValid() || px.pane >= d->copies.size())
+        return;   // off every copy: keep the last colour
+    const auto area = [this] {
+        const std::optional<PickerOverlay> o = overlay();
+        return o ? o->area() : QRect();
+    };
+    const QRect before = area();
+    d->cross = px;
+    if (d->map.scrollToShow(px))
+        QWidget::update();
+    else
+        QWidget::update(QRegion(before).united(area()));
+    d->pickedColor = Surface::fromRgb(d->copies[px.pane].pixel(px.at));
+    previewPixel();
+}
+
+void frmDesktop::previewPixel()
+{
+    if (frmTessary* display = frmTessary::loadedInstance()) {
+        display->setColor(d->pickedColor);
+        display->tessaryRefresh();
+    }
 }
 
 void frmDesktop::Form_MouseMove(int button, int shift, double X, double Y)
 {
     if (!isLoaded())
         return;
-    d->pointerX = roundHalfEven(X);
-    d->pointerY = roundHalfEven(Y);
-    previewPixel(button, d->pointerX, d->pointerY);
+    setCrossHair(d->map.pixelAt(QPointF(viewOrigin()) + QPointF(X, Y)));
+}
+
+void frmDesktop::moveCrossHair(int dx, int dy)
+{
+    if (isLoaded())
+        setCrossHair(d->map.stepped(d->cross, dx, dy));
 }
 
 void frmDesktop::Form_MouseDown(int button, int shift, double X, double Y)
@@ -219,46 +265,79 @@ void frmDesktop::Form_MouseDown(int button, int shift, double X, double Y)
     if (button == 1) {
         frmMain::instance().setColor(d->pickedColor);
     } else if (button == 2) {
-        if (frmTessary::isInstanceLoaded())
-            frmTessary::instance().setColor(d->originalColor);
+        if (frmTessary* display = frmTessary::loadedInstance())
+            display->setColor(d->originalColor);
     }
     unload();
+}
+
+std::optional<PickerOverlay> frmDesktop::overlay() const
+{
+    if (!d->cross.isValid() || d->cross.pane >= d->map.panes().size())
+        return std::nullopt;
+    const DevicePixelMap::Pane& pane = d->map.panes()[d->cross.pane];
+    return PickerOverlay(QPointF(pane.logical.topLeft() - viewOrigin()), pane.dpr, d->map.visiblePosition(d->cross),
+                         d->map.visibleSize(d->cross.pane));
 }
 
 void frmDesktop::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
-    const QPoint offset = d->desktopOrigin - mapToGlobal(QPoint(0, 0));
-    const QRect onCopy = QRect(offset, d->frozen.image().size());
-    if (!onCopy.contains(e->rect()))
-        p.fillRect(e->rect(), Qt::black);
-    if (d->captured)
-        p.drawImage(offset, d->frozen.image());
+    const QPoint origin = viewOrigin();
+    QRegion uncovered(e->rect());
+    for (int i = 0; i < d->map.panes().size(); ++i) {
+        const DevicePixelMap::Pane& pane = d->map.panes()[i];
+        const QRect shown = pane.logical.translated(-origin);
+        uncovered -= shown;
+        if (!shown.intersects(e->rect()))
+            continue;
+        // Drawn at its own ratio the copy lands 1:1 on the device pixels.
+        p.setClipRect(shown);
+        p.drawImage(QPointF(shown.topLeft()) - QPointF(pane.scroll) / pane.dpr, d->copies[i]);
+    }
+    p.setClipping(false);
+    for (const QRect& r : uncovered)
+        p.fillRect(r, Qt::black);
+
+    if (const std::optional<PickerOverlay> o = overlay()) {
+        const QImage& copy = d->copies[d->cross.pane];
+        p.drawImage(o->crossHairAt(), LoupePainter::crossHair(o->dpr()));
+        p.drawImage(o->loupeAt(), LoupePainter::loupe(copy, d->cross.at, o->loupe(), codeOf(d->pickedColor), o->dpr()));
+    }
 }
 
 void frmDesktop::showEvent(QShowEvent* e)
 {
     Form::showEvent(e);
+    fitScreenshotPane();
     activateWindow();
     setFocus();
     // The display window stays in front of the copy, also once the window system has
     // finished stacking the picker.
     auto keepDisplayInFront = [] {
-        if (frmTessary::isInstanceLoaded())
-            frmTessary::instance().raise();
+        if (frmTessary* display = frmTessary::loadedInstance())
+            display->raise();
     };
     keepDisplayInFront();
     QTimer::singleShot(0, this, keepDisplayInFront);
 }
 
+void frmDesktop::resizeEvent(QResizeEvent* e)
+{
+    Form::resizeEvent(e);
+    fitScreenshotPane();
+}
+
 void frmDesktop::mouseMoveEvent(QMouseEvent* e)
 {
-    Form_MouseMove(mouseButtonsNumber(e->buttons()), shiftNumber(e->modifiers()), e->position().x(), e->position().y());
+    const QPointF at = e->position();
+    Form_MouseMove(mouseButtonsNumber(e->buttons()), shiftNumber(e->modifiers()), at.x(), at.y());
 }
 
 void frmDesktop::mousePressEvent(QMouseEvent* e)
 {
-    Form_MouseDown(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), e->position().x(), e->position().y());
+    const QPointF at = e->position();
+    Form_MouseDown(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()), at.x(), at.y());
 }
 
 void frmDesktop::mouseDoubleClickEvent(QMouseEvent* e)
@@ -269,11 +348,26 @@ void frmDesktop::mouseDoubleClickEvent(QMouseEvent* e)
 
 void frmDesktop::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_Escape) {
-        Form_MouseDown(2, 0, d->pointerX, d->pointerY);
+    const int step = e->modifiers().testFlag(Qt::ShiftModifier) ? kBigStep : 1;
+    switch (e->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        moveCrossHair(e->key() == Qt::Key_Left ? -step : step, 0);
         return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        moveCrossHair(0, e->key() == Qt::Key_Up ? -step : step);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Form_MouseDown(1, 0, 0, 0);
+        return;
+    case Qt::Key_Escape:
+        Form_MouseDown(2, 0, 0, 0);
+        return;
+    default:
+        Form::keyPressEvent(e);
     }
-    Form::keyPressEvent(e);
 }
 
 } // namespace tessary

@@ -16,7 +16,7 @@ bool CommonDialog::showOpen()
 
 bool CommonDialog::showSave()
 {
-    const QString chosen = Services::fileDialogs().saveFile(m_owner, fileName, filter);
+    const QString chosen = Services::fileDialogs().saveFile(m_owner, fileName, filter, &filterIndex);
     if (chosen.isEmpty())
         return false;
     fileName = chosen;

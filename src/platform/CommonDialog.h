@@ -19,6 +19,8 @@ public:
 
     QString fileName;
     QString filter;
+    // The 1-based filter entry a save dialog was left on; 0 when the dialog did not say.
+    int filterIndex = 0;
     std::int32_t flags = 0;
     bool cancelError = false;
 

@@ -7,13 +7,16 @@
 
 namespace tessary {
 
-// One default instance per window class, created (and loaded) on first use and
-// reachable by class name: frmMain::instance().setColor(c).
+// One default instance per window class, reachable by class name. instance() creates (and
+// loads) the window when there is none, so it belongs where a window is opened or acted
+// on: frmMain::instance().setColor(c). A caller that only asks about a window, or acts on
+// it if it is there, uses loadedInstance(), which creates nothing.
 template <class T>
 class DefaultInstance {
 public:
     static T& instance()
     {
+        (void)s_kindAdded;
         if (!s_instance || s_instance->isUnloaded()) {
             T* form = new T();
             s_instance = form;
@@ -24,6 +27,9 @@ public:
     }
     // True while the default instance exists and has not been unloaded.
     static bool isInstanceLoaded() { return s_instance && !s_instance->isUnloaded(); }
+    // The default instance while it is loaded, else null; creates nothing. For callers that
+    // only ask about a window or act on it if it is there.
+    static T* loadedInstance() { return isInstanceLoaded() ? s_instance.data() : nullptr; }
     // Unloads the default instance if there is one; creates nothing.
     static void unloadInstance()
     {
@@ -33,6 +39,9 @@ public:
 
 private:
     static inline QPointer<T> s_instance;
+    // Lists the class among the program's windows before main() runs.
+    static inline const bool s_kindAdded
+        = FormRegistry::addKind(T::staticMetaObject.className(), [] { return static_cast<Form*>(&instance()); });
 };
 
 } // namespace tessary

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FontMapper.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 
 namespace tessary {
 
 namespace {
-// Installed faces of the same kind, in order of preference; font matching takes the first
-// that exists, so nothing has to enumerate the system's fonts.
+// Installed faces of the same kind, in order of preference, the last one a generic name that
+// always matches.
 const QStringList& serifFaces()
 {
     static const QStringList faces{QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAMincho"),
@@ -22,20 +24,70 @@ const QStringList& sansFaces()
                                    QStringLiteral("sans-serif")};
     return faces;
 }
+
+const QStringList& serifNames()
+{
+    static const QStringList names{QString::fromUtf8("ＭＳ 明朝"), QString::fromUtf8("ＭＳ Ｐ明朝"),
+                                   QStringLiteral("MS Mincho"), QStringLiteral("MS PMincho")};
+    return names;
+}
+
+const QStringList& sansNames()
+{
+    static const QStringList names{QString::fromUtf8("ＭＳ ゴシック"), QString::fromUtf8("ＭＳ Ｐゴシック"),
+                                   QStringLiteral("MS Gothic"),        QStringLiteral("MS PGothic"),
+                                   QStringLiteral("MS UI Gothic"),     QString::fromUtf8("メイリオ"),
+                                   QStringLiteral("Meiryo")};
+    return names;
+}
+
+// The first face of the list that is installed. A face name that is not installed costs
+// font matching a search of its own every time a font with it is resolved, so the
+// preference is settled once, against the font database Qt has already read.
+QString firstInstalled(const QStringList& faces)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (qsizetype i = 0; i + 1 < faces.size(); ++i) {
+        if (installed.contains(faces[i], Qt::CaseInsensitive))
+            return faces[i];
+    }
+    return faces.last();
+}
+
+const QString& serifFace()
+{
+    static const QString face = firstInstalled(serifFaces());
+    return face;
+}
+
+const QString& sansFace()
+{
+    static const QString face = firstInstalled(sansFaces());
+    return face;
+}
 } // namespace
+
+QString FontMapper::installedFace(const QString& name)
+{
+    if (serifNames().contains(name, Qt::CaseInsensitive))
+        return serifFace();
+    if (sansNames().contains(name, Qt::CaseInsensitive))
+        return sansFace();
+    return name;
+}
 
 void FontMapper::installSubstitutions()
 {
-    for (const char* name : {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "MS Mincho", "MS PMincho"})
-        QFont::insertSubstitutions(QString::fromUtf8(name), serifFaces());
-    for (const char* name : {"ＭＳ ゴシック", "ＭＳ Ｐゴシック", "MS Gothic", "MS PGothic", "MS UI Gothic",
-                             "メイリオ", "Meiryo"})
-        QFont::insertSubstitutions(QString::fromUtf8(name), sansFaces());
+    // For fonts made elsewhere from a Windows face name (a dialog's starting font).
+    for (const QString& name : serifNames())
+        QFont::insertSubstitution(name, serifFace());
+    for (const QString& name : sansNames())
+        QFont::insertSubstitution(name, sansFace());
 }
 
 QFont FontMapper::toQFont(const StdFont& font)
 {
-    QFont f(font.name);
+    QFont f(installedFace(font.name));
     if (font.size > 0)
         f.setPointSizeF(font.size);
     f.setBold(font.bold);
@@ -43,6 +95,11 @@ QFont FontMapper::toQFont(const StdFont& font)
     f.setUnderline(font.underline);
     f.setStrikeOut(font.strikethrough);
     return f;
+}
+
+QString FontMapper::drawnFamily(const StdFont& font)
+{
+    return QFontInfo(toQFont(font)).family();
 }
 
 } // namespace tessary

@@ -13,7 +13,12 @@ namespace tessary {
 class FontMapper {
 public:
     static void installSubstitutions();
+    // The installed face drawn for a face name: for a Windows Japanese name the first
+    // installed face of its kind, looked up once per run; any other name unchanged.
+    static QString installedFace(const QString& name);
     static QFont toQFont(const StdFont& font);
+    // The installed family that font is drawn with: for a substituted name, the face it maps to.
+    static QString drawnFamily(const StdFont& font);
 };
 
 } // namespace tessary

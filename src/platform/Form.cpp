@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Form.h"
 
+#include "platform/AccessibleNames.h"
 #include "platform/Twips.h"
 
 #include <QAbstractButton>
@@ -31,6 +32,7 @@ void Form::load()
         return;
     m_loaded = true;
     Form_Load();
+    nameControlsFromCaptions(this);
 }
 
 void Form::unload()
@@ -75,18 +77,29 @@ void Form::showModal()
         m_modalLoop = nullptr;
 }
 
+QRect Form::outerFrame() const
+{
+    // The widget's copy of the frame is refreshed only when the window moves or is resized;
+    // a window manager's frame that arrives later is known to the native window at once.
+    if (const QWindow* w = windowHandle(); w && w->handle())
+        return w->frameGeometry();
+    return frameGeometry();
+}
+
 QMargins Form::frameMargins() const
 {
+    if (const QWindow* w = windowHandle(); w && w->handle())
+        return w->frameMargins();
     const QRect outer = frameGeometry();
     const QRect inner = geometry();
     return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
             outer.bottom() - inner.bottom()};
 }
 
-double Form::leftTw() const { return Twips::fromPixelsX(frameGeometry().x()); }
-double Form::topTw() const { return Twips::fromPixelsY(frameGeometry().y()); }
-double Form::widthTw() const { return Twips::fromPixelsX(frameGeometry().width()); }
-double Form::heightTw() const { return Twips::fromPixelsY(frameGeometry().height()); }
+double Form::leftTw() const { return Twips::fromPixelsX(outerFrame().x()); }
+double Form::topTw() const { return Twips::fromPixelsY(outerFrame().y()); }
+double Form::widthTw() const { return Twips::fromPixelsX(outerFrame().width()); }
+double Form::heightTw() const { return Twips::fromPixelsY(outerFrame().height()); }
 
 void Form::applyOuter(int leftPx, int topPx, int widthPx, int heightPx)
 {
@@ -97,25 +110,25 @@ void Form::applyOuter(int leftPx, int topPx, int widthPx, int heightPx)
 
 void Form::setLeftTw(double v)
 {
-    const QRect f = frameGeometry();
+    const QRect f = outerFrame();
     applyOuter(Twips::toPixelsX(v), f.y(), f.width(), f.height());
 }
 
 void Form::setTopTw(double v)
 {
-    const QRect f = frameGeometry();
+    const QRect f = outerFrame();
     applyOuter(f.x(), Twips::toPixelsY(v), f.width(), f.height());
 }
 
 void Form::setWidthTw(double v)
 {
-    const QRect f = frameGeometry();
+    const QRect f = outerFrame();
     applyOuter(f.x(), f.y(), Twips::toPixelsX(v), f.height());
 }
 
 void Form::setHeightTw(double v)
 {
-    const QRect f = frameGeometry();
+    const QRect f = outerFrame();
     applyOuter(f.x(), f.y(), f.width(), Twips::toPixelsY(v));
 }
 
@@ -167,7 +180,7 @@ void Form::centreOnScreen()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = frameGeometry();
+    QRect frame = outerFrame();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
 }
@@ -227,6 +240,9 @@ bool Form::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate && m_loaded && !m_unloaded)
         Form_Activate();
+    // Captions set or changed after loading get their spoken names before anyone hears them.
+    if (e->type() == QEvent::Show)
+        nameControlsFromCaptions(this);
     return QWidget::event(e);
 }
 

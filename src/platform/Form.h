@@ -70,6 +70,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    QRect outerFrame() const;
     QMargins frameMargins() const;
     void applyOuter(int leftPx, int topPx, int widthPx, int heightPx);
 

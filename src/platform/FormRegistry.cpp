@@ -13,7 +13,24 @@ QList<QPointer<Form>>& forms()
     static QList<QPointer<Form>> list;
     return list;
 }
+
+QList<FormRegistry::Kind>& kindList()
+{
+    static QList<FormRegistry::Kind> list;
+    return list;
+}
 } // namespace
+
+bool FormRegistry::addKind(const char* className, Form* (*open)())
+{
+    kindList().append({className, open});
+    return true;
+}
+
+QList<FormRegistry::Kind> FormRegistry::kinds()
+{
+    return kindList();
+}
 
 void FormRegistry::add(Form* form)
 {

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QString>
 
 namespace tessary {
 
@@ -16,6 +17,16 @@ public:
     static void unloadLoaded();
     // Unloads every window still loaded, newest first, then deletes them at once.
     static void unloadAll();
+
+    // Every window class with a default instance in the program, each with the function
+    // that opens (creates and loads) its default instance; for tests that must reach every
+    // window, including ones added later.
+    struct Kind {
+        const char* className;
+        Form* (*open)();
+    };
+    static bool addKind(const char* className, Form* (*open)());
+    static QList<Kind> kinds();
 };
 
 } // namespace tessary

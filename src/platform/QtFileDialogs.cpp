@@ -3,9 +3,11 @@
 
 #include "platform/FontMapper.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QGroupBox>
 
 namespace tessary {
 
@@ -44,22 +46,45 @@ QString QtFileDialogs::openFile(QWidget* parent, const QString& initialName, con
     return QFileDialog::getOpenFileName(parent, QString(), startPath(initialName), toQtFilter(filter));
 }
 
-QString QtFileDialogs::saveFile(QWidget* parent, const QString& initialName, const QString& filter)
+QString QtFileDialogs::saveFile(QWidget* parent, const QString& initialName, const QString& filter, int* chosenFilter)
 {
-    return QFileDialog::getSaveFileName(parent, QString(), startPath(initialName), toQtFilter(filter));
+    const QString qtFilter = toQtFilter(filter);
+    QString selected;
+    const QString path = QFileDialog::getSaveFileName(parent, QString(), startPath(initialName), qtFilter, &selected);
+    if (chosenFilter)
+        *chosenFilter = selected.isEmpty() ? 0 : int(qtFilter.split(QStringLiteral(";;")).indexOf(selected)) + 1;
+    return path;
 }
 
 bool QtFileDialogs::chooseFont(QWidget* parent, StdFont& font)
 {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, FontMapper::toQFont(font), parent, QString(),
-                                              QFontDialog::ScalableFonts);
-    if (!ok)
+    // The dialog lists installed families only: it starts from the face the stored name is
+    // drawn with, which it can select, rather than from a name it does not know.
+    QFont start = FontMapper::toQFont(font);
+    start.setFamilies({FontMapper::drawnFamily(font)});
+    QFontDialog dialog(start, parent);
+    dialog.setOptions(QFontDialog::ScalableFonts | QFontDialog::DontUseNativeDialog);
+    // No effects: underline and strikethrough stay as the font has them.
+    for (QCheckBox* effect : dialog.findChildren<QCheckBox*>()) {
+        if (auto* group = qobject_cast<QGroupBox*>(effect->parentWidget()))
+            group->hide();
+        else
+            effect->hide();
+    }
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
         return false;
-    font.name = chosen.family();
-    font.size = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : font.size;
-    font.bold = chosen.bold();
-    font.italic = chosen.italic();
+    // What the user left as the dialog showed it stays as stored: the name the mapping drew,
+    // a size between the dialog's steps, a style the face lacks.
+    const QFont chosen = dialog.selectedFont();
+    if (chosen.family() != shown.family())
+        font.name = chosen.family();
+    if (chosen.pointSizeF() > 0 && chosen.pointSizeF() != shown.pointSizeF())
+        font.size = chosen.pointSizeF();
+    if (chosen.bold() != shown.bold())
+        font.bold = chosen.bold();
+    if (chosen.italic() != shown.italic())
+        font.italic = chosen.italic();
     return true;
 }
 

@@ -8,7 +8,8 @@ namespace tessary {
 class QtFileDialogs : public IFileDialogs {
 public:
     QString openFile(QWidget* parent, const QString& initialName, const QString& filter) override;
-    QString saveFile(QWidget* parent, const QString& initialName, const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& initialName, const QString& filter,
+                     int* chosenFilter = nullptr) override;
     bool chooseFont(QWidget* parent, StdFont& font) override;
 
     // "desc|*.a;*.b|desc2|*.c" -> "desc (*.a *.b);;desc2 (*.c)"

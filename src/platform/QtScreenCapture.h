@@ -5,9 +5,12 @@
 
 namespace tessary {
 
+// The screens through Qt; the desktop portal on the session bus where the platform has one.
 class QtScreenCapture : public IScreenCapture {
 public:
-    QImage grabDesktop() override;
+    bool canGrab() override;
+    QList<Screen> grabScreens() override;
+    void askDesktop(QObject* context, std::function<void(const DesktopAnswer&)> done) override;
 };
 
 } // namespace tessary

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace tessary {
 
@@ -35,11 +36,19 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
                 QMetaObject::invokeMethod(
                     this,
                     [] {
+#ifdef Q_OS_UNIX
+                        // The moment both windows are drawn, on the clock the caller reads too,
+                        // so that the time the process takes to end is not counted.
+                        timespec now{};
+                        clock_gettime(CLOCK_MONOTONIC, &now);
+                        std::fprintf(stderr, "DrawnAtNs: %lld\n",
+                                     static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+#endif
 #ifdef Q_OS_LINUX
                         QFile status(QStringLiteral("/proc/self/status"));
                         if (status.open(QIODevice::ReadOnly)) {
                             for (const QByteArray& line : status.readAll().split('\n')) {
-                                if (line.startsWith("VmRSS:"))
+                                if (line.startsWith("VmRSS:") || line.startsWith("VmHWM:"))
                                     std::fprintf(stderr, "%s\n", line.constData());
                             }
                         }

@@ -3,7 +3,9 @@
 
 #include "platform/PictureBox.h"
 
+#include <QAction>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 namespace tessary {
 
@@ -43,6 +45,29 @@ TextBox::TextBox(QWidget* parent)
     : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textChanged, this, [this] { emit Change(); });
+}
+
+namespace {
+bool isWindowShortcut(const QWidget& window, const QKeyEvent& e)
+{
+    const QKeySequence pressed(QKeyCombination(e.modifiers() & ~Qt::KeypadModifier, Qt::Key(e.key())));
+    for (const QAction* a : window.findChildren<QAction*>()) {
+        if (a->isEnabled() && a->shortcutContext() != Qt::WidgetShortcut && a->shortcuts().contains(pressed))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+bool TextBox::event(QEvent* e)
+{
+    // Line editing claims some keys before the shortcuts see them (Ctrl+E goes to the end of
+    // the line on X11 desktops); the window's own commands come first.
+    if (e->type() == QEvent::ShortcutOverride && isWindowShortcut(*window(), *static_cast<QKeyEvent*>(e))) {
+        e->ignore();
+        return true;
+    }
+    return QLineEdit::event(e);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* e)

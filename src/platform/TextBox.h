@@ -6,7 +6,8 @@
 namespace tessary {
 
 // A one-line text field with key, focus and mouse notifications. Change is raised for
-// every change of the text, by the user or from code.
+// every change of the text, by the user or from code. A key that is a shortcut of an enabled
+// action of the field's window runs that action, also where the field would edit with it.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ signals:
     void MouseUp(int button, int shift, int x, int y);
 
 protected:
+    bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;

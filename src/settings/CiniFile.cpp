@@ -46,6 +46,12 @@ QString CiniFile::readData(const QString& sectionName, const QString& keyName, c
     return m_document.read(sectionName, keyName, defaultString);
 }
 
+bool CiniFile::hasKey(const QString& sectionName, const QString& keyName)
+{
+    ensureLoaded();
+    return (m_exists || m_dirty) && m_document.value(sectionName, keyName).has_value();
+}
+
 void CiniFile::writeData(const QString& sectionName, const QString& keyName, const QString& dataString)
 {
     ensureLoaded();

@@ -29,6 +29,8 @@ public:
     // defaultString without its trailing spaces; a key with nothing after '=': "".
     QString readData(const QString& sectionName, const QString& keyName, const QString& defaultString);
     void writeData(const QString& sectionName, const QString& keyName, const QString& dataString);
+    // Whether the file (with what writeData added) holds the key, empty or not.
+    bool hasKey(const QString& sectionName, const QString& keyName);
 
     // Writes what writeData changed, atomically. On failure the old file stays as it was
     // and the changes are dropped. A file that exists but could not be read is never

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "settings/IniDocument.h"
 
+#include "platform/AtomicFileWriter.h"
 #include "platform/Cp932Codec.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace tessary {
@@ -312,25 +312,8 @@ IniStatus IniDocument::readFile(const QString& path, IniDocument& document, bool
 
 IniStatus IniDocument::writeFile(const QString& path) const
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return IniStatus::failure(QStringLiteral("%1 is not a file").arg(path));
-    // A read-only settings file stays as it is, as it would on Windows; the rename of the
-    // atomic write would otherwise replace it.
-    if (info.exists() && !info.isWritable())
-        return IniStatus::failure(QStringLiteral("%1 is read-only").arg(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return IniStatus::failure(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    const QByteArray data = toBytes();
-    if (file.write(data) != data.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return IniStatus::failure(QStringLiteral("cannot write %1: %2").arg(path, error));
-    }
-    if (!file.commit())
-        return IniStatus::failure(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    return IniStatus::success();
+    const AtomicWriteResult written = AtomicFileWriter::write(path, toBytes());
+    return written ? IniStatus::success() : IniStatus::failure(written.message());
 }
 
 } // namespace tessary

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "settings/TessaryConfig.h"
 
+#include "contrast/frmContrast.h"
+#include "cvd/VisionModeHolder.h"
+#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/AppInfo.h"
@@ -9,6 +12,7 @@
 #include "settings/CiniFile.h"
 #include "settings/ConfigConversions.h"
 #include "settings/ConfigRecord.h"
+#include "settings/VisionSettings.h"
 #include "settings/WindowPlacement.h"
 
 #include <QGuiApplication>
@@ -17,11 +21,6 @@
 namespace tessary {
 
 namespace {
-
-// The windows are reached only while they are loaded: asking for a window that is gone
-// would create a fresh one, and its blank scheme would be saved over the user's.
-frmMain* mainWindow() { return frmMain::isInstanceLoaded() ? &frmMain::instance() : nullptr; }
-frmTessary* displayWindow() { return frmTessary::isInstanceLoaded() ? &frmTessary::instance() : nullptr; }
 
 ConfigRecord::Frame frameOf(const Form& form)
 {
@@ -64,14 +63,16 @@ QString TessaryConfig::defaultPaletteFileName()
 
 void TessaryConfig::saveConfig()
 {
+    // Reading the colours walks the display window's selection through every object.
+    SchemeNotifier::Batch batch;
     CiniFile ini;
     // What the file holds already stands in for a window that is not there.
     ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
     r.prefix = prefix();
     r.restoreWindow = m_restoreWindow;
     r.restoreColor = m_restoreColor;
-    frmMain* main = mainWindow();
-    frmTessary* display = displayWindow();
+    frmMain* main = frmMain::loadedInstance();
+    frmTessary* display = frmTessary::loadedInstance();
     if (main) {
         r.mainWindow = frameOf(*main);
         r.windowState = main->formState();
@@ -98,6 +99,14 @@ void TessaryConfig::saveConfig()
         }
     }
     r.write(ini);
+    if (frmContrast* contrast = frmContrast::loadedInstance()) {
+        m_contrast = contrast->settings();
+        m_contrast->visible = true;
+    }
+    // After every other section, so that their order and bytes stay as they were.
+    if (m_contrast)
+        m_contrast->write(ini);
+    VisionSettings::write(ini, visionMode());
     m_lastSaveStatus = ini.flush();
     if (!m_lastSaveStatus.ok())
         qWarning("Tessary: settings not saved: %s", qPrintable(m_lastSaveStatus.message()));
@@ -105,10 +114,12 @@ void TessaryConfig::saveConfig()
 
 void TessaryConfig::loadConfig()
 {
+    SchemeNotifier::Batch batch;
     CiniFile ini;
     const ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
-    frmMain* main = mainWindow();
-    frmTessary* display = displayWindow();
+    m_contrast = ContrastSettings::read(ini);
+    frmMain* main = frmMain::loadedInstance();
+    frmTessary* display = frmTessary::loadedInstance();
 
     setPrefix(r.prefix);
     setRestoreWindow(numberFromFlag(r.restoreWindow));
@@ -131,6 +142,7 @@ void TessaryConfig::loadConfig()
     setLatticeDivideNum(r.latticeDivideNum);
     setDivideDivideNum(r.divideDivideNum);
     setSonSOutSideWidth(r.sonsOutSideWidth);
+    setVisionMode(VisionSettings::read(ini));
 
     if (restoreColor() == 1) {
         if (display) {
@@ -149,49 +161,56 @@ void TessaryConfig::loadConfig()
             }
         }
     }
+
+    if (m_contrast && m_contrast->visible && main)
+        main->showContrastWindow(*m_contrast);
 }
 
 void TessaryConfig::setTessaryStyle(std::int32_t v)
 {
     m_tessaryStyle = v;
-    if (frmTessary* display = displayWindow())
+    if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyle(std::int16_t(v));
 }
 
 void TessaryConfig::setDivideDivideNum(std::int32_t v)
 {
     m_divideDivideNum = std::max(v, 1);
-    if (frmTessary* display = displayWindow())
+    if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyleDivide(m_divideDivideNum);
 }
 
 void TessaryConfig::setLatticeLineWidth(std::int32_t v)
 {
     m_latticeLineWidth = std::max(v, 1);
-    if (frmTessary* display = displayWindow())
+    if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyleLattice(m_latticeLineWidth, m_latticeDivideNum);
 }
 
 void TessaryConfig::setLatticeDivideNum(std::int32_t v)
 {
     m_latticeDivideNum = std::max(v, 1);
-    if (frmTessary* display = displayWindow())
+    if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyleLattice(m_latticeLineWidth, m_latticeDivideNum);
 }
 
 void TessaryConfig::setSonSOutSideWidth(std::int32_t v)
 {
     m_sonsOutSideWidth = std::max(v, 1);
-    if (frmTessary* display = displayWindow())
+    if (frmTessary* display = frmTessary::loadedInstance())
         display->setStyleSquareOnSquare(m_sonsOutSideWidth);
 }
+
+VisionMode TessaryConfig::visionMode() const { return VisionModeHolder::instance().mode(); }
+
+void TessaryConfig::setVisionMode(const VisionMode& v) { VisionModeHolder::instance().setMode(v); }
 
 QString TessaryConfig::prefix() const { return m_prefix.trimmed(); }
 
 void TessaryConfig::setPrefix(const QString& v)
 {
     m_prefix = v;
-    if (frmMain* main = mainWindow())
+    if (frmMain* main = frmMain::loadedInstance())
         main->prefix = v;
 }
 

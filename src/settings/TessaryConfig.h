@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "contrast/ContrastSettings.h"
+#include "cvd/VisionMode.h"
 #include "settings/IniStatus.h"
 
 #include <QString>
@@ -36,8 +38,17 @@ public:
     void setRestoreWindow(std::int16_t v);            // only 1 switches it on
     std::int16_t restoreColor() const;
     void setRestoreColor(std::int16_t v);
+    // The colour vision the display window imitates (VisionModeHolder's); saved in a section
+    // of its own.
+    VisionMode visionMode() const;
+    void setVisionMode(const VisionMode& v);
     QString paletteFileName() const { return m_paletteFileName; }
     void setPaletteFileName(const QString& v) { m_paletteFileName = v; }
+
+    // The contrast window's settings; defaults when the file has none.
+    ContrastSettings contrastSettings() const { return m_contrast.value_or(ContrastSettings{}); }
+    // From now on the file gets a contrast section.
+    void setContrastSettings(const ContrastSettings& v) { m_contrast = v; }
 
     // How the last saveConfig went.
     const IniStatus& lastSaveStatus() const { return m_lastSaveStatus; }
@@ -57,6 +68,8 @@ private:
     std::int32_t m_divideDivideNum = 0;
     std::int32_t m_tessaryStyle = 0;
     QString m_paletteFileName;
+    // Only a file that had the section, or a run that opened the window, writes it.
+    std::optional<ContrastSettings> m_contrast;
     IniStatus m_lastSaveStatus = IniStatus::success();
 };
 

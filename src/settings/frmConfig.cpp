@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/frmConfig.h"
 
+#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/Numeric.h"
@@ -27,6 +28,10 @@ constexpr int kMaxOutsideWidth = 49;
 // Design size of the client area, in twips.
 constexpr double kClientWidth = 5700;
 constexpr double kClientHeight = 4290;
+// The row of OK, Cancel and Apply at the bottom right.
+constexpr double kButtonTopTw = 3720;
+constexpr double kButtonWidthTw = 1140;
+constexpr double kButtonHeightTw = 405;
 
 TessaryConfig& settings() { return frmMain::instance().configManager(); }
 
@@ -123,14 +128,13 @@ frmConfig::frmConfig()
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    placeTw(btnOK, 1920, 3720, 1140, 405);
+    placeTw(btnOK, 1920, kButtonTopTw, kButtonWidthTw, kButtonHeightTw);
     btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    placeTw(btnCancel, 3180, 3720, 1140, 405);
+    placeTw(btnCancel, 3180, kButtonTopTw, kButtonWidthTw, kButtonHeightTw);
     btnApply = new QPushButton(QStringLiteral("適用"), this);
     btnApply->setObjectName(QStringLiteral("btnApply"));
-    placeTw(btnApply, 4440, 3720, 1140, 405);
+    placeTw(btnApply, 4440, kButtonTopTw, kButtonWidthTw, kButtonHeightTw);
 
     setTabOrder(tabConfig, chkPrefix);
     setTabOrder(chkPrefix, chkRestoreColor);
@@ -183,7 +187,8 @@ void frmConfig::Form_Load()
     d->outsideWidthMoved = false;
 
     centreOnScreen();
-    setDialogButtons(btnOK, btnCancel);
+    // No default button: Enter in a field does nothing, so a half-typed number is not applied.
+    setDialogButtons(nullptr, btnCancel);
 }
 
 void frmConfig::enableApply()
@@ -228,6 +233,7 @@ void frmConfig::hsOutSideWidth_Change()
 
 void frmConfig::applyConfig()
 {
+    SchemeNotifier::Batch batch;
     TessaryConfig& cfg = settings();
     cfg.setPrefix(chkPrefix->isChecked() ? QStringLiteral("#") : QString());
     cfg.setLatticeDivideNum(wholeNumberFromText(txtLDivideNum->text()));
@@ -237,8 +243,8 @@ void frmConfig::applyConfig()
     cfg.setRestoreColor(chkRestoreColor->isChecked() ? 1 : 0);
     if (d->outsideWidthMoved)
         cfg.setSonSOutSideWidth(hsOutSideWidth->value());
-    if (frmTessary::isInstanceLoaded())
-        frmTessary::instance().tessaryRefresh();
+    if (frmTessary* display = frmTessary::loadedInstance())
+        display->tessaryRefresh();
     frmMain::instance().colorCodeRefresh();
 }
 
@@ -260,8 +266,9 @@ void frmConfig::showEvent(QShowEvent* e)
 {
     Form::showEvent(e);
     // Kept above the main window by the window manager, and not listed on its own.
-    if (frmMain::isInstanceLoaded() && windowHandle() && frmMain::instance().windowHandle())
-        windowHandle()->setTransientParent(frmMain::instance().windowHandle());
+    const frmMain* main = frmMain::loadedInstance();
+    if (main && windowHandle() && main->windowHandle())
+        windowHandle()->setTransientParent(main->windowHandle());
 }
 
 } // namespace tessary

@@ -7,13 +7,21 @@
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/CommonDialog.h"
+#include "platform/FontMapper.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/Services.h"
 #include "platform/TextBox.h"
 #include "support/GuiTest.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 using namespace tessary;
 
@@ -114,6 +122,60 @@ TEST_F(DialogsTest, CancelledFontDialogLeavesTheFontAfterAFileDialog)
     manager().chooseFont(f);
     EXPECT_EQ(f, before);
     EXPECT_EQ(fakes.fileDialogs->fontCalls, 1);
+}
+
+TEST_F(DialogsTest, TheRealFontDialogStartsFromTheDrawnFaceAndStoresOnlyWhatChanged)
+{
+    Services::setFileDialogs(std::make_unique<QtFileDialogs>());
+    const StdFont stored = font("ＭＳ 明朝", 12, true);
+    const QString drawn = FontMapper::drawnFamily(stored);
+    ASSERT_NE(drawn, stored.name);
+    const struct {
+        const char* what;
+        std::function<void(QFontDialog&)> change;
+        StdFont expected;
+    } cases[] = {
+        {"nothing", [](QFontDialog&) {}, stored},
+        {"family",
+         [](QFontDialog& d) {
+             QFont f = d.currentFont();
+             f.setFamilies({QStringLiteral("DejaVu Sans")});
+             d.setCurrentFont(f);
+         },
+         font("DejaVu Sans", 12, true)},
+        {"size",
+         [](QFontDialog& d) {
+             QFont f = d.currentFont();
+             f.setPointSize(20);
+             d.setCurrentFont(f);
+         },
+         font("ＭＳ 明朝", 20, true)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StdFont f = stored;
+        f.underline = true;
+        QFont shown;
+        bool effectsShown = true;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            shown = dialog->currentFont();
+            effectsShown = false;
+            for (const QCheckBox* box : dialog->findChildren<QCheckBox*>())
+                effectsShown = effectsShown || box->isVisible();
+            c.change(*dialog);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        manager().chooseFont(f);
+        EXPECT_EQ(shown.family().toStdString(), drawn.toStdString());
+        EXPECT_EQ(shown.pointSize(), 12);
+        EXPECT_TRUE(shown.bold());
+        EXPECT_FALSE(effectsShown);
+        StdFont expected = c.expected;
+        expected.underline = true;
+        EXPECT_EQ(f, expected) << f.name.toStdString() << " " << f.size;
+    }
 }
 
 TEST_F(DialogsTest, WithoutADialogNothingIsShown)

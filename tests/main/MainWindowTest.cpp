@@ -11,12 +11,15 @@
 #include "platform/AppInfo.h"
 #include "platform/ColorValue.h"
 #include "platform/OptionButton.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/Services.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -33,6 +36,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 using namespace tessary;
@@ -378,10 +382,16 @@ TEST_F(MainWindowTest, EveryToolKeepsTheSelectedObject)
 
 TEST_F(MainWindowTest, UnifyHueWithAGreySelectedGivesEveryObjectHueMinusOne)
 {
-    setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(64, 64, 64), rgb(128, 128, 128), rgb(0, 255, 0)}, 3);
-    main().mnuCordinateHue->trigger();
-    EXPECT_EQ(scheme(), (Scheme{rgb(255, 0, 4), rgb(255, 0, 4), rgb(64, 64, 64), rgb(128, 128, 128),
-                                rgb(255, 0, 4)}));
+    // The hue slider shows a grey's hue as 0; showing it must not make it 0.
+    for (const bool hslPage : {false, true}) {
+        main().tabSelectColorModel->setCurrentIndex(hslPage ? 1 : 0);
+        setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(64, 64, 64), rgb(128, 128, 128), rgb(0, 255, 0)}, 3);
+        main().mnuCordinateHue->trigger();
+        EXPECT_EQ(scheme(), (Scheme{rgb(255, 0, 4), rgb(255, 0, 4), rgb(64, 64, 64), rgb(128, 128, 128),
+                                    rgb(255, 0, 4)}))
+            << (hslPage ? "HSL page" : "RGB page");
+        EXPECT_EQ(main().currentColor().getHue(), -1.0);
+    }
 }
 
 TEST_F(MainWindowTest, AverageHueIsTheArithmeticMean)
@@ -487,6 +497,23 @@ TEST_F(MainWindowTest, InPlaceEditingShortensLongCaptionsAndSwallowsEnter)
         EXPECT_EQ(field->text(), QString::fromUtf8(c.typed));
         EXPECT_EQ(main().optSelectObject[0]->text(), QString::fromUtf8(c.caption));
     }
+}
+
+TEST_F(MainWindowTest, InPlaceEditingStartsWithTheCaretAfterTheText)
+{
+    showActive();
+    main().setSampleText(1, QStringLiteral("abc"));
+    TextBox* field = main().txtSampleString[1];
+    // Also when the last edit ended with the text selected.
+    for (const char* typed : {"d", "e"}) {
+        QTest::mouseDClick(main().optSelectObject[1], Qt::LeftButton);
+        ASSERT_TRUE(field->hasFocus());
+        EXPECT_FALSE(field->hasSelectedText());
+        QTest::keyClicks(field, QString::fromUtf8(typed));
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    EXPECT_EQ(field->text(), QStringLiteral("abcde"));
 }
 
 TEST_F(MainWindowTest, InPlaceEditEndsWhenTheFocusMovesAway)
@@ -619,7 +646,10 @@ const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
           {"mnuPosition", "位置", ""},
           {"mnuStyle", "スタイル", ""},
           {"mnuSampleTexts", "標本文字列", ""},
-          {"mnuQuit", "終了(&Q)", ""}}},
+          {"mnuQuit", "終了(&Q)", ""},
+          {"mnuSeparator9", "-", ""},
+          {"mnuExportScheme", "配色を書き出す…", ""},
+          {"mnuCopyScheme", "配色をコピー", ""}}},
         {"mnuBG",
          {{"mnuBGView", "背景画像の表示", "Ctrl+W", true},
           {"mnuSeparator1", "-", ""},
@@ -652,7 +682,31 @@ const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
           {"mnuSeparator3", "-", ""},
           {"mnuOnTop", "常に手前に表示", "", true},
           {"mnuSeparator2", "-", ""},
-          {"mnuConfig", "設定", ""}}},
+          {"mnuConfig", "設定", ""},
+          {"mnuSeparatorContrast", "-", ""},
+          {"mnuContrast", "コントラスト", "Ctrl+K", true},
+          {"mnuVision", "色覚シミュレーション", ""}}},
+        {"mnuVision",
+         {{"mnuVisionKind0", "なし", "", true},
+          {"mnuVisionKind1", "1型2色覚", "", true},
+          {"mnuVisionKind2", "2型2色覚", "", true},
+          {"mnuVisionKind3", "3型2色覚", "", true},
+          {"mnuVisionKind4", "1型3色覚", "", true},
+          {"mnuVisionKind5", "2型3色覚", "", true},
+          {"mnuVisionKind6", "3型3色覚", "", true},
+          {"mnuSeparatorVisionStrength", "-", ""},
+          {"mnuVisionStrength10", "10%", "", true},
+          {"mnuVisionStrength20", "20%", "", true},
+          {"mnuVisionStrength30", "30%", "", true},
+          {"mnuVisionStrength40", "40%", "", true},
+          {"mnuVisionStrength50", "50%", "", true},
+          {"mnuVisionStrength60", "60%", "", true},
+          {"mnuVisionStrength70", "70%", "", true},
+          {"mnuVisionStrength80", "80%", "", true},
+          {"mnuVisionStrength90", "90%", "", true},
+          {"mnuVisionStrength100", "100%", "", true},
+          {"mnuSeparatorVisionNext", "-", ""},
+          {"mnuVisionNext", "次の色覚に切り替え", "Ctrl+Shift+S"}}},
         {"mnuTool",
          {{"mnuCordinate", "統一", ""},
           {"mnuAverage", "平均化", ""},
@@ -694,7 +748,7 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionShortcutAndPlace)
     }
 }
 
-TEST_F(MainWindowTest, EveryShortcutReachesItsCommand)
+TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
 {
     main().mnuBGView->setEnabled(true);   // normally enabled by the first picture load
     std::vector<QAction*> withShortcut;
@@ -704,14 +758,39 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommand)
                 withShortcut.push_back(main().findChild<QAction*>(QString::fromUtf8(e.name)));
         }
     }
-    ASSERT_EQ(withShortcut.size(), 15u);
-    for (QAction* a : withShortcut) {
-        ASSERT_NE(a, nullptr);
-        showActive();
-        QSignalSpy spy(a, &QAction::triggered);
-        const QKeyCombination key = a->shortcut()[0];
-        QTest::keyClick(main().txtColorCode, key.key(), key.keyboardModifiers());
-        EXPECT_EQ(spy.count(), 1) << a->objectName().toStdString();
+    ASSERT_EQ(withShortcut.size(), 17u);
+    // Each field as the user gets the caret into it: on its page, or by a double click on
+    // the option whose text it edits.
+    const struct {
+        const char* name;
+        std::function<QLineEdit*()> focus;
+    } fields[] = {
+        {"txtColorCode", [&] { return main().txtColorCode; }},
+        {"txtRGB1", [&] { return main().txtRGB[1]; }},
+        {"txtHSL2",
+         [&] {
+             showHslPage();
+             return main().txtHSL[2];
+         }},
+        {"txtSampleString0",
+         [&] {
+             QTest::mouseDClick(main().optSelectObject[0], Qt::LeftButton);
+             return main().txtSampleString[0];
+         }},
+    };
+    for (const auto& f : fields) {
+        for (QAction* a : withShortcut) {
+            ASSERT_NE(a, nullptr);
+            showActive();
+            main().tabSelectColorModel->setCurrentIndex(0);
+            QLineEdit* field = f.focus();
+            field->setFocus(Qt::TabFocusReason);
+            ASSERT_TRUE(field->hasFocus()) << f.name;
+            QSignalSpy spy(a, &QAction::triggered);
+            const QKeyCombination key = a->shortcut()[0];
+            QTest::keyClick(field, key.key(), key.keyboardModifiers());
+            EXPECT_EQ(spy.count(), 1) << f.name << " " << a->objectName().toStdString();
+        }
     }
 }
 
@@ -853,6 +932,24 @@ TEST_F(MainWindowTest, MinimisingHidesTheOpenWindowsAndRestoringShowsThemAgain)
     EXPECT_TRUE(display().isVisible());
     EXPECT_TRUE(frmPalette::instance().isVisible());
     EXPECT_FALSE(frmColorCircle::isInstanceLoaded());
+}
+
+TEST_F(MainWindowTest, FontForAllAcceptedUnchangedInTheRealDialogKeepsTheStoredName)
+{
+    Services::setFileDialogs(std::make_unique<QtFileDialogs>());
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    main().mnuFontAll->trigger();
+    main().mnuQuit->trigger();
+    const QStringList inis = QDir(workDir()).entryList({QStringLiteral("*.ini")}, QDir::Files);
+    ASSERT_EQ(inis.size(), 1);
+    QFile ini(QDir(workDir()).filePath(inis.front()));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    // "ＭＳ 明朝" in code page 932, in each of the three font sections.
+    EXPECT_EQ(ini.readAll().count("\r\nName=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\r\n"), 3);
 }
 
 TEST_F(MainWindowTest, QuitSavesTheSchemeAndClosesEveryWindow)

@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTest>
+#include <algorithm>
+#include <set>
 
 using namespace tessary;
 using namespace tessary::test;
@@ -33,7 +36,8 @@ TEST_F(PaletteWindow, HasItsMenusInOrderWithTheirCaptions)
     };
     EXPECT_EQ(w.mnuFile->title(), "ファイル");
     EXPECT_EQ(captions(w.mnuFile),
-              (QStringList{"新規作成", "開く", "-", "名前を付けて保存", "上書き保存", "-", "パレットを閉じる"}));
+              (QStringList{"新規作成", "開く", "-", "名前を付けて保存", "上書き保存", "-", "パレットを閉じる", "-",
+                           "エクスポート…", "GIMP パレットを読み込む…"}));
     EXPECT_EQ(w.mnuEdit->title(), "編集");
     EXPECT_EQ(captions(w.mnuEdit), (QStringList{"削除", "現在の色を追加", "-", "色のプロパティ", "パレットのプロパティ"}));
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::Tool));
@@ -145,6 +149,19 @@ TEST_F(PaletteWindow, ScrollingMovesTheGridByWholeRows)
     click(w, 0, 0);
     EXPECT_EQ(w.selectedIndex, 109);
     EXPECT_EQ(w.cmbColorSelect->currentIndex(), 108);
+}
+
+TEST_F(PaletteWindow, AClickInTheTroughMovesOneRow)
+{
+    frmPalette& w = openWith(numbered(200));
+    setTwelveByEight(w);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    // Below the handle, above the arrow: a page would be eight rows.
+    const QPoint trough(w.VScroll1->width() / 2, w.VScroll1->height() - 3 * w.VScroll1->width());
+    QTest::mouseClick(w.VScroll1, Qt::LeftButton, {}, trough);
+    EXPECT_EQ(w.VScroll1->value(), 1);
+    EXPECT_EQ(w.firstVisibleIndex, 13);
 }
 
 TEST_F(PaletteWindow, GrowingTheWindowPullsTheScrollPositionBack)
@@ -423,6 +440,35 @@ TEST_F(PaletteWindow, ClosingClearsTheMainWindowsCheckMark)
     w.mnuQuit_Click();
     EXPECT_FALSE(main.mnuPalette->isChecked());
     EXPECT_FALSE(frmPalette::isInstanceLoaded());
+}
+
+TEST_F(PaletteWindow, OpeningAndClosingItManyTimesLeavesNothingBehind)
+{
+    frmMain& main = frmMain::instance();
+    main.configManager().setPaletteFileName(writeFile(QStringLiteral("p.tcf"), numbered(50)));
+    std::vector<std::weak_ptr<DefinedColor>> palettes;
+    // The style keeps pictures of its controls keyed by their palette for as long as the
+    // program runs: controls of every new window must come with the same keys.
+    std::set<qint64> styleKeys;
+    auto openAndClose = [&] {
+        main.mnuPalette->trigger();
+        frmPalette& w = frmPalette::instance();
+        palettes.push_back(w.palette);
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            if (!c->testAttribute(Qt::WA_SetPalette))
+                styleKeys.insert(c->palette().cacheKey());
+        }
+        main.mnuPalette->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    openAndClose();
+    const qsizetype widgets = QApplication::allWidgets().size();
+    const size_t keys = styleKeys.size();
+    for (int i = 0; i < 20; ++i)
+        openAndClose();
+    EXPECT_EQ(QApplication::allWidgets().size(), widgets);
+    EXPECT_TRUE(std::all_of(palettes.begin(), palettes.end(), [](const auto& p) { return p.expired(); }));
+    EXPECT_EQ(styleKeys.size(), keys);
 }
 
 } // namespace

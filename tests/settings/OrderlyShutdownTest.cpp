@@ -10,7 +10,9 @@
 #include "settings/frmConfig.h"
 #include "support/GuiTest.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -104,6 +106,48 @@ TEST_F(OrderlyShutdownTest, ModalDialogClosesBeforeTheMainWindow)
     EXPECT_EQ(order, (QStringList{"frmConfig", "menu command returned", "frmMain"}));
     EXPECT_TRUE(QFileInfo::exists(iniPath()));
 }
+
+// Settings that cannot be saved (a folder stands where the file goes): the user who closes
+// the program is told so and where; a shut-down from outside only logs it. The program ends
+// either way.
+struct ClosingCase {
+    const char* name;
+    bool savable;
+    bool told;
+    void (*close)(frmMain& main, OrderlyShutdown& shutdown);
+};
+
+void PrintTo(const ClosingCase& c, std::ostream* os) { *os << c.name; }
+
+const ClosingCase kClosingCases[] = {
+    {"QuitMenu", false, true, [](frmMain& main, OrderlyShutdown&) { main.mnuQuit->trigger(); }},
+    {"WindowClose", false, true, [](frmMain& main, OrderlyShutdown&) { main.close(); }},
+    {"ShutDownFromOutside", false, false, [](frmMain&, OrderlyShutdown& shutdown) { shutdown.request(); }},
+    {"QuitMenuSaved", true, false, [](frmMain& main, OrderlyShutdown&) { main.mnuQuit->trigger(); }},
+};
+
+class ClosingWithUnsavedSettings : public OrderlyShutdownTest, public ::testing::WithParamInterface<ClosingCase> {};
+
+TEST_P(ClosingWithUnsavedSettings, TellsTheUserOnlyWhenTheUserCloses)
+{
+    const ClosingCase& c = GetParam();
+    if (!c.savable) {
+        ASSERT_TRUE(QDir().mkdir(iniPath()));
+    }
+    frmMain& main = frmMain::instance();
+    OrderlyShutdown shutdown({});
+    c.close(main, shutdown);
+    EXPECT_FALSE(frmMain::isInstanceLoaded());
+    if (!c.told) {
+        EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
+        return;
+    }
+    ASSERT_EQ(fakes.messageBox->calls.size(), 1);
+    EXPECT_EQ(fakes.messageBox->calls[0].text, "設定を保存できませんでした。\r\n" + QDir::toNativeSeparators(iniPath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ClosingWithUnsavedSettings, ::testing::ValuesIn(kClosingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tessary

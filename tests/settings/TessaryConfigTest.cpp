@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cvd/VisionModeHolder.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/AppInfo.h"
@@ -9,11 +10,13 @@
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <sys/stat.h>
 
 namespace tessary {
@@ -237,6 +240,19 @@ TEST_P(TessaryConfigLoad, LoadsAndSavesBack)
 INSTANTIATE_TEST_SUITE_P(Cases, TessaryConfigLoad, ::testing::ValuesIn(kLoadCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(TessaryConfigTest, ColourVisionComesBackAtTheNextStart)
+{
+    config().setVisionMode(VisionMode(VisionKind::Protanomaly, 70));
+    EXPECT_EQ(display().visionMode(), VisionMode(VisionKind::Protanomaly, 70));
+    quit();
+    EXPECT_TRUE(iniBytes().endsWith("[ColorVision]\r\nMode=4\r\nStrength=70\r\n")) << iniBytes().constData();
+    VisionModeHolder::instance().setMode(VisionMode());   // a new process starts without
+    EXPECT_EQ(config().visionMode(), VisionMode(VisionKind::Protanomaly, 70));
+    EXPECT_EQ(display().visionMode(), VisionMode(VisionKind::Protanomaly, 70));
+    EXPECT_TRUE(main().mnuVisionKind[4]->isChecked());
+    EXPECT_TRUE(main().mnuVisionStrength[6]->isChecked());
+}
+
 TEST_F(TessaryConfigTest, PaletteChosenDuringRunIsNotSaved)
 {
     config().setPaletteFileName(QStringLiteral("/elsewhere.tcf"));
@@ -312,6 +328,88 @@ TEST_F(TessaryConfigTest, FileIsNamedAfterTheProgramInTheCurrentDirectory)
 {
     EXPECT_EQ(CiniFile().path(), QDir::currentPath() + QStringLiteral("/test_settings_gui.ini"));
 }
+
+// Everything a start sees of the display window: its size when first shown, how often it
+// was moved or resized afterwards and how many whole drawings it had by its first painting.
+class FirstAppearance : public QObject {
+public:
+    QSize shownSize;
+    int changesAfterShow = 0;
+    int drawingsAtFirstPaint = -1;
+
+protected:
+    bool painted = false;
+
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        auto* display = qobject_cast<frmTessary*>(watched);
+        if (!display)
+            return false;
+        if (e->type() == QEvent::Show && !shownSize.isValid())
+            shownSize = display->size();
+        else if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && shownSize.isValid())
+            ++changesAfterShow;
+        else if (e->type() == QEvent::Paint && !painted) {
+            painted = true;
+            // The filter runs before the painting, which brings the drawing up to date.
+            QMetaObject::invokeMethod(this, [this, display] { drawingsAtFirstPaint = display->wholeDrawings(); },
+                                      Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+struct StartCase {
+    const char* name;
+    const char* ini;
+    // Else it stands beside the main window, and follows its frame once the frame is known.
+    bool placedBySettings;
+};
+
+void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
+
+const StartCase kStartCases[] = {
+    {"EmptyFolder", nullptr, false},
+    {"SavedSchemeAndWindows",
+     "[General]\nRestoreWindowFlug=1\nRestoreColorFlug=1\n[WindowPosition]\nmainLeft=1200\nmainTop=900\n"
+     "mainWidth=5000\nmainHeight=2600\nWindowState=0\ntessaryLeft=6300\ntessaryTop=900\ntessaryWidth=2600\n"
+     "tessaryHeight=2600\n[Style]\nindex=2\n[Font 1]\nName=\x82\x6C\x82\x72\x20\x96\xBE\x92\xA9\nSize=12\n"
+     "[Text]\nText 1=\x8C\xA9\x96\x7B\n[Color]\nColorObject 0=255\nColorObject 3=16711680\nColorObject 4=1193046\n",
+     true},
+    {"SavedScreenSizedDisplay",
+     "[General]\nRestoreWindowFlug=1\nRestoreColorFlug=1\n[WindowPosition]\nWindowState=0\ntessaryLeft=0\n"
+     "tessaryTop=0\ntessaryWidth=28800\ntessaryHeight=16200\n[Style]\nindex=4\n",
+     true},
+};
+
+class TessaryStart : public TessaryConfigTest, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(TessaryStart, DisplayAppearsOnceAtItsPlaceDrawnOnce)
+{
+    if (GetParam().ini)
+        writeIni(GetParam().ini);
+    FirstAppearance seen;
+    qApp->installEventFilter(&seen);
+    frmMain& m = main();   // as the program starts
+    m.showModeless();
+    frmTessary& d = display();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    QTRY_VERIFY(seen.drawingsAtFirstPaint >= 0);
+    qApp->removeEventFilter(&seen);
+
+    EXPECT_EQ(seen.drawingsAtFirstPaint, 1);
+    if (GetParam().placedBySettings) {
+        EXPECT_EQ(seen.shownSize, d.size());
+        EXPECT_EQ(seen.changesAfterShow, 0);
+        EXPECT_EQ(d.wholeDrawings(), 1);
+    }
+    EXPECT_EQ(d.surface().width(), d.width());
+    EXPECT_EQ(d.surface().height(), d.height());
+    EXPECT_EQ(d.selectObject(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TessaryStart, ::testing::ValuesIn(kStartCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tessary

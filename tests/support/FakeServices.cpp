@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "support/FakeServices.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
 namespace tessary::test {
 
 int FakeMessageBox::show(QWidget*, const QString& text, int buttons, const QString& title, int icon)
@@ -24,9 +28,13 @@ QString FakeFileDialogs::openFile(QWidget*, const QString& initialName, const QS
     return a;
 }
 
-QString FakeFileDialogs::saveFile(QWidget*, const QString& initialName, const QString& filter)
+QString FakeFileDialogs::saveFile(QWidget*, const QString& initialName, const QString& filter, int* chosenFilter)
 {
     calls.append({true, initialName, filter});
+    if (chosenFilter)
+        *chosenFilter = filterAnswers.empty() ? 0 : filterAnswers.front();
+    if (!filterAnswers.empty())
+        filterAnswers.pop_front();
     if (answers.empty())
         return {};
     QString a = answers.front();
@@ -45,10 +53,26 @@ bool FakeFileDialogs::chooseFont(QWidget*, StdFont& font)
     return true;
 }
 
-QImage FakeScreenCapture::grabDesktop()
+QList<IScreenCapture::Screen> FakeScreenCapture::grabScreens()
 {
     ++calls;
-    return image;
+    if (!screens.isEmpty())
+        return screens;
+    if (image.isNull())
+        return {};
+    const QPoint origin = QGuiApplication::primaryScreen()->virtualGeometry().topLeft();
+    return {{image, QRect(origin, image.size()), 1.0}};
+}
+
+void FakeScreenCapture::askDesktop(QObject* context, std::function<void(const DesktopAnswer&)> done)
+{
+    ++desktopAsks;
+    DesktopAnswer answer;
+    if (!desktopAnswers.empty()) {
+        answer = desktopAnswers.front();
+        desktopAnswers.pop_front();
+    }
+    QTimer::singleShot(0, context, [done = std::move(done), answer] { done(answer); });
 }
 
 std::int32_t FakeSystemColors::sysColor(int index)

@@ -36,20 +36,29 @@ public:
     };
     QList<Call> calls;
     std::deque<QString> answers;   // "" cancels
+    std::deque<int> filterAnswers; // the filter entry a save leaves chosen; none left: 0
     int fontCalls = 0;
     std::deque<StdFont> fontAnswers; // none left: the dialog is cancelled
     QList<StdFont> fontsShown;
 
     QString openFile(QWidget*, const QString& initialName, const QString& filter) override;
-    QString saveFile(QWidget*, const QString& initialName, const QString& filter) override;
+    QString saveFile(QWidget*, const QString& initialName, const QString& filter, int* chosenFilter = nullptr) override;
     bool chooseFont(QWidget*, StdFont& font) override;
 };
 
 class FakeScreenCapture : public IScreenCapture {
 public:
-    QImage image;   // null: capture refused
+    QImage image;            // one screen at the desktop's origin, ratio 1; null: capture refused
+    QList<Screen> screens;   // when not empty, these instead of image
+    bool grabbing = true;    // false: a session where the program cannot read the screen
     int calls = 0;
-    QImage grabDesktop() override;
+    // Answers of the desktop, given on the next turn of the event loop; none left: Unavailable.
+    std::deque<DesktopAnswer> desktopAnswers;
+    int desktopAsks = 0;
+
+    bool canGrab() override { return grabbing; }
+    QList<Screen> grabScreens() override;
+    void askDesktop(QObject* context, std::function<void(const DesktopAnswer&)> done) override;
 };
 
 class FakeSystemColors : public ISystemColors {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/GuiTest.h"
 
+#include "cvd/VisionModeHolder.h"
 #include "platform/AppInfo.h"
 #include "platform/FormRegistry.h"
 
@@ -24,6 +25,8 @@ void GuiTest::TearDown()
 {
     FormRegistry::unloadAll();
     QCoreApplication::processEvents();
+    // The mode outlives the windows, as it does in the program; the next test starts without.
+    VisionModeHolder::instance().setMode(VisionMode());
     QDir::setCurrent(m_oldDir);
     m_dir.reset();
 }

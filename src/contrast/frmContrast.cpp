@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: MIT
+#include "contrast/frmContrast.h"
+
+#include "contrast/ContrastSample.h"
+#include "contrast/ContrastWording.h"
+#include "contrast/LabelBackdrop.h"
+#include "contrast/frmContrastPrivate.h"
+#include "cvd/VisionModeHolder.h"
+#include "cvd/VisionSimulator.h"
+#include "display/SchemeNotifier.h"
+#include "main/frmMain.h"
+#include "platform/ColorValue.h"
+#include "platform/Twips.h"
+#include "settings/WindowPlacement.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tessary {
+
+namespace {
+
+QColor qColorOf(std::int32_t value)
+{
+    return QColor(ColorValue::red(value), ColorValue::green(value), ColorValue::blue(value));
+}
+
+QRectF twipsOf(const QRect& px)
+{
+    return QRectF(Twips::fromPixelsX(px.x()), Twips::fromPixelsY(px.y()), Twips::fromPixelsX(px.width()),
+                  Twips::fromPixelsY(px.height()));
+}
+
+// Sets a label's text and spoken name only when they change: the table is refreshed on every
+// slider step.
+void setTexts(QLabel* l, const QString& text, const QString& name)
+{
+    if (l->text() != text)
+        l->setText(text);
+    if (l->accessibleName() != name)
+        l->setAccessibleName(name);
+}
+
+bool rowInputChanged(const ContrastTable::Input& a, const ContrastTable::Input& b, int text)
+{
+    const auto& fa = a.fonts[text];
+    const auto& fb = b.fonts[text];
+    return a.colors[text] != b.colors[text] || a.colors[3] != b.colors[3] || a.colors[4] != b.colors[4]
+        || fa.points != fb.points || fa.bold != fb.bold || a.picture[text] != b.picture[text] || !(a.rule == b.rule)
+        || a.target != b.target;
+}
+
+QString cellText(const ContrastTable::Cell& c)
+{
+    if (c.percentileText.isEmpty())
+        return c.ratioText + u'\n' + c.marksText;
+    return QStringLiteral("最低 %1\n5%: %2\n%3").arg(c.ratioText, c.percentileText, c.marksText);
+}
+
+} // namespace
+
+frmContrast::frmContrast()
+    : Form(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , d(std::make_unique<Impl>())
+{
+    setWindowTitle(QStringLiteral("コントラスト"));
+    setAccessibleName(QStringLiteral("コントラスト"));
+    createControls();
+    SchemeNotifier& notifier = SchemeNotifier::instance();
+    connect(&notifier, &SchemeNotifier::schemeChanged, this, &frmContrast::refresh);
+    // The simulated rows follow the display window's colour-vision mode.
+    VisionModeHolder& vision = VisionModeHolder::instance();
+    d->vision = vision.mode();
+    connect(&vision, &VisionModeHolder::modeChanged, this, &frmContrast::setVisionMode);
+}
+
+frmContrast::~frmContrast() = default;
+
+const ContrastTable& frmContrast::table() const { return d->table; }
+const ContrastTable& frmContrast::visionTable() const { return d->visionTable; }
+
+void frmContrast::Form_Load()
+{
+    refresh();
+}
+
+void frmContrast::applySettings(const ContrastSettings& settings)
+{
+    d->settings = settings;
+    d->cboTarget->setCurrentIndex(settings.target == Wcag::Level::AAA ? 1 : 0);
+    d->cboRule->setCurrentIndex(settings.rule.kind() == LargeTextRule::Kind::Wcag ? 1 : 0);
+    if (settings.left && settings.top) {
+        QList<QRectF> screens;
+        for (const QScreen* s : QGuiApplication::screens())
+            screens.append(twipsOf(s->geometry()));
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        const QRectF area = primary ? twipsOf(primary->availableGeometry()) : QRectF();
+        const QRectF now(leftTw(), topTw(), widthTw(), heightTw());
+        const QRectF r = WindowPlacement::restore(QRectF(*settings.left, *settings.top, now.width(), now.height()),
+                                                  now, screens, area);
+        setLeftTw(r.left());
+        setTopTw(r.top());
+    }
+    refresh();
+}
+
+ContrastSettings frmContrast::settings() const
+{
+    ContrastSettings s = d->settings;
+    s.left = leftTw();
+    s.top = topTw();
+    return s;
+}
+
+void frmContrast::setVisionMode(const VisionMode& mode)
+{
+    d->vision = mode;
+    d->shown.reset();
+    refresh();
+}
+
+void frmContrast::cboTarget_Click()
+{
+    d->settings.target = d->cboTarget->currentIndex() == 1 ? Wcag::Level::AAA : Wcag::Level::AA;
+    refresh();
+}
+
+void frmContrast::cboRule_Click()
+{
+    d->settings.rule = LargeTextRule(d->cboRule->currentIndex() == 1 ? LargeTextRule::Kind::Wcag
+                                                                     : LargeTextRule::Kind::Japanese);
+    refresh();
+}
+
+void frmContrast::refresh()
+{
+    const SchemeState state = SchemeNotifier::instance().state();
+    ContrastTable::Input in;
+    in.colors = state.colors;
+    for (int i = 0; i < Impl::kTexts; ++i)
+        in.fonts[i] = {state.labels[i].font.size, state.labels[i].font.bold};
+    in.rule = d->settings.rule;
+    in.target = d->settings.target;
+
+    const bool overPicture = state.pictureShown && !state.picture.isNull();
+    if (overPicture) {
+        Impl::PictureKey key{state.picture.cacheKey(), {}, state.clientSize};
+        for (int i = 0; i < Impl::kTexts; ++i)
+            key.boxes[i] = state.labels[i].box;
+        if (d->pictureKey != key) {
+            for (int i = 0; i < Impl::kTexts; ++i) {
+                const std::vector<std::uint32_t> pixels =
+                    LabelBackdrop::pixelsUnder(state.picture, key.boxes[i], key.client);
+                d->pictures[i] = PictureContrast(pixels, PictureContrast::PixelOrder::Argb32);
+            }
+            d->pictureKey = key;
+        }
+    } else {
+        d->pictureKey.reset();
+        d->pictures = {};
+    }
+    for (int i = 0; i < Impl::kTexts; ++i) {
+        in.picture[i] = overPicture ? d->pictures[i].measure(in.colors[i]) : std::nullopt;
+        if (state.labels[i].text != d->sampleTexts[i]) {
+            d->sampleTexts[i] = state.labels[i].text;
+            setTexts(d->lblText[i], ContrastWording::textName(i) + u'\n' + d->sampleTexts[i],
+                     ContrastWording::textName(i));
+        }
+    }
+
+    // Most announcements change one colour: only the rows that depend on what changed are
+    // computed again into words.
+    std::array<bool, Impl::kTexts> changed{};
+    bool any = false;
+    for (int i = 0; i < Impl::kTexts; ++i) {
+        changed[i] = !d->shown || rowInputChanged(*d->shown, in, i);
+        any = any || changed[i];
+    }
+    if (!any)
+        return;
+    d->input = in;
+    d->shown = in;
+    d->table = ContrastTable::compute(in);
+    showTable(changed);
+
+    if (!d->vision.isNone()) {
+        const VisionSimulator simulator(d->vision);
+        ContrastTable::Input seen = in;
+        for (std::int32_t& c : seen.colors)
+            c = simulator.simulate(c);
+        seen.picture = {};
+        d->visionTable = ContrastTable::compute(seen);
+    }
+    showVisionTable();
+}
+
+void frmContrast::showTable(const std::array<bool, ContrastTable::kTexts>& changed)
+{
+    const ContrastTable& t = d->table;
+    setTexts(d->lblRule, t.ruleText(), t.ruleText());
+    bool anyPicture = false;
+    for (int i = 0; i < Impl::kTexts; ++i) {
+        const ContrastTable::Row& row = t.row(i);
+        anyPicture = anyPicture || row.overPicture;
+        if (!changed[i])
+            continue;
+        d->lblText[i]->setColors(qColorOf(d->input.colors[i]), qColorOf(d->input.colors[ContrastTable::kTexts]));
+        for (int j = 0; j < Impl::kBackgrounds; ++j) {
+            const ContrastTable::Cell& c = t.cell(i, j);
+            setTexts(d->lblCell[i][j], cellText(c), c.accessibleName);
+        }
+        if (d->cmdSuggest[i]->toolTip() != row.targetText)
+            d->cmdSuggest[i]->setToolTip(row.targetText);
+    }
+    d->lblPicture->setVisible(anyPicture);
+    clearSuggestions();
+}
+
+void frmContrast::showVisionTable()
+{
+    const bool shown = !d->vision.isNone();
+    d->fraVision->setVisible(shown);
+    if (!shown)
+        return;
+    const QString mode = d->vision.label();
+    d->fraVision->setTitle(QStringLiteral("見え方: %1").arg(mode));
+    for (int i = 0; i < Impl::kTexts; ++i) {
+        for (int j = 0; j < Impl::kBackgrounds; ++j) {
+            const ContrastTable::Cell& c = d->visionTable.cell(i, j);
+            setTexts(d->lblVisionCell[i][j], cellText(c), mode + QStringLiteral(" ") + c.accessibleName);
+        }
+    }
+}
+
+// A search result goes once the text colour, a background or the target it was made for
+// has changed: applying it then would not do what it said.
+void frmContrast::clearSuggestions()
+{
+    for (int i = 0; i < Impl::kTexts; ++i) {
+        const auto& s = d->suggestions[i];
+        const bool stale = s
+            && (s->result.original != d->input.colors[i] || s->background1 != d->input.colors[3]
+                || s->background2 != d->input.colors[4] || s->result.target != d->table.row(i).targetRatio);
+        if (!stale)
+            continue;
+        d->suggestions[i].reset();
+        d->cmdApply[i]->setEnabled(false);
+        setTexts(d->lblSuggestion[i], QString(), QString());
+    }
+}
+
+void frmContrast::cmdSuggest_Click(int text)
+{
+    if (text < 0 || text >= Impl::kTexts)
+        return;
+    const auto& c = d->input.colors;
+    Impl::Suggestion s{ContrastSuggestion::find(c[text], c[3], c[4], d->table.row(text).targetRatio), c[3], c[4]};
+    const frmMain* main = frmMain::loadedInstance();
+    const QString words = ContrastWording::suggestion(s.result, main ? main->prefix : QStringLiteral("#"));
+    d->cmdApply[text]->setEnabled(s.result.hasProposal());
+    d->suggestions[text] = s;
+    setTexts(d->lblSuggestion[text], words, words);
+}
+
+void frmContrast::cmdApply_Click(int text)
+{
+    if (text < 0 || text >= Impl::kTexts || !d->suggestions[text] || !d->suggestions[text]->result.hasProposal())
+        return;
+    const std::int32_t color = d->suggestions[text]->result.proposal;
+    // One announcement for the selection and the colour, as for a typed colour code.
+    SchemeNotifier::Batch batch;
+    frmMain& main = frmMain::instance();
+    main.selectObject(text);
+    main.setColor(color);
+}
+
+} // namespace tessary

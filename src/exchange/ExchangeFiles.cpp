@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#include "exchange/ExchangeFiles.h"
+
+#include "dialogs/CommonDialogManager.h"
+#include "display/SchemeNotifier.h"
+#include "exchange/SchemeExport.h"
+#include "platform/AtomicFileWriter.h"
+#include "platform/CommonDialog.h"
+#include "platform/Services.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace tessary {
+
+namespace {
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
+
+ColorScheme ExchangeFiles::currentScheme()
+{
+    const SchemeState state = SchemeNotifier::instance().state();
+    ColorScheme scheme;
+    scheme.colors = state.colors;
+    for (int i = 0; i < ColorScheme::kTextCount; ++i)
+        scheme.sampleTexts[i] = state.labels[i].text;
+    return scheme;
+}
+
+bool ExchangeFiles::saveScheme(CommonDialog& dialog)
+{
+    // Read once the file is chosen: the scheme as it is when the user says "save".
+    return save(dialog, QStringLiteral("*.css"),
+                [](ExchangeFormat format) { return SchemeExport::toBytes(currentScheme(), format); });
+}
+
+void ExchangeFiles::copyScheme()
+{
+    QGuiApplication::clipboard()->setText(SchemeExport::clipboardText(currentScheme()));
+}
+
+bool ExchangeFiles::savePalette(CommonDialog& dialog, const DefinedColor& palette,
+                                const PaletteExport::ColorAt& colorAt)
+{
+    return save(dialog, QStringLiteral("*.gpl"),
+                [&](ExchangeFormat format) { return PaletteExport::toBytes(palette, format, colorAt); });
+}
+
+std::optional<GplImport> ExchangeFiles::readGpl(CommonDialog& dialog)
+{
+    CommonDialogManager dialogs;
+    dialogs.setCommonDialog(dialog);
+    dialogs.setFilename(QStringLiteral("*.gpl"));
+    dialogs.setFilter(ExchangeFileType::gplOpenFilter());
+    const QString path = dialogs.getFilename(false);
+    if (path.isEmpty())
+        return std::nullopt;
+    GplImport read = GplImport::read(shown(path));
+    if (!read.isOk()) {
+        MsgBox(read.errorMessage(), IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
+        return std::nullopt;
+    }
+    return read;
+}
+
+bool ExchangeFiles::writeFile(const QString& path, const QByteArray& bytes)
+{
+    if (AtomicFileWriter::write(path, bytes))
+        return true;
+    MsgBox(QStringLiteral("ファイルに書き込めませんでした。\r\n%1\r\n\r\n"
+                          "書き込み先のフォルダーと空き容量を確かめてください。元のファイルは変更されていません。")
+               .arg(shown(path)),
+           IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
+    return false;
+}
+
+bool ExchangeFiles::save(CommonDialog& dialog, const QString& initialName, const Encoder& encode)
+{
+    const std::optional<ExchangeFileType::Target> target = askSaveTarget(dialog, initialName);
+    return target && writeFile(target->fileName, encode(target->format));
+}
+
+std::optional<ExchangeFileType::Target> ExchangeFiles::askSaveTarget(CommonDialog& dialog, const QString& initialName)
+{
+    CommonDialogManager dialogs;
+    dialogs.setCommonDialog(dialog);
+    dialogs.setFilename(initialName);
+    dialogs.setFilter(ExchangeFileType::saveFilter());
+    const QString chosen = dialogs.getFilename(true);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    const auto target = ExchangeFileType::saveTarget(chosen, dialogs.filterIndex());
+    if (!target) {
+        MsgBox(QStringLiteral("ファイルの種類がわかりません。\r\n%1\r\n\r\n"
+                              ".css、.json、.gpl、.ase のどれかの拡張子を付けてください。")
+                   .arg(shown(chosen)),
+               IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
+        return std::nullopt;
+    }
+    // The dialog asked about replacing the name the user typed, not the one the file
+    // type's suffix made of it.
+    if (target->fileName != chosen && QFileInfo::exists(target->fileName)) {
+        const int answer = MsgBox(QStringLiteral("%1 は既にあります。\r\n置き換えますか?").arg(shown(target->fileName)),
+                                  IMessageBox::YesNo, QString(), IMessageBox::Exclamation);
+        if (answer != IMessageBox::Yes)
+            return std::nullopt;
+    }
+    return target;
+}
+
+} // namespace tessary

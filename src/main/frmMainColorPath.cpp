@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: MIT
+#include "main/frmMain.h"
+
+#include "contrast/frmContrast.h"
+#include "display/SchemeNotifier.h"
+#include "display/frmTessary.h"
+#include "main/ColorEntry.h"
+#include "main/frmMainPrivate.h"
+#include "palette/frmPalette.h"
+#include "pickers/frmColorCircle.h"
+#include "platform/Numeric.h"
+#include "platform/OptionButton.h"
+#include "platform/Slider.h"
+#include "platform/TextBox.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QTabBar>
+
+namespace tessary {
+
+// ---- Public interface --------------------------------------------------------------
+
+void frmMain::setColor(std::int32_t color)
+{
+    model().setColor(color);
+    refreshColorControls();
+}
+
+QString frmMain::getColorCode()
+{
+    ColorModel& m = model();
+    return code().getHexRGB(m.GetRed(), m.GetBlue(), m.GetGreen());
+}
+
+void frmMain::colorCodeRefresh()
+{
+    setFieldText(txtColorCode, prefix + getColorCode());
+}
+
+// ---- The colour path ---------------------------------------------------------------
+
+void frmMain::refreshColorControls()
+{
+    // Setting the three sliders writes the colour three times: it is announced once.
+    SchemeNotifier::Batch batch;
+    const int tab = tabSelectColorModel->currentIndex() + 1;
+    ColorModel& m = model();
+    m.refreshColorModel();
+    if (tab == 1) {
+        RGBSlider[0]->setPosition(m.GetRed());
+        RGBSlider[1]->setPosition(m.GetGreen());
+        RGBSlider[2]->setPosition(m.GetBlue());
+        for (int i = 0; i < 3; ++i)
+            setFieldText(txtRGB[i], ColorEntry::channelText(RGBSlider[i]->value()));
+    } else {
+        // A grey's hue of -1 lies below the slider's range; the slider shows 0.
+        HSLSlider[0]->setPosition(roundHalfEven(m.getHue()));
+        HSLSlider[1]->setPosition(roundHalfEven(m.getSatuation() * 255.0));
+        HSLSlider[2]->setPosition(roundHalfEven(m.getLightness() * 255.0));
+        for (int i = 0; i < 3; ++i)
+            setFieldText(txtHSL[i], QString::number(HSLSlider[i]->value()));
+    }
+    colorCodeRefresh();
+    updateColorCircle();
+}
+
+void frmMain::applyRGBSlider(int index)
+{
+    const int v = RGBSlider[index]->value();
+    frmTessary& display = frmTessary::instance();
+    ColorModel& m = model();
+    // Pending HSL changes are settled first, so they cannot undo this channel.
+    m.refreshColorModel();
+    switch (index) {
+    case 0:
+        display.setRed(v);
+        m.SetRed(display.red());
+        break;
+    case 1:
+        display.setGreen(v);
+        m.SetGreen(static_cast<std::int16_t>(display.green()));
+        break;
+    default:
+        display.setBlue(v);
+        m.SetBlue(display.blue());
+        break;
+    }
+    setRGBLabelColor(index, v);
+    display.tessaryRefresh();
+    setFieldText(txtRGB[index], ColorEntry::channelText(v));
+    colorCodeRefresh();
+}
+
+void frmMain::applyHSLSlider(int index)
+{
+    const int v = HSLSlider[index]->value();
+    ColorModel& m = model();
+    // Pending RGB changes are settled first, so they cannot undo this component.
+    m.refreshColorModel();
+    switch (index) {
+    case 0:
+        // The slider shows a grey's hue of -1 as 0; showing it leaves the grey without a hue.
+        if (v != 0 || m.getHue() != -1.0)
+            m.SetHue(v);
+        break;
+    case 1:
+        m.SetSatuation(v / 255.0);
+        break;
+    default:
+        m.SetLightness(v / 255.0);
+        break;
+    }
+    frmTessary& display = frmTessary::instance();
+    display.setColor(m.getColor());
+    display.tessaryRefresh();
+    setFieldText(txtHSL[index], QString::number(v));
+    colorCodeRefresh();
+}
+
+void frmMain::setRGBLabelColor(int index, int value)
+{
+    const int r = index == 0 ? value : 0;
+    const int g = index == 1 ? value : 0;
+    const int b = index == 2 ? value : 0;
+    QPalette pal = rgbLabel[index]->palette();
+    pal.setColor(QPalette::Window, QColor(r, g, b));
+    // The letter stays readable on a dark or a bright channel colour.
+    const bool dark = 0.299 * r + 0.587 * g + 0.114 * b < 110.0;
+    pal.setColor(QPalette::WindowText, dark ? Qt::white : Qt::black);
+    rgbLabel[index]->setPalette(pal);
+}
+
+void frmMain::switchColorModelPage(int tab)
+{
+    const bool rgb = tab == 1;
+    for (int i = 0; i < 3; ++i) {
+        txtRGB[i]->setFocusPolicy(rgb ? Qt::StrongFocus : Qt::NoFocus);
+        RGBSlider[i]->setFocusPolicy(rgb ? Qt::StrongFocus : Qt::NoFocus);
+        txtHSL[i]->setFocusPolicy(rgb ? Qt::NoFocus : Qt::StrongFocus);
+        HSLSlider[i]->setFocusPolicy(rgb ? Qt::NoFocus : Qt::StrongFocus);
+    }
+}
+
+void frmMain::loadObjectColor(int index)
+{
+    frmTessary& display = frmTessary::instance();
+    display.setSelectObject(static_cast<std::int16_t>(index));
+    model().setColor(display.getColor());
+    model().refreshColorModel();
+}
+
+void frmMain::selectDisplayObject(int index)
+{
+    frmTessary::instance().setSelectObject(static_cast<std::int16_t>(index));
+}
+
+void frmMain::updateColorCircle()
+{
+    if (frmColorCircle* circle = shownColorCircle())
+        circle->update(model());
+}
+
+frmColorCircle* frmMain::shownColorCircle() const
+{
+    return mnuColorCircle->isChecked() ? frmColorCircle::loadedInstance() : nullptr;
+}
+
+frmContrast* frmMain::shownContrast() const
+{
+    return mnuContrast->isChecked() ? frmContrast::loadedInstance() : nullptr;
+}
+
+void frmMain::selectObject(int index)
+{
+    if (index >= 0 && index < int(optSelectObject.size()))
+        optSelectObject[size_t(index)]->switchOn();
+}
+
+frmPalette* frmMain::shownPalette() const
+{
+    return mnuPalette->isChecked() ? frmPalette::loadedInstance() : nullptr;
+}
+
+void frmMain::optSelectObject_Click(int index)
+{
+    SchemeNotifier::Batch batch;
+    selectDisplayObject(index);
+    model().setColor(frmTessary::instance().getColor());
+    refreshColorControls();
+}
+
+void frmMain::RGBSlider_Change(int index)
+{
+    applyRGBSlider(index);
+}
+
+void frmMain::RGBSlider_Scroll(int index)
+{
+    applyRGBSlider(index);
+}
+
+void frmMain::RGBSlider_MouseUp(int)
+{
+    updateColorCircle();
+}
+
+void frmMain::HSLSlider_Change(int index)
+{
+    applyHSLSlider(index);
+    updateColorCircle();
+}
+
+void frmMain::HSLSlider_Scroll(int index)
+{
+    applyHSLSlider(index);
+}
+
+void frmMain::tabSelectColorModel_Click()
+{
+    const int tab = tabSelectColorModel->currentIndex() + 1;
+    QFrame* front = RGBorHSLFrame[tab == 1 ? 0 : 1];
+    QFrame* back = RGBorHSLFrame[tab == 1 ? 1 : 0];
+    front->show();
+    front->raise();
+    back->hide();
+    switchColorModelPage(tab);
+    refreshColorControls();
+}
+
+// ---- Typed entry -------------------------------------------------------------------
+
+void frmMain::txtColorCode_KeyUp(int, int)
+{
+    if (const auto color = ColorEntry::colorFromCodeField(txtColorCode->text(), prefix))
+        setColor(*color);
+}
+
+void frmMain::txtRGB_KeyUp(int index, int, int)
+{
+    setFieldText(txtRGB[index], ColorEntry::keepLastTwo(txtRGB[index]->text()));
+    setColor(ColorEntry::colorFromChannelFields(txtRGB[0]->text(), txtRGB[1]->text(), txtRGB[2]->text()));
+}
+
+} // namespace tessary

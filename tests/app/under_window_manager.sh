@@ -1,0 +1,21 @@
+# Sourced by the end-to-end scripts that need a window manager (keys go to the active window,
+# frames come from it): skips without an X display, starts openbox when none runs, and sets
+# up a work folder, the variables pid and wm_pid, and a cleanup on exit that ends both.
+# Expects main_title to be set by the caller.
+[ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: skipped"; exit 77; }
+wm_pid=""
+pid=""
+work=$(mktemp -d)
+cleanup() {
+  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+if ! "$xtool" wm 0; then
+  command -v openbox > /dev/null || { echo "no window manager and no openbox: skipped"; exit 77; }
+  openbox --sm-disable > "$work/wm.log" 2>&1 &
+  wm_pid=$!
+  "$xtool" wm 10000 || { echo "openbox did not start"; cat "$work/wm.log"; exit 1; }
+fi

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+#include "display/SchemeNotifier.h"
+#include "display/frmTessary.h"
+#include "main/frmMain.h"
+#include "platform/ColorValue.h"
+#include "platform/OptionButton.h"
+#include "platform/Slider.h"
+#include "platform/TextBox.h"
+#include "settings/TessaryConfig.h"
+#include "support/GuiTest.h"
+
+#include <QAction>
+#include <QStringList>
+#include <QTabBar>
+#include <functional>
+
+using namespace tessary;
+
+namespace {
+
+constexpr std::int32_t rgb(int r, int g, int b) { return ColorValue::pack(r, g, b); }
+
+// Every announcement in the order it came, e.g. "color 3", "scheme".
+class Recorder : public QObject {
+public:
+    QStringList seen;
+
+    Recorder()
+    {
+        SchemeNotifier& n = SchemeNotifier::instance();
+        auto indexed = [this](const char* what) {
+            return [this, what](int i) { seen << QStringLiteral("%1 %2").arg(QLatin1String(what)).arg(i); };
+        };
+        auto plain = [this](const char* what) { return [this, what] { seen << QLatin1String(what); }; };
+        connect(&n, &SchemeNotifier::colorChanged, this, indexed("color"));
+        connect(&n, &SchemeNotifier::selectedObjectChanged, this, indexed("selected"));
+        connect(&n, &SchemeNotifier::sampleTextChanged, this, indexed("text"));
+        connect(&n, &SchemeNotifier::labelFontChanged, this, indexed("font"));
+        connect(&n, &SchemeNotifier::styleChanged, this, plain("style"));
+        connect(&n, &SchemeNotifier::pictureChanged, this, plain("picture"));
+        connect(&n, &SchemeNotifier::schemeChanged, this, plain("scheme"));
+    }
+};
+
+StdFont fontNamed(const char* name)
+{
+    StdFont f;
+    f.name = QString::fromUtf8(name);
+    f.size = 20;
+    return f;
+}
+
+} // namespace
+
+class SchemeNotifierTest : public test::GuiTest {
+protected:
+    void SetUp() override
+    {
+        test::GuiTest::SetUp();
+        frmMain::instance();
+        // A scheme in which every tool changes every object; object 3 is edited.
+        const std::array<std::int32_t, 5> start{rgb(255, 0, 0), rgb(0, 0, 255), rgb(30, 200, 90),
+                                                rgb(200, 100, 50), rgb(9, 9, 200)};
+        for (int i = 0; i < 5; ++i) {
+            display().setSelectObject(static_cast<std::int16_t>(i));
+            display().setColor(start[static_cast<std::size_t>(i)]);
+        }
+        main().optSelectObject[3]->switchOn();
+    }
+
+    frmMain& main() { return frmMain::instance(); }
+    frmTessary& display() { return frmTessary::instance(); }
+};
+
+struct ActionCase {
+    const char* name;
+    std::function<void(frmMain&, test::FakeServices&)> prepare;
+    std::function<void(frmMain&, test::FakeServices&)> act;
+    QStringList expected;
+};
+
+TEST_F(SchemeNotifierTest, OneUserActionIsAnnouncedOnceForEachKindOfChange)
+{
+    auto none = [](frmMain&, test::FakeServices&) {};
+    auto hslPage = [](frmMain& m, test::FakeServices&) { m.tabSelectColorModel->setCurrentIndex(1); };
+    const QString picture = dataPath(QStringLiteral("display/tile16x8.gif"));
+    auto pictureShown = [picture](frmMain& m, test::FakeServices& f) {
+        f.fileDialogs->answers = {picture};
+        m.mnuBGLoad->trigger();
+    };
+    const std::vector<ActionCase> cases{
+        {"RgbSliderStep", none, [](frmMain& m, auto&) { m.RGBSlider[1]->setValue(101); }, {"color 3", "scheme"}},
+        {"HslSliderStep", hslPage, [](frmMain& m, auto&) { m.HSLSlider[0]->setValue(200); }, {"color 3", "scheme"}},
+        {"TypedCodeSetsThreeChannels", none,
+         [](frmMain& m, auto&) {
+             m.txtColorCode->setText(m.prefix + QStringLiteral("123456"));
+             emit m.txtColorCode->KeyUp(0, 0);
+         },
+         {"color 3", "scheme"}},
+        {"ColourSetFromAnotherWindow", none, [](frmMain& m, auto&) { m.setColor(rgb(1, 2, 3)); },
+         {"color 3", "scheme"}},
+        {"SameColourAgainIsNoChange", none, [](frmMain& m, auto&) { m.setColor(rgb(200, 100, 50)); }, {}},
+        {"SelectAnObject", none, [](frmMain& m, auto&) { m.optSelectObject[1]->switchOn(); },
+         {"selected 1", "scheme"}},
+        {"TypeASampleText", none, [](frmMain& m, auto&) { m.txtSampleString[2]->setText(QStringLiteral("abc")); },
+         {"text 2", "scheme"}},
+        {"ChooseOneLabelFont", none,
+         [](frmMain& m, test::FakeServices& f) {
+             f.fileDialogs->fontAnswers = {fontNamed("IPAGothic")};
+             m.mnuFontMiddle->trigger();
+         },
+         {"font 1", "scheme"}},
+        {"CancelTheFontDialog", none, [](frmMain& m, auto&) { m.mnuFontMiddle->trigger(); }, {}},
+        {"ChooseEveryLabelFont", none,
+         [](frmMain& m, test::FakeServices& f) {
+             f.fileDialogs->fontAnswers = {fontNamed("IPAGothic")};
+             m.mnuFontAll->trigger();
+         },
+         {"font 0", "font 1", "font 2", "scheme"}},
+        {"ChooseAStyle", none, [](frmMain& m, auto&) { m.mnuLattice->trigger(); }, {"style", "scheme"}},
+        {"ChangeAStyleParameter", none, [](frmMain& m, auto&) { m.configManager().setLatticeDivideNum(9); },
+         {"style", "scheme"}},
+        {"LoadAPictureSelectsObject0", none,
+         [picture](frmMain& m, test::FakeServices& f) {
+             f.fileDialogs->answers = {picture};
+             m.mnuBGLoad->trigger();
+         },
+         {"selected 0", "picture", "scheme"}},
+        {"HideThePicture", pictureShown, [](frmMain& m, auto&) { m.mnuBGView->trigger(); }, {"picture", "scheme"}},
+        {"ToolOnAllObjectsKeepsTheSelection", none, [](frmMain& m, auto&) { m.mnuComplementaryColorAll->trigger(); },
+         {"color 0", "color 1", "color 2", "color 3", "color 4", "scheme"}},
+        {"ToolOnTheSelectedObject", none, [](frmMain& m, auto&) { m.mnuComplementaryColorSingle->trigger(); },
+         {"color 3", "scheme"}},
+        {"SaveTheSettingsLeavesObject4Selected", none, [](frmMain& m, auto&) { m.configManager().saveConfig(); },
+         {"selected 4", "scheme"}},
+    };
+    for (const ActionCase& c : cases) {
+        TearDown();
+        SetUp();
+        c.prepare(main(), fakes);
+        Recorder recorder;
+        c.act(main(), fakes);
+        EXPECT_EQ(recorder.seen.join(QStringLiteral(", ")).toStdString(),
+                  c.expected.join(QStringLiteral(", ")).toStdString())
+            << c.name;
+    }
+}
+
+TEST_F(SchemeNotifierTest, StateIsReadWithoutAnyWindowAndFollowsTheDisplayWindow)
+{
+    main().setSampleText(0, QStringLiteral("Sample"));
+    main().RGBSlider[0]->setValue(7);
+    SchemeState s = SchemeNotifier::instance().state();
+    EXPECT_TRUE(s.displayLoaded);
+    EXPECT_EQ(s.colors, (std::array<std::int32_t, 5>{rgb(255, 0, 0), rgb(0, 0, 255), rgb(30, 200, 90),
+                                                     rgb(7, 100, 50), rgb(9, 9, 200)}));
+    EXPECT_EQ(s.selectedObject, 3);
+    EXPECT_EQ(s.labels[0].text, QStringLiteral("Sample"));
+    EXPECT_FALSE(s.labels[0].box.isEmpty());
+    EXPECT_TRUE(QRect(QPoint(0, 0), s.clientSize).contains(s.labels[0].box));
+    EXPECT_FALSE(s.labels[0].drawnFamily.isEmpty());
+
+    Recorder recorder;
+    frmTessary::unloadInstance();
+    EXPECT_EQ(recorder.seen, QStringList{QStringLiteral("scheme")});
+    s = SchemeNotifier::instance().state();
+    EXPECT_FALSE(s.displayLoaded);
+    EXPECT_EQ(s.colors, (std::array<std::int32_t, 5>{}));
+    EXPECT_EQ(frmTessary::loadedInstance(), nullptr);
+}
