@@ -36,15 +36,13 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
                 QMetaObject::invokeMethod(
                     this,
                     [] {
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_LINUX
                         // The moment both windows are drawn, on the clock the caller reads too,
                         // so that the time the process takes to end is not counted.
                         timespec now{};
                         clock_gettime(CLOCK_MONOTONIC, &now);
                         std::fprintf(stderr, "DrawnAtNs: %lld\n",
                                      static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-#endif
-#ifdef Q_OS_LINUX
                         QFile status(QStringLiteral("/proc/self/status"));
                         if (status.open(QIODevice::ReadOnly)) {
                             for (const QByteArray& line : status.readAll().split('\n')) {
