@@ -102,11 +102,12 @@ else
 fi
 
 # The offscreen platform the window tests run on reads its fonts from <prefix>/lib/fonts
-# (*.ttf and *.otf only); without any, no text has a size. Noto CJK, as the Linux tests get it
-# for Japanese text through fontconfig: its collections FreeType reads under any name.
+# (*.ttf and *.otf only); without any, no text has a size. The faces the Linux tests find
+# through fontconfig: DejaVu Sans, and Noto CJK, whose collections FreeType reads under any name.
 mkdir -p "$tessary_win_qt/lib/fonts"
-for f in /usr/share/fonts/opentype/noto/NotoS*CJK-*.ttc; do
-  if [ -e "$f" ]; then ln -sf "$f" "$tessary_win_qt/lib/fonts/$(basename "$f" .ttc).ttf"; fi
+for f in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf \
+  /usr/share/fonts/opentype/noto/NotoS*CJK-*.ttc; do
+  if [ -e "$f" ]; then ln -sf "$f" "$tessary_win_qt/lib/fonts/$(basename "${f%.ttc}" .ttf).ttf"; fi
 done
 
 # The sources and build trees are only needed until everything is installed.

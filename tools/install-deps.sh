@@ -15,7 +15,7 @@ packages=(
 )
 if [ "${1:-}" = "--windows" ]; then
   # The posix thread model: the win32 one of GCC 12 has no std::thread or std::mutex.
-  packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools wine64 googletest xz-utils)
+  packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools wine64 googletest xz-utils fonts-dejavu-core)
 fi
 missing=()
 for p in "${packages[@]}"; do

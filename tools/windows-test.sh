@@ -12,7 +12,9 @@ root=$PWD
 build=$root/build-windows
 wineprefix=$build/wine
 wine_run=$root/tools/windows/wine-run.sh
-wineserver=/usr/lib/wine/wineserver
+# The server itself: Debian's wrapper script adds -p0, which ends the server whenever no program
+# runs, and which a second -p then trips over.
+wineserver=/usr/lib/wine/wineserver64
 
 if [ "${1:-}" = "--wine-session" ]; then
   # Runs on the virtual X server. One Wine server for the whole run: a test program started
@@ -20,6 +22,9 @@ if [ "${1:-}" = "--wine-session" ]; then
   # (services, the desktop) are started here, so none of them holds a test's output open.
   export WINEPREFIX=$wineprefix
   trap '"$wineserver" -k 2> /dev/null || true' EXIT
+  # A server left behind by a run that was cut short goes first.
+  "$wineserver" -k 2> /dev/null || true
+  "$wineserver" -w 2> /dev/null || true
   "$wineserver" -p
   TESSARY_STARTUP_PROBE=1 timeout 120 "$wine_run" "$wineprefix" "$build/tessary.exe" < /dev/null > /dev/null 2>&1 ||
     { echo "tessary.exe does not start under Wine"; exit 1; }

@@ -65,6 +65,8 @@ void frmSetPos::Form_Load()
         cmbValueMethod[row] = new QComboBox(this);
         cmbValueMethod[row]->setObjectName(QStringLiteral("cmbValueMethod%1").arg(row));
         cmbValueMethod[row]->addItems({QStringLiteral("Pixel"), QStringLiteral("%"), QStringLiteral("Twip")});
+        // The caption is the field's; on Windows a list without a name of its own has none.
+        cmbValueMethod[row]->setAccessibleName(QString::fromUtf8(captions[row]) + QStringLiteral("の単位"));
         cmbValueMethod[row]->setCurrentIndex(0);
         grid->addWidget(lblPos[row], row, 0);
         grid->addWidget(txtPosValue[row], row, 1);
