@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QVariant>
 #include <QWidget>
 
@@ -32,7 +33,8 @@ QString toolkitName(const QString& caption)
     return out.trimmed();
 }
 
-void nameFrom(QWidget* w, const QString& caption)
+// toolkitSpeaksIt: whether the toolkit on its own names the widget after the caption.
+void nameFrom(QWidget* w, const QString& caption, bool toolkitSpeaksIt = true)
 {
     const QString clean = cleanCaption(caption);
     const QString current = w->accessibleName();
@@ -40,7 +42,7 @@ void nameFrom(QWidget* w, const QString& caption)
         return;
     // Where the toolkit already speaks the caption cleanly, leave it to the toolkit: its
     // name then follows every later change of the caption.
-    if (clean.isEmpty() || clean == toolkitName(caption)) {
+    if (clean.isEmpty() || (toolkitSpeaksIt && clean == toolkitName(caption))) {
         if (!current.isEmpty())
             w->setAccessibleName(QString());
         w->setProperty(kAutoName, QVariant());
@@ -64,6 +66,9 @@ void nameControlsFromCaptions(QWidget* root)
             if (button->objectName() == QLatin1String("qt_menubar_ext_button") && button->accessibleName().isEmpty())
                 button->setAccessibleName(QStringLiteral("ほかのメニュー"));
             nameFrom(button, button->text());
+        } else if (auto* menu = qobject_cast<QMenu*>(w)) {
+            // The toolkit names an open menu after its window title, which menus never set.
+            nameFrom(menu, menu->title(), false);
         } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
             nameFrom(frame, frame->title());
         } else if (auto* label = qobject_cast<QLabel*>(w)) {

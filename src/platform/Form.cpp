@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Form.h"
 
+#include "a11y/MenuAccessible.h"
 #include "platform/AccessibleNames.h"
 #include "platform/Twips.h"
 
@@ -18,6 +19,7 @@ namespace tessary {
 Form::Form(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags | Qt::Window)
 {
+    installMenuAccessibility();
 }
 
 Form::~Form()

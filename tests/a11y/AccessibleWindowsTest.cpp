@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "a11y/MenuAccessible.h"
 #include "main/frmMain.h"
 #include "platform/AccessibleNames.h"
 #include "platform/Form.h"
@@ -15,6 +16,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -33,10 +36,9 @@ bool isInteractive(const QWidget* w)
         || qobject_cast<const QTabBar*>(w) || qobject_cast<const PictureBox*>(w);
 }
 
-// What a screen reader would say for w, or why it says something wrong.
-QString nameProblem(QWidget* w)
+// Why what a screen reader would say for iface is wrong, or nothing.
+QString nameProblem(QAccessibleInterface* iface)
 {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
     if (!iface)
         return QStringLiteral("no accessible interface");
     const QString name = iface->text(QAccessible::Name);
@@ -46,6 +48,31 @@ QString nameProblem(QWidget* w)
     if (residue.match(name).hasMatch())
         return QStringLiteral("access-key residue in \"%1\"").arg(name);
     return {};
+}
+
+QString nameProblem(QWidget* w)
+{
+    return nameProblem(QAccessible::queryAccessibleInterface(w));
+}
+
+// Walks a menu bar or menu as assistive technology does, through items to their submenus,
+// and lists each item or menu whose spoken name is wrong.
+void collectMenuProblems(QAccessibleInterface* menu, const QString& path, QStringList& problems, int& items)
+{
+    for (int i = 0; i < menu->childCount(); ++i) {
+        QAccessibleInterface* item = menu->child(i);
+        if (!item || item->role() == QAccessible::Separator)
+            continue;
+        ++items;
+        const QString where = path + u'/' + QString::number(i);
+        if (const QString problem = nameProblem(item); !problem.isEmpty())
+            problems << where + QStringLiteral(": ") + problem;
+        if (QAccessibleInterface* popup = item->childCount() > 0 ? item->child(0) : nullptr) {
+            if (const QString problem = nameProblem(popup); !problem.isEmpty())
+                problems << where + QStringLiteral(" (menu): ") + problem;
+            collectMenuProblems(popup, where, problems, items);
+        }
+    }
 }
 
 } // namespace
@@ -58,6 +85,7 @@ TEST_F(AccessibleWindowsTest, EveryInteractiveControlOfEveryWindowHasACleanName)
     const QList<FormRegistry::Kind> kinds = FormRegistry::kinds();
     ASSERT_GE(kinds.size(), 10);
     int checked = 0;
+    int menuItems = 0;
     for (const FormRegistry::Kind& kind : kinds) {
         Form* form = kind.open();
         ASSERT_NE(form, nullptr) << kind.className;
@@ -74,9 +102,15 @@ TEST_F(AccessibleWindowsTest, EveryInteractiveControlOfEveryWindowHasACleanName)
             EXPECT_TRUE(problem.isEmpty()) << kind.className << " " << w->metaObject()->className() << " "
                                            << w->objectName().toStdString() << ": " << problem.toStdString();
         }
+        for (QMenuBar* bar : form->findChildren<QMenuBar*>()) {
+            QStringList problems;
+            collectMenuProblems(QAccessible::queryAccessibleInterface(bar), bar->objectName(), problems, menuItems);
+            EXPECT_TRUE(problems.isEmpty()) << kind.className << " menu items: " << problems.join(u'\n').toStdString();
+        }
         form->hide();
     }
     EXPECT_GT(checked, 30);
+    EXPECT_GT(menuItems, 60);
 }
 
 // The main window's sliders say what they set and report their position and range.
@@ -138,4 +172,46 @@ TEST_F(AccessibleWindowsTest, ControlsAreNamedFromTheirCaptions)
     open->setText(QStringLiteral("別名"));
     EXPECT_EQ(spoken(open), QStringLiteral("別名"));
     EXPECT_EQ(spoken(manual), QStringLiteral("窓を閉じる"));
+}
+
+// Menu items speak their captions without access-key marks, and keep captions, access keys
+// and shortcuts for the eye and the keyboard.
+TEST_F(AccessibleWindowsTest, MenuItemsSpeakCleanCaptionsAndKeepTheirKeys)
+{
+    installMenuAccessibility();
+    QWidget root;
+    auto* bar = new QMenuBar(&root);
+    QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    QAction* home = file->addAction(QStringLiteral("初期位置(&I)"));
+    home->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    QAction* open = file->addAction(QStringLiteral("開く(&O)..."));
+    QAction* separator = file->addSeparator();
+    QAction* undo = file->addAction(QStringLiteral("元に戻す(&U)\tCtrl+Z"));
+    QAction* rd = file->addAction(QStringLiteral("R&&D"));
+    QMenu* view = file->addMenu(QStringLiteral("表示(&V)"));
+    const struct {
+        QAction* action;
+        const char16_t* caption;
+        const char16_t* spoken;
+        QKeySequence key;
+    } cases[] = {
+        {file->menuAction(), u"ファイル(&F)", u"ファイル", QKeySequence(Qt::ALT | Qt::Key_F)},
+        {home, u"初期位置(&I)", u"初期位置", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {open, u"開く(&O)...", u"開く", QKeySequence(Qt::ALT | Qt::Key_O)},
+        {separator, u"", u"", QKeySequence()},
+        {undo, u"元に戻す(&U)\tCtrl+Z", u"元に戻す", QKeySequence(Qt::ALT | Qt::Key_U)},
+        {rd, u"R&&D", u"R&D", QKeySequence()},
+        {view->menuAction(), u"表示(&V)", u"表示", QKeySequence(Qt::ALT | Qt::Key_V)},
+    };
+    for (const auto& c : cases) {
+        QAccessibleInterface* item = QAccessible::queryAccessibleInterface(c.action);
+        ASSERT_NE(item, nullptr) << QString::fromUtf16(c.spoken).toStdString();
+        EXPECT_EQ(item->text(QAccessible::Name), QString::fromUtf16(c.spoken));
+        EXPECT_EQ(item->text(QAccessible::Accelerator), c.key.toString(QKeySequence::NativeText));
+        EXPECT_EQ(c.action->text(), QString::fromUtf16(c.caption));
+    }
+    QAccessibleInterface* barIface = QAccessible::queryAccessibleInterface(bar);
+    EXPECT_EQ(barIface->child(0)->text(QAccessible::Name), QStringLiteral("ファイル"));
+    EXPECT_EQ(barIface->child(0)->child(0)->child(1)->object(), open);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(view->menuAction())->child(0)->object(), view);
 }

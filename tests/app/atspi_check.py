@@ -14,7 +14,7 @@ import pyatspi
 PID = int(sys.argv[1])
 FIRST_CHIP = sys.argv[2]
 INTERACTIVE = {"slider", "text", "push button", "radio button", "check box", "combo box",
-               "page tab", "list item", "dial", "scroll bar", "spin button"}
+               "page tab", "list item", "dial", "scroll bar", "spin button", "menu item", "menu"}
 RESIDUE = re.compile(r"[(（][A-Za-z][)）]\s*$|&")
 failures = []
 
