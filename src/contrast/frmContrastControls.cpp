@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "a11y/FocusLabel.h"
 #include "contrast/ContrastSample.h"
 #include "contrast/ContrastWording.h"
 #include "contrast/frmContrast.h"
@@ -25,8 +26,8 @@ QLabel* label(QWidget* parent, const QString& name)
 // A cell of a table: reachable with the tab key, so that a screen reader speaks it.
 QLabel* cellLabel(QWidget* parent, const QString& name)
 {
-    QLabel* l = label(parent, name);
-    l->setFocusPolicy(Qt::TabFocus);
+    auto* l = new FocusLabel(parent);
+    l->setObjectName(name);
     l->setFrameShape(QFrame::StyledPanel);
     l->setMinimumWidth(120);
     l->setAlignment(Qt::AlignCenter);

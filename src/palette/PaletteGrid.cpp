@@ -35,6 +35,14 @@ QRect PaletteGrid::chipRect(int column, int row, int chipSize)
     return QRect(column * chipSize, row * chipSize, chipSize, chipSize);
 }
 
+QRect PaletteGrid::shownChipRect(int p, int firstVisible, int columnCount, int rowCount, int chipSize)
+{
+    const int cell = p - firstVisible;
+    if (columnCount <= 0 || cell < 0 || cell >= columnCount * rowCount)
+        return {};
+    return chipRect(cell % columnCount, cell / columnCount, chipSize);
+}
+
 PaletteGrid::Located PaletteGrid::locate(int p, int columnCount, int rowCount,
                                          int scrollPosition, int scrollMaximum, int chipSize)
 {

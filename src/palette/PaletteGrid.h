@@ -35,6 +35,9 @@ public:
     static QPoint cellAt(int x, int y, int chipSize);
     // Pixel square of a cell, right and bottom exclusive (QRect's right() is inclusive).
     static QRect chipRect(int column, int row, int chipSize);
+    // Pixel square of the chip at position p, or an empty rectangle when p is not among
+    // the columnCount x rowCount chips shown from firstVisible.
+    static QRect shownChipRect(int p, int firstVisible, int columnCount, int rowCount, int chipSize);
 
     // Where the list selects the colour at position p: the bottom right pixel of its chip,
     // after scrolling just far enough to bring its row into view (one row for a colour

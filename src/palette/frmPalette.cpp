@@ -158,6 +158,12 @@ frmPalette::frmPalette()
     picPalette->setAccessibleName(QStringLiteral("パレットの色"));
     picPalette->setAccessibleDescription(QStringLiteral("矢印キーで色を選び、Enter キーで現在の色にします"));
     picPalette->setFocusPolicy(Qt::StrongFocus);
+    // The focus mark frames the selected chip; the whole grid while no colour is selected.
+    picPalette->setFocusMark([this] {
+        if (!palette || !palette->colorCollection.item(selectedIndex))
+            return QRect();
+        return PaletteGrid::shownChipRect(selectedIndex, firstVisibleIndex, columnCount, rowCount, chipSize);
+    });
     picPalette->installEventFilter(this);
     setTabOrder(cmbColorSelect, picPalette);
     setTabOrder(picPalette, VScroll1);

@@ -27,6 +27,14 @@ void CircleGeometry::setRadius(std::int32_t outer, std::int32_t inner)
     m_iRadius = inner;
 }
 
+QRect CircleGeometry::markerBox(double degrees) const
+{
+    constexpr int kSpare = 4;   // pixels beyond the ring on each side
+    const Point middle = pointOnRay(degrees, (m_oRadius + m_iRadius) / 2.0);
+    const int half = (m_oRadius - m_iRadius) / 2 + kSpare;
+    return QRect(middle.x - half, middle.y - half, 2 * half + 1, 2 * half + 1);
+}
+
 CircleGeometry::Point CircleGeometry::pointOnRay(double degrees, double radius) const
 {
     const double a = degrees * radPerDegree;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRect>
 #include <cstdint>
 
 namespace tessary {
@@ -27,6 +28,10 @@ public:
     Point pointOnRay(double degrees, double radius) const;
     Point outerPoint(double degrees) const { return pointOnRay(degrees, m_oRadius); }
     Point innerPoint(double degrees) const { return pointOnRay(degrees, m_iRadius); }
+
+    // A square centred on the middle of the ring on the ray of the angle, big enough to
+    // hold the ring's width along that ray with a few pixels to spare.
+    QRect markerBox(double degrees) const;
 
     // Whole degrees from 0 to 360 of the point seen from the centre; the centre gives 0 and
     // points just above the rightward axis give 360. The distance plays no part.

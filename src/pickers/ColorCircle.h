@@ -32,6 +32,8 @@ public:
     void setCanvas(PictureBox* canvas) { m_canvas = canvas; }
 
     const CircleGeometry& geometry() const { return m_geometry; }
+    // The angle the marker of the current colour stands at.
+    double markerDegrees() { return currentModel.getHue(); }
 
 private:
     void line(CircleGeometry::Point from, CircleGeometry::Point to, std::int32_t color);

@@ -66,6 +66,10 @@ frmColorCircle::frmColorCircle()
     connect(Picture1, &PictureBox::MouseUp, this, &frmColorCircle::Picture1_MouseUp);
 
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    // The focus mark frames the marker of the current hue.
+    Picture1->setFocusMark([this] {
+        return d->circle ? d->circle->geometry().markerBox(d->circle->markerDegrees()) : QRect();
+    });
     Picture1->setAccessibleName(QStringLiteral("色相"));
     Picture1->setAccessibleDescription(QStringLiteral("左右の矢印キーで1度、Page Up と Page Down で15度回します"));
     installPaintedAccessibility(Picture1);

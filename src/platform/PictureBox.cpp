@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/PictureBox.h"
 
+#include "a11y/FocusMark.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -46,6 +48,11 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawImage(0, 0, m_surface.image());
+    // Over the surface, never on it: the drawing stays the picture the window made.
+    if (hasFocus()) {
+        const QRect mark = m_focusMark ? m_focusMark() : QRect();
+        drawFocusMark(p, mark.isEmpty() ? rect() : mark);
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent* e)

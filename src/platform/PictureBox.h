@@ -4,6 +4,7 @@
 #include "platform/Surface.h"
 
 #include <QWidget>
+#include <functional>
 
 namespace tessary {
 
@@ -19,6 +20,9 @@ public:
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
     bool autoRedraw() const { return m_autoRedraw; }
     void setBackColor(std::int32_t color);
+    // Where the focus mark goes while the box has the keyboard focus, asked at each
+    // painting; an empty rectangle, or no function, marks the whole box.
+    void setFocusMark(std::function<QRect()> where) { m_focusMark = std::move(where); }
 
 signals:
     void MouseDown(int button, int shift, int x, int y);
@@ -37,6 +41,7 @@ protected:
 private:
     Surface m_surface;
     bool m_autoRedraw = false;
+    std::function<QRect()> m_focusMark;
 };
 
 // Mouse button and shift numbers as event handlers receive them: left 1, right 2, middle 4;

@@ -29,13 +29,7 @@ protected:
             // The screen picker stays hidden without a copy of the screen to pick from.
             if (!form->isVisible())
                 continue;
-            // A window hidden before may hand its activation on after this one asked for it.
-            bool active = false;
-            for (int attempt = 0; attempt < 3 && !active; ++attempt) {
-                form->activateWindow();
-                active = QTest::qWaitForWindowActive(form, 1000);
-            }
-            ASSERT_TRUE(active) << kind.className;
+            ASSERT_TRUE(activate(form)) << kind.className;
             check(kind.className, form);
             while (QWidget* popup = QApplication::activePopupWidget())
                 popup->close();

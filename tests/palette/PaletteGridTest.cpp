@@ -55,6 +55,14 @@ TEST(GridPositions, ScrollingByRowsAndCellsToPositions)
     EXPECT_EQ(PaletteGrid::positionAt(0, 0, 61, 10), 61);
     EXPECT_EQ(PaletteGrid::positionAt(9, 3, 61, 10), 100);
     EXPECT_EQ(PaletteGrid::chipRect(2, 1, kChip), QRect(32, 16, 16, 16));
+    // Scrolled to 61 with 10 x 4 chips shown: 61..100 have squares, the rest none.
+    const struct {
+        int position;
+        QRect square;
+    } shown[] = {{60, {}}, {61, {0, 0, 16, 16}}, {100, {144, 48, 16, 16}}, {101, {}}};
+    for (const auto& c : shown)
+        EXPECT_EQ(PaletteGrid::shownChipRect(c.position, 61, 10, 4, kChip), c.square) << c.position;
+    EXPECT_EQ(PaletteGrid::shownChipRect(1, 1, 0, 4, kChip), QRect());
 }
 
 TEST(GridTooltip, NamesColumnAndRowFromOne)

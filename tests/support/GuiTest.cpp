@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 namespace tessary::test {
 
@@ -43,6 +44,16 @@ QString GuiTest::writeFile(const QString& name, const QByteArray& bytes) const
 QString GuiTest::dataPath(const QString& name)
 {
     return QStringLiteral(TESSARY_TEST_DATA_DIR) + u'/' + name;
+}
+
+bool GuiTest::activate(QWidget* window)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        window->activateWindow();
+        if (QTest::qWaitForWindowActive(window, 1000))
+            return true;
+    }
+    return false;
 }
 
 ::testing::AssertionResult imagesEqual(const QImage& expected, const QImage& actual, const QString& name)

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -22,6 +23,9 @@ protected:
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     QString workDir() const { return m_dir->path(); }
     static QString dataPath(const QString& name);
+    // Makes a shown window the active one, so that its controls can take the keyboard focus.
+    // A window hidden just before may hand its activation on late, so this asks again.
+    static bool activate(QWidget* window);
 
     FakeServices fakes;
 
