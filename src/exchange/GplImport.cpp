@@ -3,6 +3,7 @@
 
 #include "color/colorCode.h"
 #include "palette/DefinedColor.h"
+#include "platform/Cp932Codec.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -233,6 +234,11 @@ GplImport GplImport::read(QByteArrayView bytes, const QString& fileName)
     // A cut can leave the space that joined two lines at the end.
     palette->setPaletteComment(comment.trimmed());
     GplImport r;
+    const auto losesCharacters = [](const QString& text) { return Cp932Codec::roundTrip(text) != text; };
+    r.m_textsLosingCharacters =
+        int(losesCharacters(palette->paletteName())) + int(losesCharacters(palette->paletteComment()));
+    for (const auto& m : palette->colorCollection)
+        r.m_textsLosingCharacters += int(losesCharacters(m->colorName()));
     r.m_palette = std::move(palette);
     r.m_refusals = std::move(refusals);
     return r;

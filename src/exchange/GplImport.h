@@ -54,6 +54,9 @@ public:
     const std::shared_ptr<DefinedColor>& palette() const { return m_palette; }
     // The colours that were not added, one status each, in file order.
     const QList<PaletteStatus>& refusals() const { return m_refusals; }
+    // How many of the palette's name, its comment and its colours' names hold characters
+    // that code page 932 lacks: a palette file stores each of those as '?'.
+    int textsLosingCharacters() const { return m_textsLosingCharacters; }
 
 private:
     static GplImport failure(const QString& fileName, const QString& reason);
@@ -61,6 +64,7 @@ private:
     std::shared_ptr<DefinedColor> m_palette;
     QList<PaletteStatus> m_refusals;
     QString m_error;
+    int m_textsLosingCharacters = 0;
 };
 
 } // namespace tessary

@@ -6,6 +6,7 @@
 #include "main/frmMain.h"
 #include "palette/DefinedColor.h"
 #include "palette/IColorList.h"
+#include "platform/Services.h"
 
 #include <QAction>
 #include <QLabel>
@@ -28,6 +29,12 @@ void frmPalette::mnuImportGpl_Click()
         return;
     adoptPalette(read->palette());
     showProblems(read->refusals());
+    if (const int losing = read->textsLosingCharacters(); losing > 0) {
+        MsgBox(QStringLiteral("%1 個の名前または注釈に、パレットファイルに保存できない文字があります。"
+                              "パレットファイルに保存すると、その文字は「?」になります。")
+                   .arg(losing),
+               IMessageBox::OKOnly, QString(), IMessageBox::Information);
+    }
 }
 
 void frmPalette::adoptPalette(std::shared_ptr<DefinedColor> adopted)

@@ -199,6 +199,17 @@ TEST_F(PaletteExchange, AGplBecomesTheOpenUnsavedPalette)
     EXPECT_FALSE(w.mnuEasySave->isEnabled());
 }
 
+TEST_F(PaletteExchange, NamesThePaletteFileCannotKeepAreToldOnImport)
+{
+    frmPalette& w = openWith(numbered(3));
+    fakes.messageBox->calls.clear();
+    fakes.fileDialogs->answers.push_back(writeFile(QStringLiteral("in.gpl"), "GIMP Palette\n1 2 3\tcafé\n"));
+    w.mnuImportGpl->trigger();
+    ASSERT_EQ(fakes.messageBox->calls.size(), 1);
+    const QString& told = fakes.messageBox->calls[0].text;
+    EXPECT_TRUE(told.startsWith(QStringLiteral("1 個の名前"))) << told.toStdString();
+}
+
 TEST_F(PaletteExchange, BadGplInputLeavesTheOpenPaletteAsItWas)
 {
     const struct {

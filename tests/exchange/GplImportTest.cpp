@@ -104,6 +104,24 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"too many colours", kHead + QByteArray("0 0 0\n").repeated(GplImport::kMaxColors + 1), {}, {}, 0,
                  QStringLiteral("色が多すぎます")}));
 
+TEST(GplRead, CountsTheTextsAPaletteFileCannotKeep)
+{
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        int losing;
+    } cases[] = {
+        {"Japanese, NEC and IBM extensions all kept", kHead + "1 2 3\t漢字①Ⅰ\n4 5 6\t纊\n", 0},
+        {"accents and emoji in colour names", kHead + "1 2 3\tcafé\n4 5 6\t😀\n7 8 9\tplain\n", 2},
+        {"palette name and comment", "GIMP Palette\nName: Ünïcode\n# 色 ✓\n1 2 3\tA\n", 2},
+    };
+    for (const auto& c : cases) {
+        const GplImport r = GplImport::read(QByteArrayView(c.bytes), kFile);
+        ASSERT_TRUE(r.isOk()) << c.what;
+        EXPECT_EQ(r.textsLosingCharacters(), c.losing) << c.what;
+    }
+}
+
 TEST(GplReadDevice, RefusesAnOversizedStreamBeforeReadingIt)
 {
     QByteArray big = "GIMP Palette\n" + QByteArray(GplImport::kMaxFileBytes, '#');
