@@ -58,11 +58,13 @@ constexpr int kUiPixelSize = 11;
 constexpr int kFieldPixelSize = 10;
 
 // The Japanese face the interface font of Windows stands for, settled once per run, so no
-// missing face is searched for again with every size.
+// missing face is searched for again with every size. Each font names one family: Qt works
+// out the whole fallback list of a font with several families when the font is first used,
+// a costly search at start, while one face holds every character the window shows.
 QFont uiFont(int pixelSize)
 {
     QFont f = QApplication::font();
-    f.setFamilies({FontMapper::installedFace(QStringLiteral("MS UI Gothic")), f.family()});
+    f.setFamily(FontMapper::installedFace(QStringLiteral("MS UI Gothic")));
     f.setPixelSize(pixelSize);
     return f;
 }
@@ -70,8 +72,10 @@ QFont uiFont(int pixelSize)
 QFont fixedFont(int pixelSize)
 {
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono"),
-                   QStringLiteral("Liberation Mono"), f.family()});
+    static const QString face = FontMapper::firstInstalled(
+        {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono"), QStringLiteral("Liberation Mono"),
+         f.family()});
+    f.setFamily(face);
     f.setStyleHint(QFont::Monospace);
     f.setPixelSize(pixelSize);
     return f;

@@ -41,11 +41,26 @@ const QStringList& sansNames()
     return names;
 }
 
-// The first face of the list that is installed. A face name that is not installed costs
-// font matching a search of its own every time a font with it is resolved, so the
-// preference is settled once, against the font database Qt has already read.
-QString firstInstalled(const QStringList& faces)
+const QString& serifFace()
 {
+    static const QString face = FontMapper::firstInstalled(serifFaces());
+    return face;
+}
+
+const QString& sansFace()
+{
+    static const QString face = FontMapper::firstInstalled(sansFaces());
+    return face;
+}
+} // namespace
+
+// A face name that is not installed costs font matching a search of its own every time a
+// font with it is resolved, so callers settle the preference once, against the font
+// database Qt has already read.
+QString FontMapper::firstInstalled(const QStringList& faces)
+{
+    if (faces.isEmpty())
+        return QString();
     const QStringList installed = QFontDatabase::families();
     for (qsizetype i = 0; i + 1 < faces.size(); ++i) {
         if (installed.contains(faces[i], Qt::CaseInsensitive))
@@ -53,19 +68,6 @@ QString firstInstalled(const QStringList& faces)
     }
     return faces.last();
 }
-
-const QString& serifFace()
-{
-    static const QString face = firstInstalled(serifFaces());
-    return face;
-}
-
-const QString& sansFace()
-{
-    static const QString face = firstInstalled(sansFaces());
-    return face;
-}
-} // namespace
 
 QString FontMapper::installedFace(const QString& name)
 {

@@ -16,6 +16,9 @@ public:
     // The installed face drawn for a face name: for a Windows Japanese name the first
     // installed face of its kind, looked up once per run; any other name unchanged.
     static QString installedFace(const QString& name);
+    // The first face of the list that is installed, else the last one, which should be a
+    // generic name that always matches.
+    static QString firstInstalled(const QStringList& faces);
     static QFont toQFont(const StdFont& font);
     // The installed family that font is drawn with: for a substituted name, the face it maps to.
     static QString drawnFamily(const StdFont& font);
