@@ -40,14 +40,7 @@ start() {
 }
 
 quit() {
-  "$xtool" close "$pid" "$main_title" || fail "no main window"
-  for _ in $(seq 1 200); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill -0 "$pid" 2>/dev/null && fail "program still running after the close request"
-  wait "$pid" || fail "exit status $?"
-  pid=
+  close_main || fail "the program did not close cleanly"
 }
 
 start

@@ -50,14 +50,7 @@ else
   echo "FAIL: scheme.css was not written"; ls -A; "$xtool" list "$pid"; failures=$((failures + 1))
 fi
 
-"$xtool" close "$pid" "$main_title" || failures=$((failures + 1))
-for _ in $(seq 1 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "FAIL: program still running after the close request"; failures=$((failures + 1))
-else
-  wait "$pid" || { echo "FAIL: exit status $?"; cat out.log; failures=$((failures + 1)); }
-  pid=""
-fi
+close_main || failures=$((failures + 1))
 
 echo "$failures failures"
 [ "$failures" -eq 0 ]

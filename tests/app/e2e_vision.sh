@@ -61,15 +61,6 @@ start() {
   pid=$!
   "$xtool" wait "$pid" 2 20000 || { echo "windows did not appear"; cat out.log; exit 1; }
 }
-close_main() {
-  "$xtool" close "$pid" "$main_title" || return 1
-  for _ in $(seq 1 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-  if kill -0 "$pid" 2>/dev/null; then echo "program still running after the close request"; return 1; fi
-  wait "$pid"
-  local status=$?
-  pid=""
-  [ "$status" -eq 0 ] || { echo "exit status $status"; cat out.log; return 1; }
-}
 shortcut() { "$xtool" key "$pid" "$main_title" s ctrl+shift || failures=$((failures + 1)); }
 
 start

@@ -59,15 +59,6 @@ done
 "$xtool" key "$pid" "$main_title" d ctrl || failures=$((failures + 1))
 expect_beside "Ctrl+D after moving the main window" || failures=$((failures + 1))
 
-close_main() {
-  "$xtool" close "$pid" "$main_title" || return 1
-  for _ in $(seq 1 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-  if kill -0 "$pid" 2>/dev/null; then echo "program still running after the close request"; return 1; fi
-  wait "$pid"
-  local status=$?
-  pid=""
-  [ "$status" -eq 0 ] || { echo "exit status $status"; cat out.log; return 1; }
-}
 close_main || failures=$((failures + 1))
 
 # Restored places: the display window at 600, 400, 200 x 200 pixels stays there.

@@ -1,7 +1,8 @@
 # Sourced by the end-to-end scripts that need a window manager (keys go to the active window,
 # frames come from it): skips without an X display, starts openbox when none runs, and sets
 # up a work folder, the variables pid and wm_pid, and a cleanup on exit that ends both.
-# Expects main_title to be set by the caller.
+# Expects main_title to be set by the caller. close_main closes the main window as a user
+# does and fails unless the program then ends with status 0 (its log is out.log).
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: skipped"; exit 77; }
 wm_pid=""
 pid=""
@@ -19,3 +20,13 @@ if ! "$xtool" wm 0; then
   wm_pid=$!
   "$xtool" wm 10000 || { echo "openbox did not start"; cat "$work/wm.log"; exit 1; }
 fi
+
+close_main() {
+  "$xtool" close "$pid" "$main_title" || return 1
+  for _ in $(seq 1 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+  if kill -0 "$pid" 2>/dev/null; then echo "program still running after the close request"; return 1; fi
+  wait "$pid"
+  local status=$?
+  pid=""
+  [ "$status" -eq 0 ] || { echo "exit status $status"; cat out.log; return 1; }
+}
