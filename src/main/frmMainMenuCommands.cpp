@@ -175,7 +175,11 @@ void frmMain::showContrastWindow(const ContrastSettings& settings)
     const QRect own(QPoint(Twips::toPixelsX(contrast.leftTw()), Twips::toPixelsY(contrast.topTw())),
                     contrast.size().grownBy(m));
     const frmTessary* display = frmTessary::loadedInstance();
-    const QRect anchor = display && display->isVisible() ? display->frameGeometry() : frameGeometry();
+    // At start-up the display window is placed but not yet shown: its place counts already.
+    // A window manager may still enlarge it a little as it maps it (openbox gives a small window
+    // a wider frame): a gap keeps the two apart.
+    constexpr int kGap = 32;
+    const QRect anchor = (display ? display->frameGeometry() : frameGeometry()).adjusted(-kGap, 0, kGap, kGap);
     if (!settings.left || !settings.top) {
         const QScreen* screen = QGuiApplication::screenAt(anchor.center());
         if (!screen)
