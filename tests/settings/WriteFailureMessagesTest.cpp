@@ -36,18 +36,14 @@ TEST_F(WriteFailureMessages, SayWhatHappenedAndWhy)
         bool existed;
         std::function<void(const QString& path)> run;
     };
+    const auto exportScheme = [this](const QString& path) {
+        fakes.fileDialogs->answers = {path};
+        ExchangeFiles::saveScheme(frmMain::instance().CommonDialog1);
+    };
     const Save saves[] = {
         {"settings at quit", nullptr, false, [](const QString&) { frmMain::instance().mnuQuit->trigger(); }},
-        {"export to a new file", "new.css", false,
-         [this](const QString& path) {
-             fakes.fileDialogs->answers = {path};
-             ExchangeFiles::saveScheme(frmMain::instance().CommonDialog1);
-         }},
-        {"export over a file", "old.css", true,
-         [this](const QString& path) {
-             fakes.fileDialogs->answers = {path};
-             ExchangeFiles::saveScheme(frmMain::instance().CommonDialog1);
-         }},
+        {"export to a new file", "new.css", false, exportScheme},
+        {"export over a file", "old.css", true, exportScheme},
         {"palette", "p.tcf", false,
          [this](const QString& path) {
              fakes.fileDialogs->answers = {path};
