@@ -37,6 +37,7 @@ DesktopWaitWindow::DesktopWaitWindow()
 void DesktopWaitWindow::showBeside(const QWidget* other)
 {
     adjustSize();
+    setFixedSize(size());
     if (other && other->isVisible()) {
         const QRect o = other->frameGeometry();
         const QScreen* screen = other->screen();
