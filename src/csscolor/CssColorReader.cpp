@@ -256,10 +256,13 @@ CssColorReading readFunction(const CssTokenizer& tokens)
 
 } // namespace
 
-std::int32_t CssColorReader::fromOklch(double L, double C, double h)
+std::int32_t CssColorReader::fromOklch(double L, double C, double h, bool* outOfGamut)
 {
     bool outside = false;
-    return settle(oklchColour(L, C, h), outside);
+    const std::int32_t color = settle(oklchColour(L, C, h), outside);
+    if (outOfGamut)
+        *outOfGamut = outside;
+    return color;
 }
 
 std::int32_t CssColorReader::fromHsl(double h, double s, double l)

@@ -34,7 +34,7 @@ public:
     // What read() makes of the numbers of oklch(L C h) and hsl(h s l) once they are read
     // from the text (L, s, l as fractions 0..1, hues in degrees), for checks that walk
     // every colour without formatting text.
-    static std::int32_t fromOklch(double L, double C, double h);
+    static std::int32_t fromOklch(double L, double C, double h, bool* outOfGamut = nullptr);
     static std::int32_t fromHsl(double h, double s, double l);
 };
 

@@ -8,6 +8,7 @@
 #include "main/frmMain.h"
 #include "palette/frmPalette.h"
 #include "pickers/frmColorCircle.h"
+#include "pickers/frmDesktop.h"
 #include "platform/AppInfo.h"
 #include "platform/ColorValue.h"
 #include "platform/OptionButton.h"
@@ -685,7 +686,9 @@ const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
           {"mnuConfig", "設定", ""},
           {"mnuSeparatorContrast", "-", ""},
           {"mnuContrast", "コントラスト", "Ctrl+K", true},
-          {"mnuVision", "色覚シミュレーション", ""}}},
+          {"mnuVision", "色覚シミュレーション", ""},
+          {"mnuSeparatorOklch", "-", ""},
+          {"mnuOklchPage", "OKLCH で編集", "", true}}},
         {"mnuVision",
          {{"mnuVisionKind0", "なし", "", true},
           {"mnuVisionKind1", "1型2色覚", "", true},
@@ -712,7 +715,17 @@ const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
           {"mnuAverage", "平均化", ""},
           {"mnuRandom", "ランダム", ""},
           {"mnuComplementaryColor", "補色", ""},
-          {"mnuCopyColorALL", "全て同色", ""}}},
+          {"mnuCopyColorALL", "全て同色", ""},
+          {"mnuSeparatorCssColor", "-", ""},
+          {"mnuPasteColor", "色を貼り付け", "Ctrl+Shift+V"},
+          {"mnuCopyColor", "色をコピー", ""},
+          {"mnuEyedropper", "スポイト", "Ctrl+Shift+I"}}},
+        {"mnuCopyColor",
+         {{"mnuCopyColor0", "#RRGGBB", "Ctrl+Shift+C", true},
+          {"mnuCopyColor1", "#rrggbb", "", true},
+          {"mnuCopyColor2", "rgb()", "", true},
+          {"mnuCopyColor3", "hsl()", "", true},
+          {"mnuCopyColor4", "oklch()", "", true}}},
         {"mnuCordinate",
          {{"mnuCordinateHue", "色相", ""}, {"mnuCordinateSatuation", "彩度", ""}, {"mnuCordinateLightness", "明度", ""}}},
         {"mnuAverage", {{"mnuAveHue", "色相", ""}, {"mnuAveLightness", "明度", ""}, {"mnuAveSatuation", "彩度", ""}}},
@@ -751,6 +764,8 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionShortcutAndPlace)
 TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
 {
     main().mnuBGView->setEnabled(true);   // normally enabled by the first picture load
+    // A screen for the eyedropper's picker to freeze.
+    fakes.screenCapture->image = QImage(200, 150, QImage::Format_RGB32);
     std::vector<QAction*> withShortcut;
     for (const auto& [menuName, entries] : menuTable()) {
         for (const MenuEntry& e : entries) {
@@ -758,7 +773,7 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
                 withShortcut.push_back(main().findChild<QAction*>(QString::fromUtf8(e.name)));
         }
     }
-    ASSERT_EQ(withShortcut.size(), 17u);
+    ASSERT_EQ(withShortcut.size(), 20u);
     // Each field as the user gets the caret into it: on its page, or by a double click on
     // the option whose text it edits.
     const struct {
@@ -785,11 +800,19 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
             main().tabSelectColorModel->setCurrentIndex(0);
             QLineEdit* field = f.focus();
             field->setFocus(Qt::TabFocusReason);
-            ASSERT_TRUE(field->hasFocus()) << f.name;
+            ASSERT_TRUE(field->hasFocus()) << f.name << " " << a->objectName().toStdString();
             QSignalSpy spy(a, &QAction::triggered);
             const QKeyCombination key = a->shortcut()[0];
             QTest::keyClick(field, key.key(), key.keyboardModifiers());
             EXPECT_EQ(spy.count(), 1) << f.name << " " << a->objectName().toStdString();
+            // The eyedropper's screen picker is left as the user would leave it; the main
+            // window it hid takes the activation back.
+            if (frmDesktop::loadedInstance()) {
+                frmDesktop::unloadInstance();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                QTest::qWait(20);
+                ASSERT_TRUE(activate(&main()));
+            }
         }
     }
 }
