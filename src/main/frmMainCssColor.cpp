@@ -48,11 +48,19 @@ void frmMain::showOklchTab(bool on)
 {
     const bool shown = tabSelectColorModel->count() == 3;
     if (on && !shown) {
+        // Three tabs fit beside the colour-code field in a slightly smaller font.
+        QFont smaller = d->client->font();
+        if (smaller.pixelSize() > 0)
+            smaller.setPixelSize(smaller.pixelSize() - 2);
+        else
+            smaller.setPointSizeF(smaller.pointSizeF() * 0.85);
+        tabSelectColorModel->setFont(smaller);
         tabSelectColorModel->addTab(QStringLiteral("OKLCH"));
     } else if (!on && shown) {
         if (tabSelectColorModel->currentIndex() == 2)
             tabSelectColorModel->setCurrentIndex(0);
         tabSelectColorModel->removeTab(2);
+        tabSelectColorModel->setFont(QFont());
     }
 }
 

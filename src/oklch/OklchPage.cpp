@@ -64,14 +64,18 @@ OklchPage::OklchPage(QWidget* parent)
 
 void OklchPage::placeRow(int i, const QRect& caption, const QRect& field, const QRect& slider, const QFont& font)
 {
+    // The fields hold a digit or two more than the HSL page's ("0.258"): they reach a little
+    // into the slider's margin.
+    const int extra = QFontMetrics(font).horizontalAdvance(QStringLiteral("00"));
     captions[i]->setGeometry(caption);
-    fields[i]->setGeometry(field);
+    fields[i]->setGeometry(field.adjusted(0, 0, extra, 0));
     fields[i]->setFont(font);
-    sliders[i]->setGeometry(slider);
+    const QRect track = slider.adjusted(extra, 0, 0, 0);
+    sliders[i]->setGeometry(track);
     // The chroma row leaves room at its end for the gamut mark.
     if (i == Component::C) {
         const int markWidth = QFontMetrics(font).horizontalAdvance(QStringLiteral("色域外")) + 8;
-        sliders[i]->setGeometry(slider.adjusted(0, 0, -markWidth, 0));
+        sliders[i]->setGeometry(track.adjusted(0, 0, -markWidth, 0));
         gamutLabel->setFont(font);
         gamutLabel->setGeometry(slider.right() - markWidth + 1, field.y(), markWidth, field.height());
     }
