@@ -4,6 +4,7 @@
 #include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
+#include "palette/frmPalette.h"
 #include "platform/FormRegistry.h"
 #include "settings/TessaryConfig.h"
 
@@ -58,6 +59,9 @@ void OrderlyShutdown::saveNow()
     const frmTessary* before = frmTessary::loadedInstance();
     const std::int16_t selected = before ? before->selectObject() : std::int16_t(0);
     main->configManager().saveConfig();
+    // The session may end without another word: unsaved palette changes are kept aside.
+    if (const frmPalette* palette = frmPalette::loadedInstance())
+        palette->writeRecovery();
     frmTessary* after = frmTessary::loadedInstance();
     if (before && after)
         after->setSelectObject(selected);

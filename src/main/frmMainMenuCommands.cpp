@@ -121,8 +121,9 @@ void frmMain::mnuLattice_Click() { configManager().setTessaryStyle(4); }
 void frmMain::mnuPalette_Click()
 {
     if (mnuPalette->isChecked()) {
-        mnuPalette->setChecked(false);
+        // The palette window may keep itself open to keep unsaved changes.
         frmPalette::unloadInstance();
+        mnuPalette->setChecked(frmPalette::isInstanceLoaded());
     } else {
         mnuPalette->setChecked(true);
         frmPalette& palette = frmPalette::instance();

@@ -21,6 +21,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <algorithm>
@@ -157,7 +160,9 @@ frmPalette::frmPalette()
     connect(mnuPaletteProperty, &QAction::triggered, this, [this] { mnuPaletteProperty_Click(); });
     connect(mnuCopyColorCode, &QAction::triggered, this, [this] { mnuCopyColorCode_Click(); });
 
-    cmbColorSelect->setAccessibleName(QStringLiteral("色の名前"));
+    // Named by its label, as the eye reads it; the toolkit would speak the colour shown.
+    Label2->setBuddy(cmbColorSelect);
+    cmbColorSelect->setAccessibleName(QStringLiteral("ColorName"));
     VScroll1->setAccessibleName(QStringLiteral("パレットのスクロール"));
     picPalette->setAccessibleName(QStringLiteral("パレットの色"));
     picPalette->setAccessibleDescription(QStringLiteral("矢印キーで色を選び、Enter キーで現在の色にします"));
@@ -202,8 +207,14 @@ void frmPalette::Form_Load()
     openPaletteFile(main ? main->configManager().paletteFileName() : TessaryConfig::defaultPaletteFileName());
 }
 
-void frmPalette::Form_Unload(int&)
+void frmPalette::Form_Unload(int& cancel)
 {
+    if (m_askOnUnload && !settleUnsavedChanges()) {
+        cancel = 1;
+        return;
+    }
+    if (m_askOnUnload)
+        QFile::remove(recoveryFileName());
     picPalette->setAutoRedraw(false);
     if (frmMain* main = frmMain::loadedInstance())
         main->mnuPalette->setChecked(false);
@@ -452,6 +463,7 @@ void frmPalette::openPaletteFile(const QString& fileName)
     }
     firstVisibleIndex = 1;
     const QList<PaletteStatus> problems = palette->loadColor(fileName);
+    markSaved();
     drawPalette(1);
     setWindowTitle(QStringLiteral("Palette : ") + palette->paletteComment());
     mnuColorProperty->setEnabled(!palette->isSystemColorPalette());
@@ -462,12 +474,14 @@ bool frmPalette::savePaletteFile(const QString& fileName)
 {
     const PaletteStatus saved = palette->saveColor(fileName);
     if (!saved.isOk()) {
-        // The file on disk is as it was; the changes stay to be saved again.
         MsgBox(saved.message(), IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
-        return false;
+        // After a failure the file on disk is as it was; the changes stay to be saved again.
+        if (saved.code() != PaletteStatus::SavedUnsynced)
+            return false;
     }
     mnuEasySave->setEnabled(false);
     currentFileName = fileName;
+    markSaved();
     return true;
 }
 
@@ -507,6 +521,8 @@ QString frmPalette::askFileName(bool save, const QString& initialName)
 
 void frmPalette::mnuNew_Click()
 {
+    if (!settleUnsavedChanges())
+        return;
     picPalette->surface().clear();
     palette->setPaletteNameCombo(nullptr);
     palette = std::make_shared<DefinedColor>();
@@ -519,13 +535,22 @@ void frmPalette::mnuNew_Click()
     currentFileName.clear();
     mnuSave->setEnabled(false);
     mnuEasySave->setEnabled(false);
+    markSaved();
 }
 
 void frmPalette::mnuLoadPalette_Click()
 {
+    if (!settleUnsavedChanges())
+        return;
     const QString name = askFileName(false, QStringLiteral("*.tcf"));
     if (name.isEmpty())
         return;
+    // A pipe or a device is refused before it becomes the palette the settings name.
+    if (const QFileInfo info(name); info.exists() && !info.isFile()) {
+        MsgBox(QStringLiteral("通常のファイルではないため開けません。\r\n%1").arg(QDir::toNativeSeparators(name)),
+               IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
+        return;
+    }
     frmMain::instance().configManager().setPaletteFileName(name);
     openPaletteFile(name);
 }
