@@ -8,7 +8,6 @@
 #include "main/frmMain.h"
 #include "palette/frmPalette.h"
 #include "pickers/frmColorCircle.h"
-#include "pickers/frmDesktop.h"
 #include "platform/AppInfo.h"
 #include "platform/ColorValue.h"
 #include "platform/OptionButton.h"
@@ -792,8 +791,10 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionShortcutAndPlace)
 TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
 {
     main().mnuBGView->setEnabled(true);   // normally enabled by the first picture load
-    // A screen for the eyedropper's picker to freeze.
-    fakes.screenCapture->image = QImage(200, 150, QImage::Format_RGB32);
+    // The eyedropper's picker would take the screen and the activation: here only its
+    // shortcut counts.
+    QObject::disconnect(main().findChild<QAction*>(QStringLiteral("mnuEyedropper")), &QAction::triggered, nullptr,
+                        nullptr);
     std::vector<QAction*> withShortcut;
     for (const auto& [menuName, entries] : menuTable()) {
         for (const MenuEntry& e : entries) {
@@ -833,14 +834,6 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
             const QKeyCombination key = a->shortcut()[0];
             QTest::keyClick(field, key.key(), key.keyboardModifiers());
             EXPECT_EQ(spy.count(), 1) << f.name << " " << a->objectName().toStdString();
-            // The eyedropper's screen picker is left as the user would leave it; the main
-            // window it hid takes the activation back.
-            if (frmDesktop::loadedInstance()) {
-                frmDesktop::unloadInstance();
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                QTest::qWait(20);
-                ASSERT_TRUE(activate(&main()));
-            }
         }
     }
 }
