@@ -7,10 +7,9 @@
 
 namespace tessary {
 
-// One colour as CSS writes it, for the readers of token and style sheet files. Today the
-// forms our own exports write and hex: #rgb, #rgba, #rrggbb, #rrggbbaa, in either case.
-// Every reader of colour values goes through here, so a fuller CSS colour reader can take
-// its place in one spot.
+// One colour as CSS writes it, for the readers of token and style sheet files: any form the
+// colour reader takes (hex codes with "#", names, rgb(), hsl(), oklch(), color() ...).
+// Every reader of colour values in those files goes through here.
 struct CssColorValue {
     std::int32_t color = 0; // red in the low byte
     bool opaque = true;     // false when an alpha below full was given

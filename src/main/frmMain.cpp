@@ -80,6 +80,7 @@ void frmMain::Form_Load()
     txtColorCode->setText(prefix + QStringLiteral("000000"));
 
     configManager().loadConfig();
+    applyCssColorSettings();
 
     optSelectObject[3]->switchOn();
     display.showModeless();
