@@ -11,7 +11,7 @@ packages=(
   at-spi2-core python3-pyatspi
   fonts-noto-cjk imagemagick
   clang libclang-rt-dev
-  appstream desktop-file-utils dpkg-dev file valgrind
+  appstream desktop-file-utils dpkg-dev file valgrind libxml2-utils
 )
 if [ "${1:-}" = "--windows" ]; then
   # The posix thread model: the win32 one of GCC 12 has no std::thread or std::mutex.
