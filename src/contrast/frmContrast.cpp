@@ -75,7 +75,10 @@ frmContrast::frmContrast()
     setAccessibleName(QStringLiteral("コントラスト"));
     createControls();
     SchemeNotifier& notifier = SchemeNotifier::instance();
-    connect(&notifier, &SchemeNotifier::schemeChanged, this, &frmContrast::refresh);
+    d->refreshTimer.setSingleShot(true);
+    d->refreshTimer.setInterval(0);
+    connect(&d->refreshTimer, &QTimer::timeout, this, &frmContrast::refresh);
+    connect(&notifier, &SchemeNotifier::schemeChanged, &d->refreshTimer, qOverload<>(&QTimer::start));
     // The simulated rows follow the display window's colour-vision mode.
     VisionModeHolder& vision = VisionModeHolder::instance();
     d->vision = vision.mode();
@@ -88,6 +91,8 @@ void frmContrast::stopFollowing()
 {
     disconnect(&SchemeNotifier::instance(), nullptr, this, nullptr);
     disconnect(&VisionModeHolder::instance(), nullptr, this, nullptr);
+    disconnect(&SchemeNotifier::instance(), nullptr, &d->refreshTimer, nullptr);
+    d->refreshTimer.stop();
 }
 
 int frmContrast::tableComputations() { return s_tableComputations; }
@@ -152,6 +157,7 @@ void frmContrast::cboRule_Click()
 
 void frmContrast::refresh()
 {
+    d->refreshTimer.stop();
     const SchemeState state = SchemeNotifier::instance().state();
     ContrastTable::Input in;
     in.colors = state.colors;
@@ -274,6 +280,9 @@ void frmContrast::cmdSuggest_Click(int text)
 {
     if (text < 0 || text >= Impl::kTexts)
         return;
+    // A click that comes before the window has followed a change searches for the new colours.
+    if (d->refreshTimer.isActive())
+        refresh();
     const auto& c = d->input.colors;
     Impl::Suggestion s{ContrastProposal::find(c[text], c[3], c[4], d->table.row(text).targetRatio), c[3], c[4]};
     const QString words = ContrastWording::proposal(s.result, prefix());
@@ -353,6 +362,8 @@ void frmContrast::showDistinguishability()
 
 void frmContrast::cmdApply_Click(int text)
 {
+    if (d->refreshTimer.isActive())
+        refresh();
     if (text < 0 || text >= Impl::kTexts || !d->suggestions[text] || !d->suggestions[text]->result.both.hasProposal())
         return;
     const std::int32_t color = d->suggestions[text]->result.both.proposal;

@@ -11,6 +11,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 #include <array>
 #include <optional>
 
@@ -36,6 +37,9 @@ struct frmContrast::Impl {
     // What the labels show now; none before the first showing or when all must be shown anew.
     std::optional<ContrastTable::Input> shown;
     std::array<QString, kTexts> sampleTexts;
+    // Follows announcements once the event loop is free again: the display window paints a
+    // slider step before this window relabels, and a burst of steps is followed once.
+    QTimer refreshTimer;
 
     // The picture's pixels under each label, sorted once per picture and box.
     struct PictureKey {

@@ -43,6 +43,8 @@ protected:
             main().setColor(colours[size_t(i)]);
         }
     }
+    // The window follows a change once the event loop is free again, as after a paint.
+    static void followed() { QCoreApplication::processEvents(); }
     static std::int32_t colourOf(int object) { return SchemeNotifier::instance().state().colors[size_t(object)]; }
     static frmContrast& open()
     {
@@ -96,6 +98,7 @@ TEST_F(frmContrastTest, TableFollowsEverySliderStep)
     main().selectObject(0);
     for (const int red : {0, 1, 100, 119, 255}) {
         main().RGBSlider[0]->setValue(red);
+        followed();
         const std::int32_t text = colourOf(0);
         ASSERT_EQ(ColorValue::red(text), red);
         for (int j = 0; j < 2; ++j) {
@@ -181,6 +184,7 @@ TEST_F(frmContrastTest, SuggestionIsAppliedAsATypedColourOrRefused)
                       7.0) << c.name;
         }
         apply->click();
+        followed();
         EXPECT_EQ(colourOf(0), c.proposes ? expected.proposal : c.colours[0]) << c.name;
         if (c.proposes) {
             EXPECT_TRUE(w.table().cell(0, 0).meetsTarget && w.table().cell(0, 1).meetsTarget) << c.name;
@@ -205,10 +209,12 @@ TEST_F(frmContrastTest, OpenedAndClosedTwentyTimesFollowsEachChangeOnlyWhileOpen
         open();
         int before = frmContrast::tableComputations();
         main().RGBSlider[0]->setValue(2 * n + 1);
+        followed();
         EXPECT_EQ(frmContrast::tableComputations() - before, 1) << n;
         closers[n % 2]();
         before = frmContrast::tableComputations();
         main().RGBSlider[0]->setValue(2 * n + 2);
+        followed();
         EXPECT_EQ(frmContrast::tableComputations() - before, 0) << n;
     }
 }
@@ -260,6 +266,7 @@ TEST_F(frmContrastTest, OverAPictureEachLabelIsMeasuredOnThePixelsUnderIt)
         EXPECT_DOUBLE_EQ(*w.table().cell(i, 1).percentile5, measure->percentile5) << i;
     }
     main().mnuBGView->trigger();
+    followed();
     EXPECT_FALSE(w.table().row(0).overPicture);
     EXPECT_TRUE(child<QLabel>("lblPicture")->isHidden());
 }
