@@ -7,10 +7,11 @@
 #include "contrast/frmContrastPrivate.h"
 #include "cvd/VisionModeHolder.h"
 #include "cvd/VisionSimulator.h"
-#include "display/SchemeNotifier.h"
-#include "main/frmMain.h"
+#include "display/frmTessary.h"
+#include "platform/Workspace.h"
 #include "platform/ColorValue.h"
 #include "platform/Twips.h"
+#include "scheme/Scheme.h"
 #include "settings/WindowPlacement.h"
 
 #include <QComboBox>
@@ -70,8 +71,7 @@ frmContrast::frmContrast()
     setWindowTitle(QStringLiteral("コントラスト"));
     setAccessibleName(QStringLiteral("コントラスト"));
     createControls();
-    SchemeNotifier& notifier = SchemeNotifier::instance();
-    connect(&notifier, &SchemeNotifier::schemeChanged, this, &frmContrast::refresh);
+    connect(&Scheme::instance(), &Scheme::schemeChanged, this, &frmContrast::refresh);
     // The simulated rows follow the display window's colour-vision mode.
     VisionModeHolder& vision = VisionModeHolder::instance();
     d->vision = vision.mode();
@@ -138,7 +138,7 @@ void frmContrast::cboRule_Click()
 
 void frmContrast::refresh()
 {
-    const SchemeState state = SchemeNotifier::instance().state();
+    const SchemeState state = Scheme::instance().state();
     ContrastTable::Input in;
     in.colors = state.colors;
     for (int i = 0; i < Impl::kTexts; ++i)
@@ -146,15 +146,16 @@ void frmContrast::refresh()
     in.rule = d->settings.rule;
     in.target = d->settings.target;
 
-    const bool overPicture = state.pictureShown && !state.picture.isNull();
+    const DisplayState shown = state.pictureShown ? frmTessary::shown() : DisplayState{};
+    const bool overPicture = state.pictureShown && !shown.picture.isNull();
     if (overPicture) {
-        Impl::PictureKey key{state.picture.cacheKey(), {}, state.clientSize};
+        Impl::PictureKey key{shown.picture.cacheKey(), {}, shown.clientSize};
         for (int i = 0; i < Impl::kTexts; ++i)
-            key.boxes[i] = state.labels[i].box;
+            key.boxes[i] = shown.labels[i].box;
         if (d->pictureKey != key) {
             for (int i = 0; i < Impl::kTexts; ++i) {
                 const std::vector<std::uint32_t> pixels =
-                    LabelBackdrop::pixelsUnder(state.picture, key.boxes[i], key.client);
+                    LabelBackdrop::pixelsUnder(shown.picture, key.boxes[i], key.client);
                 d->pictures[i] = PictureContrast(pixels, PictureContrast::PixelOrder::Argb32);
             }
             d->pictureKey = key;
@@ -259,8 +260,9 @@ void frmContrast::cmdSuggest_Click(int text)
         return;
     const auto& c = d->input.colors;
     Impl::Suggestion s{ContrastSuggestion::find(c[text], c[3], c[4], d->table.row(text).targetRatio), c[3], c[4]};
-    const frmMain* main = frmMain::loadedInstance();
-    const QString words = ContrastWording::suggestion(s.result, main ? main->prefix : QStringLiteral("#"));
+    const Workspace& ws = Workspace::instance();
+    const QString prefix = ws.mainWindow() ? ws.codePrefix() : QStringLiteral("#");
+    const QString words = ContrastWording::suggestion(s.result, prefix);
     d->cmdApply[text]->setEnabled(s.result.hasProposal());
     d->suggestions[text] = s;
     setTexts(d->lblSuggestion[text], words, words);
@@ -272,10 +274,9 @@ void frmContrast::cmdApply_Click(int text)
         return;
     const std::int32_t color = d->suggestions[text]->result.proposal;
     // One announcement for the selection and the colour, as for a typed colour code.
-    SchemeNotifier::Batch batch;
-    frmMain& main = frmMain::instance();
-    main.selectObject(text);
-    main.setColor(color);
+    Scheme::Batch batch;
+    Workspace::instance().editObject(text);
+    Scheme::instance().setColor(text, color);
 }
 
 } // namespace tessary

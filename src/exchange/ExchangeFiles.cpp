@@ -2,7 +2,7 @@
 #include "exchange/ExchangeFiles.h"
 
 #include "dialogs/CommonDialogManager.h"
-#include "display/SchemeNotifier.h"
+#include "scheme/Scheme.h"
 #include "exchange/SchemeExport.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/CommonDialog.h"
@@ -23,7 +23,7 @@ QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 ColorScheme ExchangeFiles::currentScheme()
 {
-    const SchemeState state = SchemeNotifier::instance().state();
+    const SchemeState state = Scheme::instance().state();
     ColorScheme scheme;
     scheme.colors = state.colors;
     for (int i = 0; i < ColorScheme::kTextCount; ++i)

@@ -3,7 +3,7 @@
 
 #include "Version.h"
 #include "contrast/frmContrast.h"
-#include "display/SchemeNotifier.h"
+#include "scheme/Scheme.h"
 #include "display/frmTessary.h"
 #include "main/MainCaptions.h"
 #include "main/frmMainPrivate.h"
@@ -11,6 +11,7 @@
 #include "pickers/frmColorCircle.h"
 #include "platform/OptionButton.h"
 #include "platform/Services.h"
+#include "platform/Workspace.h"
 #include "settings/CiniFile.h"
 #include "settings/TessaryConfig.h"
 
@@ -24,8 +25,10 @@ namespace tessary {
 
 TessaryConfig& frmMain::configManager()
 {
-    if (!d->config)
+    if (!d->config) {
         d->config = std::make_unique<TessaryConfig>();
+        Workspace::instance().setSettings(d->config.get());
+    }
     return *d->config;
 }
 
@@ -52,7 +55,7 @@ colorCode& frmMain::code()
 
 void frmMain::Form_Load()
 {
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     // The display window is shown last, when its place, size, colours and texts are those
     // the settings give it: it appears once, drawn once.
     frmTessary& display = frmTessary::instance();
@@ -79,6 +82,8 @@ void frmMain::Form_Load()
     txtColorCode->setText(prefix + QStringLiteral("000000"));
 
     configManager().loadConfig();
+    if (configManager().contrastSettings().visible)
+        showContrastWindow(configManager().contrastSettings());
 
     optSelectObject[3]->switchOn();
     display.showModeless();
@@ -106,6 +111,7 @@ void frmMain::Form_Unload(int& cancel)
     frmPalette::unloadInstance();
     d->model.reset();
     d->code.reset();
+    Workspace::instance().setSettings(nullptr);
     d->config.reset();
 }
 

@@ -140,6 +140,7 @@ frmMain::frmMain()
     createControls();
     createMenus();
     connectControls();
+    followScheme();
 
     const int menuHeight = d->menuBar->sizeHint().height();
     d->menuBar->setGeometry(0, 0, Twips::toPixelsX(kClientWidthTw), menuHeight);

@@ -5,7 +5,7 @@
 #include "cvd/VisionModeHolder.h"
 #include "dialogs/CommonDialogManager.h"
 #include "dialogs/frmAbout.h"
-#include "display/SchemeNotifier.h"
+#include "scheme/Scheme.h"
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
 #include "exchange/ExchangeFiles.h"
@@ -15,6 +15,7 @@
 #include "platform/AppInfo.h"
 #include "platform/OptionButton.h"
 #include "platform/Services.h"
+#include "platform/Workspace.h"
 #include "settings/frmConfig.h"
 
 #include <QAction>
@@ -36,7 +37,7 @@ void frmMain::showBackgroundPicture()
 
 void frmMain::mnuBGView_Click()
 {
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     const bool shown = mnuBGView->isChecked();
     optSelectObject[3]->setEnabled(shown);
     optSelectObject[4]->setEnabled(shown);
@@ -58,7 +59,7 @@ void frmMain::mnuBGLoad_Click()
     const QString fileName = manager.getFilename(false);
     if (fileName.isEmpty())
         return;
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     frmTessary& display = frmTessary::instance();
     // Loaded first: a file that is no picture leaves the window, the menu and the
     // options as they were.
@@ -93,6 +94,7 @@ void frmMain::mnuOnTop_Click()
 {
     const bool on = !mnuOnTop->isChecked();
     mnuOnTop->setChecked(on);
+    Workspace::instance().setKeptOnTop(on);
     setAlwaysOnTop(on);
 }
 
@@ -121,10 +123,10 @@ void frmMain::mnuLattice_Click() { configManager().setTessaryStyle(4); }
 void frmMain::mnuPalette_Click()
 {
     if (mnuPalette->isChecked()) {
-        mnuPalette->setChecked(false);
+        Workspace::instance().setShown(Workspace::Tool::Palette, false);
         frmPalette::unloadInstance();
     } else {
-        mnuPalette->setChecked(true);
+        Workspace::instance().setShown(Workspace::Tool::Palette, true);
         frmPalette& palette = frmPalette::instance();
         // Open under the main window rather than wherever the window system puts it.
         palette.setLeftTw(leftTw());
@@ -137,7 +139,7 @@ void frmMain::mnuColorCircle_Click()
 {
     if (mnuColorCircle->isChecked()) {
         frmColorCircle::unloadInstance();
-        mnuColorCircle->setChecked(false);
+        Workspace::instance().setShown(Workspace::Tool::ColorCircle, false);
     } else {
         frmColorCircle& circle = frmColorCircle::instance();
         circle.setCircleType(0);
@@ -145,7 +147,7 @@ void frmMain::mnuColorCircle_Click()
         circle.setTopTw(topTw() + heightTw());
         circle.showModeless();
         circle.update(model());
-        mnuColorCircle->setChecked(true);
+        Workspace::instance().setShown(Workspace::Tool::ColorCircle, true);
     }
 }
 

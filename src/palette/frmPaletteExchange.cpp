@@ -3,7 +3,7 @@
 #include "palette/frmPalette.h"
 
 #include "exchange/ExchangeFiles.h"
-#include "main/frmMain.h"
+#include "platform/Workspace.h"
 #include "palette/DefinedColor.h"
 #include "palette/IColorList.h"
 #include "platform/Services.h"
@@ -17,14 +17,14 @@ namespace tessary {
 
 void frmPalette::mnuExport_Click()
 {
-    ExchangeFiles::savePalette(frmMain::instance().CommonDialog1, *palette,
+    ExchangeFiles::savePalette(Workspace::instance().commonDialog(), *palette,
                                [this](int position) { return colorValueAt(position); });
 }
 
 void frmPalette::mnuImportGpl_Click()
 {
     // A file that cannot be read leaves the open palette as it was.
-    std::optional<GplImport> read = ExchangeFiles::readGpl(frmMain::instance().CommonDialog1);
+    std::optional<GplImport> read = ExchangeFiles::readGpl(Workspace::instance().commonDialog());
     if (!read)
         return;
     adoptPalette(read->palette());

@@ -4,7 +4,8 @@
 #include "color/colorCode.h"
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
-#include "main/frmMain.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "pickers/DropperCursor.h"
 #include "pickers/LoupePainter.h"
 #include "pickers/PickerOverlay.h"
@@ -159,7 +160,7 @@ void frmDesktop::takeDesktopAnswer(const IScreenCapture::DesktopAnswer& answer)
     }
     switch (answer.kind) {
     case Kind::Colour:
-        frmMain::instance().setColor(answer.colour);
+        Scheme::instance().setSelectedColor(answer.colour);
         break;
     case Kind::Cancelled:
         break;
@@ -202,11 +203,12 @@ void frmDesktop::startView(DevicePixelMap::Pixel start)
 void frmDesktop::Form_Unload(int& cancel)
 {
     (void)cancel;
-    frmMain* main = frmMain::loadedInstance();
+    Workspace::instance().endPreview(false);
+    Form* main = Workspace::instance().mainWindow();
     frmTessary* display = frmTessary::loadedInstance();
     if (d->topmostSwitch && display) {
         // Keep the display window in front only if the user asked for that in the main window.
-        const bool onTop = main && main->mnuOnTop->isChecked();
+        const bool onTop = main && Workspace::instance().keptOnTop();
         d->topmostSwitch->SetFormTop(display, onTop);
     }
     if (main)
@@ -240,6 +242,7 @@ void frmDesktop::setCrossHair(const DevicePixelMap::Pixel& px)
 void frmDesktop::previewPixel()
 {
     if (frmTessary* display = frmTessary::loadedInstance()) {
+        Workspace::instance().beginPreview();
         display->setColor(d->pickedColor);
         display->tessaryRefresh();
     }
@@ -263,7 +266,8 @@ void frmDesktop::Form_MouseDown(int button, int shift, double X, double Y)
     if (!isLoaded())
         return;
     if (button == 1) {
-        frmMain::instance().setColor(d->pickedColor);
+        Scheme::instance().setSelectedColor(d->pickedColor);
+        Workspace::instance().endPreview(true);
     } else if (button == 2) {
         if (frmTessary* display = frmTessary::loadedInstance())
             display->setColor(d->originalColor);

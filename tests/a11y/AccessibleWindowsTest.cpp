@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "a11y/MenuAccessible.h"
+#include "platform/MenuAccessible.h"
 #include "main/frmMain.h"
 #include "platform/AccessibleNames.h"
 #include "platform/Form.h"

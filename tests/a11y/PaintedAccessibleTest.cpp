@@ -2,7 +2,7 @@
 #include "color/ColorModel.h"
 #include "color/colorCode.h"
 #include "display/DisplayFixture.h"
-#include "display/SchemeNotifier.h"
+#include "scheme/Scheme.h"
 #include "palette/PaletteWindowFixture.h"
 #include "pickers/frmColorCircle.h"
 

@@ -4,7 +4,7 @@
 #include "contrast/frmContrast.h"
 #include "cvd/VisionMode.h"
 #include "cvd/VisionSimulator.h"
-#include "display/SchemeNotifier.h"
+#include "scheme/Scheme.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/AppInfo.h"
@@ -41,7 +41,7 @@ protected:
             main().setColor(colours[size_t(i)]);
         }
     }
-    static std::int32_t colourOf(int object) { return SchemeNotifier::instance().state().colors[size_t(object)]; }
+    static std::int32_t colourOf(int object) { return Scheme::instance().state().colors[size_t(object)]; }
     static frmContrast& open()
     {
         main().mnuContrast->trigger();
@@ -167,7 +167,7 @@ TEST_F(frmContrastTest, SuggestionIsAppliedAsATypedColourOrRefused)
         EXPECT_EQ(colourOf(0), c.proposes ? expected.proposal : c.colours[0]) << c.name;
         if (c.proposes) {
             EXPECT_TRUE(w.table().cell(0, 0).meetsTarget && w.table().cell(0, 1).meetsTarget) << c.name;
-            EXPECT_EQ(SchemeNotifier::instance().state().selectedObject, 0) << c.name;
+            EXPECT_EQ(Scheme::instance().state().selectedObject, 0) << c.name;
             // The proposal was used up with the colour it was made for.
             EXPECT_FALSE(apply->isEnabled()) << c.name;
         }
@@ -181,13 +181,14 @@ TEST_F(frmContrastTest, OverAPictureEachLabelIsMeasuredOnThePixelsUnderIt)
     fakes.fileDialogs->answers = {dataPath(QStringLiteral("display/tile16x8.gif"))};
     main().mnuBGLoad->trigger();
     frmContrast& w = open();
-    const SchemeState state = SchemeNotifier::instance().state();
+    const SchemeState state = Scheme::instance().state();
+    const DisplayState shown = frmTessary::shown();
     ASSERT_TRUE(state.pictureShown);
     EXPECT_FALSE(child<QLabel>("lblPicture")->isHidden());
     for (int i = 0; i < 3; ++i) {
-        ASSERT_FALSE(state.labels[size_t(i)].box.isEmpty()) << i;
+        ASSERT_FALSE(shown.labels[size_t(i)].box.isEmpty()) << i;
         const std::vector<std::uint32_t> pixels =
-            LabelBackdrop::pixelsUnder(state.picture, state.labels[size_t(i)].box, state.clientSize);
+            LabelBackdrop::pixelsUnder(shown.picture, shown.labels[size_t(i)].box, shown.clientSize);
         const auto measure = PictureContrast(pixels, PictureContrast::PixelOrder::Argb32).measure(state.colors[size_t(i)]);
         ASSERT_TRUE(measure) << i;
         EXPECT_TRUE(w.table().row(i).overPicture);
