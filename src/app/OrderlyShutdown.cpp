@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/OrderlyShutdown.h"
 
-#include "scheme/Scheme.h"
 #include "main/frmMain.h"
 #include "platform/FormRegistry.h"
+#include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
 
 #include <QApplication>

@@ -8,9 +8,9 @@
 #include "cvd/VisionModeHolder.h"
 #include "cvd/VisionSimulator.h"
 #include "display/frmTessary.h"
-#include "platform/Workspace.h"
 #include "platform/ColorValue.h"
 #include "platform/Twips.h"
+#include "platform/Workspace.h"
 #include "scheme/Scheme.h"
 #include "settings/WindowPlacement.h"
 

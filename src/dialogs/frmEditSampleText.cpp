@@ -2,9 +2,9 @@
 #include "dialogs/frmEditSampleText.h"
 
 #include "dialogs/CommonDialogManager.h"
-#include "scheme/Scheme.h"
 #include "display/frmTessary.h"
 #include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

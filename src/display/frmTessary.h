@@ -3,11 +3,11 @@
 
 #include "cvd/VisionMode.h"
 #include "display/DisplayState.h"
-#include "scheme/SchemeState.h"
 #include "platform/DefaultInstance.h"
 #include "platform/Form.h"
 #include "platform/StdFont.h"
 #include "platform/Surface.h"
+#include "scheme/SchemeState.h"
 
 #include <array>
 #include <cstdint>

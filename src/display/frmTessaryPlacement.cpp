@@ -2,8 +2,8 @@
 // The display window's place: beside the main window, maximised, moved and sized by hand.
 #include "display/frmTessary.h"
 
-#include "display/frmSetPos.h"
 #include "display/DisplayPainter.h"
+#include "display/frmSetPos.h"
 #include "display/frmTessaryPrivate.h"
 #include "pickers/frmDesktop.h"
 #include "platform/Numeric.h"

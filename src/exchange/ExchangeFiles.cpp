@@ -2,11 +2,11 @@
 #include "exchange/ExchangeFiles.h"
 
 #include "dialogs/CommonDialogManager.h"
-#include "scheme/Scheme.h"
 #include "exchange/SchemeExport.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
+#include "scheme/Scheme.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -3,7 +3,6 @@
 
 #include "Version.h"
 #include "contrast/frmContrast.h"
-#include "scheme/Scheme.h"
 #include "display/frmTessary.h"
 #include "main/MainCaptions.h"
 #include "main/frmMainPrivate.h"
@@ -12,6 +11,7 @@
 #include "platform/OptionButton.h"
 #include "platform/Services.h"
 #include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "settings/CiniFile.h"
 #include "settings/TessaryConfig.h"
 

@@ -2,7 +2,6 @@
 #include "main/frmMain.h"
 
 #include "contrast/frmContrast.h"
-#include "scheme/Scheme.h"
 #include "display/frmTessary.h"
 #include "main/ColorEntry.h"
 #include "main/frmMainPrivate.h"
@@ -13,6 +12,7 @@
 #include "platform/OptionButton.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
+#include "scheme/Scheme.h"
 
 #include <QAction>
 #include <QFrame>

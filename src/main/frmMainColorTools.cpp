@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "main/frmMain.h"
 
-#include "scheme/Scheme.h"
 #include "display/frmTessary.h"
 #include "main/ColorTools.h"
 #include "main/frmMainPrivate.h"
 #include "platform/ColorValue.h"
 #include "platform/Services.h"
+#include "scheme/Scheme.h"
 
 namespace tessary {
 

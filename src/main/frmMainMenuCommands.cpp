@@ -5,7 +5,6 @@
 #include "cvd/VisionModeHolder.h"
 #include "dialogs/CommonDialogManager.h"
 #include "dialogs/frmAbout.h"
-#include "scheme/Scheme.h"
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
 #include "exchange/ExchangeFiles.h"
@@ -16,6 +15,7 @@
 #include "platform/OptionButton.h"
 #include "platform/Services.h"
 #include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "settings/frmConfig.h"
 
 #include <QAction>

@@ -3,12 +3,12 @@
 
 #include "dialogs/CommonDialogManager.h"
 #include "dialogs/frmEditSampleText.h"
-#include "scheme/Scheme.h"
 #include "display/frmTessary.h"
 #include "main/MainCaptions.h"
 #include "main/frmMainPrivate.h"
 #include "platform/OptionButton.h"
 #include "platform/TextBox.h"
+#include "scheme/Scheme.h"
 
 #include <QFocusEvent>
 

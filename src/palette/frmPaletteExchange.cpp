@@ -3,10 +3,10 @@
 #include "palette/frmPalette.h"
 
 #include "exchange/ExchangeFiles.h"
-#include "platform/Workspace.h"
 #include "palette/DefinedColor.h"
 #include "palette/IColorList.h"
 #include "platform/Services.h"
+#include "platform/Workspace.h"
 
 #include <QAction>
 #include <QLabel>

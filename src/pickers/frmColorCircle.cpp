@@ -4,12 +4,12 @@
 #include "a11y/PaintedAccessible.h"
 #include "a11y/PaintedPart.h"
 #include "color/ColorModel.h"
-#include "platform/Workspace.h"
-#include "scheme/Scheme.h"
 #include "pickers/ColorCircle.h"
 #include "platform/ColorValue.h"
 #include "platform/Numeric.h"
 #include "platform/PictureBox.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 
 #include <QAccessible>
 #include <QAction>

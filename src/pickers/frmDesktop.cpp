@@ -4,8 +4,6 @@
 #include "color/colorCode.h"
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
-#include "platform/Workspace.h"
-#include "scheme/Scheme.h"
 #include "pickers/DropperCursor.h"
 #include "pickers/LoupePainter.h"
 #include "pickers/PickerOverlay.h"
@@ -14,6 +12,8 @@
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Surface.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 
 #include <QAction>
 #include <QCursor>

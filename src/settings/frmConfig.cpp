@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "settings/frmConfig.h"
 
-#include "scheme/Scheme.h"
 #include "display/frmTessary.h"
-#include "platform/Workspace.h"
 #include "platform/Numeric.h"
 #include "platform/TextBox.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
 
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "platform/MenuAccessible.h"
 #include "main/frmMain.h"
 #include "platform/AccessibleNames.h"
 #include "platform/Form.h"
 #include "platform/FormRegistry.h"
+#include "platform/MenuAccessible.h"
 #include "platform/PictureBox.h"
 #include "platform/Slider.h"
 #include "support/GuiTest.h"

@@ -4,12 +4,12 @@
 #include "contrast/frmContrast.h"
 #include "cvd/VisionMode.h"
 #include "cvd/VisionSimulator.h"
-#include "scheme/Scheme.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/AppInfo.h"
 #include "platform/ColorValue.h"
 #include "platform/Slider.h"
+#include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 

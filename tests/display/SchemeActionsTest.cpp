@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "scheme/Scheme.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/ColorValue.h"
 #include "platform/OptionButton.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
+#include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "DisplayFixture.h"
 #include "cvd/BadgeLayout.h"
 #include "cvd/VisionModeHolder.h"
 #include "cvd/VisionSimulator.h"
 #include "display/CLabel.h"
-#include "scheme/Scheme.h"
 #include "main/frmMain.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
-#include "DisplayFixture.h"
+#include "scheme/Scheme.h"
 
 #include <QAction>
 #include <QSignalSpy>
