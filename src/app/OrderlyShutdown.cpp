@@ -2,6 +2,7 @@
 #include "app/OrderlyShutdown.h"
 
 #include "main/frmMain.h"
+#include "palette/frmPalette.h"
 #include "platform/FormRegistry.h"
 #include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
@@ -57,6 +58,9 @@ void OrderlyShutdown::saveNow()
     Scheme::Batch batch;
     const int selected = scheme.selectedObject();
     main->configManager().saveConfig();
+    // The session may end without another word: unsaved palette changes are kept aside.
+    if (const frmPalette* palette = frmPalette::loadedInstance())
+        palette->writeRecovery();
     scheme.select(selected);
 }
 

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/OrderlyShutdown.h"
 #include "main/frmMain.h"
+#include "palette/frmPalette.h"
+#include "settings/CiniFile.h"
+#include "settings/SettingsFolderLock.h"
 #include "platform/FontMapper.h"
 #include "platform/Services.h"
 #include "platform/StartupProbe.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTimer>
@@ -55,6 +59,12 @@ int main(int argc, char* argv[])
                      [&shutdown](QSessionManager&) { shutdown.saveNow(); }, Qt::DirectConnection);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &shutdown, &tessary::OrderlyShutdown::request,
                      Qt::DirectConnection);
+
+    // Temporary files of a save that was killed halfway are cleared, unless another instance
+    // using the same settings may be writing them now.
+    const tessary::SettingsFolderLock settingsLock(tessary::CiniFile::defaultPath());
+    settingsLock.removeStaleTemporaries({QFileInfo(tessary::CiniFile::defaultPath()).fileName(),
+                                         QFileInfo(tessary::frmPalette::recoveryFileName()).fileName()});
 
     tessary::frmMain& main = tessary::frmMain::instance();
     // The program ends when the main window has been unloaded.

@@ -6,6 +6,7 @@
 #include "display/frmTessary.h"
 #include "platform/Surface.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -60,6 +61,9 @@ QImage simulated(const QImage& block, const VisionMode& mode)
 
 bool BackGroundImage::loadImage(const QString& fileName)
 {
+    // A pipe or a device would have the reader wait for bytes that may never come.
+    if (!QFileInfo(fileName).isFile())
+        return false;
     QImageReader reader(fileName);
     reader.setAutoTransform(true);
     QImage image = reader.read();

@@ -97,8 +97,13 @@ std::optional<ExchangeFileType::Target> ExchangeFileType::saveTarget(const QStri
             return std::nullopt;
         return Target{*named, fileName};
     }
-    if (endsWithAny(fileName, suffixesOf(typeOf(*chosen))))
-        return Target{*chosen, fileName};
+    // A name typed with an offered type's suffix means that type, whatever the list shows;
+    // the design-token entry also takes a plain ".json" name as its own.
+    if (const std::optional<ExchangeFormat> named = fromFileName(fileName)) {
+        if (*chosen == ExchangeFormat::DesignTokens && *named == ExchangeFormat::Json)
+            return Target{*chosen, fileName};
+        return Target{*named, fileName};
+    }
     return Target{*chosen, fileName + u'.' + suffix(*chosen)};
 }
 

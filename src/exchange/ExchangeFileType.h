@@ -35,11 +35,11 @@ public:
         ExchangeFormat format;
         QString fileName;
     };
-    // Where and how a save goes. The filter entry chosen in the dialog (1-based; 0 when
-    // the dialog did not say) decides the format, and a name that none of that entry's
-    // patterns matches gets the format's suffix, so the name never claims another format.
-    // Without a filter entry the name's suffix decides. Empty for an empty name, and for a
-    // name of no known format when no entry was chosen.
+    // Where and how a save goes. A name with a known suffix is saved under that name in the
+    // suffix's format, whatever filter entry was chosen (1-based; 0 when the dialog did not
+    // say), except that the design-token entry takes a plain ".json" name as its own; any
+    // other name in the chosen entry's format with its suffix added. Empty for an empty
+    // name, and for a name of no known format when no entry was chosen.
     static std::optional<Target> saveTarget(const QString& fileName, int filterIndex = 0);
 };
 

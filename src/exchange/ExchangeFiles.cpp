@@ -3,6 +3,7 @@
 
 #include "dialogs/CommonDialogManager.h"
 #include "exchange/SchemeExport.h"
+#include "palette/DefinedColor.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
@@ -19,6 +20,23 @@ namespace {
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
+// A name to propose for a new file: what the user would call it, without the characters
+// no file name may hold.
+QString proposedName(const QString& name, const QString& fallback, const QString& suffix)
+{
+    QString out;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c))
+            out += u'_';
+        else
+            out += c;
+    }
+    out = out.trimmed();
+    while (out.startsWith(u'.'))
+        out.remove(0, 1);
+    return (out.isEmpty() ? fallback : out) + u'.' + suffix;
+}
+
 } // namespace
 
 ColorScheme ExchangeFiles::currentScheme()
@@ -34,7 +52,7 @@ ColorScheme ExchangeFiles::currentScheme()
 bool ExchangeFiles::saveScheme(CommonDialog& dialog)
 {
     // Read once the file is chosen: the scheme as it is when the user says "save".
-    return save(dialog, QStringLiteral("*.css"),
+    return save(dialog, proposedName(QString(), QStringLiteral("scheme"), QStringLiteral("css")),
                 [](ExchangeFormat format) { return SchemeExport::toBytes(currentScheme(), format); });
 }
 
@@ -46,7 +64,7 @@ void ExchangeFiles::copyScheme()
 bool ExchangeFiles::savePalette(CommonDialog& dialog, const DefinedColor& palette,
                                 const PaletteExport::ColorAt& colorAt)
 {
-    return save(dialog, QStringLiteral("*.gpl"),
+    return save(dialog, proposedName(palette.paletteName(), QStringLiteral("palette"), QStringLiteral("gpl")),
                 [&](ExchangeFormat format) { return PaletteExport::toBytes(palette, format, colorAt); });
 }
 
@@ -69,13 +87,24 @@ std::optional<GplImport> ExchangeFiles::readGpl(CommonDialog& dialog)
 
 bool ExchangeFiles::writeFile(const QString& path, const QByteArray& bytes)
 {
-    if (AtomicFileWriter::write(path, bytes))
+    const bool existed = QFileInfo::exists(path);
+    const AtomicWriteResult written = AtomicFileWriter::write(path, bytes);
+    if (written)
         return true;
-    MsgBox(QStringLiteral("ファイルに書き込めませんでした。\r\n%1\r\n\r\n"
-                          "書き込み先のフォルダーと空き容量を確かめてください。元のファイルは変更されていません。")
-               .arg(shown(path)),
-           IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
-    return false;
+    QString text;
+    if (written.replaced()) {
+        text = QStringLiteral("ファイルは書き込みましたが、ディスクへの書き込みを確かめられませんでした。"
+                              "停電などで失われるおそれがあります。\r\n%1\r\n%2")
+                   .arg(shown(path), written.reason());
+    } else {
+        text = QStringLiteral("ファイルに書き込めませんでした。\r\n%1\r\n%2\r\n\r\n"
+                              "書き込み先のフォルダーと空き容量を確かめてください。")
+                   .arg(shown(path), written.reason());
+        if (existed)
+            text += QStringLiteral("元のファイルは変更されていません。");
+    }
+    MsgBox(text, IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
+    return written.replaced();
 }
 
 bool ExchangeFiles::save(CommonDialog& dialog, const QString& initialName, const Encoder& encode)

@@ -184,6 +184,7 @@ GplImport GplImport::read(QByteArrayView bytes, const QString& fileName)
     QString name = QFileInfo(fileName).completeBaseName();
     QString comment;
     QList<PaletteStatus> refusals;
+    QStringList duplicateNames;
     const colorCode codes;
     bool inColors = false;
     int colors = 0;
@@ -226,8 +227,11 @@ GplImport GplImport::read(QByteArrayView bytes, const QString& fileName)
         inColors = true;
         const QString code = codes.getHexRGB(entry->rgb[0], entry->rgb[2], entry->rgb[1]);
         const PaletteStatus added = palette->addColor(code, entry->name, QString());
-        if (!added.isOk())
+        if (!added.isOk()) {
             refusals.append(added);
+            if (added.code() == PaletteStatus::DuplicateName)
+                duplicateNames.append(entry->name.isEmpty() ? code : entry->name);
+        }
     }
 
     palette->setPaletteName(name);
@@ -241,6 +245,7 @@ GplImport GplImport::read(QByteArrayView bytes, const QString& fileName)
         r.m_textsLosingCharacters += int(losesCharacters(m->colorName()));
     r.m_palette = std::move(palette);
     r.m_refusals = std::move(refusals);
+    r.m_duplicateNames = std::move(duplicateNames);
     return r;
 }
 
@@ -259,7 +264,13 @@ GplImport GplImport::read(QIODevice& device, const QString& fileName)
 GplImport GplImport::read(const QString& fileName)
 {
     QFile file(fileName);
-    if (fileName.isEmpty() || QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
+    const QFileInfo info(fileName);
+    if (fileName.isEmpty() || !info.exists() || info.isDir())
+        return failure(fileName, QStringLiteral("ファイルを開けません。"));
+    // A pipe or a device would keep the reader waiting for bytes that may never come.
+    if (!info.isFile())
+        return failure(fileName, QStringLiteral("通常のファイルではありません。"));
+    if (!file.open(QIODevice::ReadOnly))
         return failure(fileName, QStringLiteral("ファイルを開けません。"));
     return read(file, fileName);
 }

@@ -5,6 +5,7 @@
 
 #include <QByteArrayView>
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <memory>
 
@@ -54,6 +55,8 @@ public:
     const std::shared_ptr<DefinedColor>& palette() const { return m_palette; }
     // The colours that were not added, one status each, in file order.
     const QList<PaletteStatus>& refusals() const { return m_refusals; }
+    // The names refused as taken already, in file order, as the file spells them.
+    const QStringList& duplicateNames() const { return m_duplicateNames; }
     // How many of the palette's name, its comment and its colours' names hold characters
     // that code page 932 lacks: a palette file stores each of those as '?'.
     int textsLosingCharacters() const { return m_textsLosingCharacters; }
@@ -63,6 +66,7 @@ private:
 
     std::shared_ptr<DefinedColor> m_palette;
     QList<PaletteStatus> m_refusals;
+    QStringList m_duplicateNames;
     QString m_error;
     int m_textsLosingCharacters = 0;
 };

@@ -26,6 +26,25 @@ QString tokenName(const QString& name)
     return out;
 }
 
+// A custom property name from a colour name: letters, digits, '-', '_' and every character
+// beyond ASCII stay; anything else becomes one '-'. Empty when nothing of the name stays.
+QString cssName(const QString& name)
+{
+    QString out;
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        const bool keep = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')
+            || u == u'_' || (u >= 0x80 && !c.isSpace() && u != 0xFEFF);
+        if (keep)
+            out += c;
+        else if (!out.isEmpty() && !out.endsWith(u'-'))
+            out += u'-';
+    }
+    while (out.endsWith(u'-'))
+        out.chop(1);
+    return out;
+}
+
 // A name not yet in taken (compared without letter case), which it joins.
 QString uniqueName(const QString& wanted, QSet<QString>& taken)
 {
@@ -66,7 +85,7 @@ SwatchBook bookOf(const DefinedColor& palette, ExchangeFormat format, const Pale
     book.commentLines = commentLines(palette.paletteComment());
     book.swatches.reserve(palette.count());
     QSet<QString> taken;
-    if (format == ExchangeFormat::DesignTokens)
+    if (format == ExchangeFormat::DesignTokens || format == ExchangeFormat::Css)
         taken.reserve(palette.count());
     for (const auto& color : palette.colorCollection) {
         const auto c = std::uint32_t(valueOf(*color, colorAt));
@@ -76,7 +95,9 @@ SwatchBook bookOf(const DefinedColor& palette, ExchangeFormat format, const Pale
         s.green = int((c >> 8) & 0xFF);
         s.blue = int((c >> 16) & 0xFF);
         if (format == ExchangeFormat::Css) {
-            s.key = QStringLiteral("color-") + QString::number(color->index);
+            const QString wanted = cssName(s.name);
+            s.key = uniqueName(wanted.isEmpty() ? QStringLiteral("color-") + QString::number(color->index) : wanted,
+                               taken);
             s.description = nameAndComment(s.name, color->comment());
         } else if (format == ExchangeFormat::DesignTokens) {
             s.key = uniqueName(tokenName(s.name), taken);

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QTimer>
 #include <QFrame>
 
 namespace tessary {
@@ -73,7 +74,7 @@ void frmMain::Form_Load()
 
     for (int i = 0; i < 3; ++i) {
         txtSampleString[i]->hide();
-        optSelectObject[i]->setText(MainCaptions::literalCaption(txtSampleString[i]->text()));
+        setObjectCaption(optSelectObject[i], i, MainCaptions::literalCaption(txtSampleString[i]->text()));
         // The labels show the texts the captions show, also when the settings restore none.
         display.setLabelText(static_cast<std::int16_t>(i), txtSampleString[i]->text());
         txtRGB[i]->setText(QStringLiteral("0"));
@@ -87,6 +88,8 @@ void frmMain::Form_Load()
 
     optSelectObject[3]->switchOn();
     display.showModeless();
+    // Offered once the windows are up, so the question has the program behind it.
+    QTimer::singleShot(0, this, [] { frmPalette::offerRecovery(); });
 }
 
 void frmMain::unloadSilently()
@@ -97,13 +100,26 @@ void frmMain::unloadSilently()
 
 void frmMain::Form_Unload(int& cancel)
 {
-    (void)cancel;
+    // Unsaved palette changes are asked about first: cancelling keeps the program running.
+    if (m_silentUnload) {
+        if (frmPalette* palette = frmPalette::loadedInstance())
+            palette->unloadToRecovery();
+    } else {
+        frmPalette::unloadInstance();
+        if (frmPalette::isInstanceLoaded()) {
+            cancel = 1;
+            return;
+        }
+    }
     configManager().saveConfig();
     // The user closing the program hears of settings that were not saved; it ends all the same.
-    if (!m_silentUnload && !configManager().lastSaveStatus().ok()) {
-        MsgBox(QStringLiteral("設定を保存できませんでした。\r\n%1")
-                   .arg(QDir::toNativeSeparators(CiniFile::defaultPath())),
-               IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
+    if (const IniStatus& saved = configManager().lastSaveStatus(); !m_silentUnload && !saved.ok()) {
+        const QString text = saved.replaced()
+            ? QStringLiteral("設定は保存しましたが、ディスクへの書き込みを確かめられませんでした。"
+                             "停電などで失われるおそれがあります。\r\n%1\r\n%2")
+            : QStringLiteral("設定を保存できませんでした。\r\n%1\r\n%2");
+        MsgBox(text.arg(QDir::toNativeSeparators(CiniFile::defaultPath()), saved.reason()), IMessageBox::OKOnly,
+               QString(), IMessageBox::Exclamation);
     }
     frmContrast::unloadInstance();
     frmTessary::unloadInstance();

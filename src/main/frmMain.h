@@ -255,6 +255,8 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d;
     bool m_silentUnload = false;
+    // While the sliders are set from the colour, the code field is written once, at the end.
+    bool m_refreshingControls = false;
 };
 
 } // namespace tessary

@@ -39,6 +39,9 @@ QString frmMain::getColorCode()
 
 void frmMain::colorCodeRefresh()
 {
+    // A slider set on the way would write a passing value and take the user's selection.
+    if (m_refreshingControls)
+        return;
     setFieldText(txtColorCode, prefix + getColorCode());
 }
 
@@ -49,6 +52,7 @@ void frmMain::refreshColorControls()
     // Setting the three sliders writes the colour three times: it is announced once.
     Scheme::Batch batch;
     const int tab = tabSelectColorModel->currentIndex() + 1;
+    m_refreshingControls = true;
     ColorModel& m = model();
     m.refreshColorModel();
     if (tab == 1) {
@@ -65,6 +69,7 @@ void frmMain::refreshColorControls()
         for (int i = 0; i < 3; ++i)
             setFieldText(txtHSL[i], QString::number(HSLSlider[i]->value()));
     }
+    m_refreshingControls = false;
     colorCodeRefresh();
     updateColorCircle();
 }
@@ -238,6 +243,10 @@ void frmMain::tabSelectColorModel_Click()
 
 void frmMain::txtColorCode_KeyUp(int, int)
 {
+    // The field still shows the current colour as the program wrote it (a key that changed
+    // no text, such as the A of Ctrl+A): taking it again could only move the colour.
+    if (txtColorCode->text() == prefix + getColorCode())
+        return;
     if (const auto color = ColorEntry::colorFromCodeField(txtColorCode->text(), prefix))
         setColor(*color);
 }

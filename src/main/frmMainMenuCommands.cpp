@@ -123,8 +123,9 @@ void frmMain::mnuLattice_Click() { configManager().setTessaryStyle(4); }
 void frmMain::mnuPalette_Click()
 {
     if (mnuPalette->isChecked()) {
-        Workspace::instance().setShown(Workspace::Tool::Palette, false);
+        // The palette window may keep itself open to keep unsaved changes.
         frmPalette::unloadInstance();
+        mnuPalette->setChecked(frmPalette::isInstanceLoaded());
     } else {
         Workspace::instance().setShown(Workspace::Tool::Palette, true);
         frmPalette& palette = frmPalette::instance();

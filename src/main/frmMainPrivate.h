@@ -8,6 +8,7 @@
 #include "platform/TextBox.h"
 #include "settings/TessaryConfig.h"
 
+#include <QAbstractButton>
 #include <memory>
 
 class QMenuBar;
@@ -36,6 +37,18 @@ inline void setFieldText(TextBox* field, const QString& text)
 {
     if (field->text() != text)
         field->setText(text);
+}
+
+// Gives the option of sample text index its caption. An empty sample text leaves the option
+// without one: a screen reader then tells the three apart by their places.
+inline void setObjectCaption(QAbstractButton* option, int index, const QString& caption)
+{
+    option->setText(caption);
+    const QString byPlace = QStringLiteral("sample%1").arg(index + 1);
+    if (caption.isEmpty())
+        option->setAccessibleName(byPlace);
+    else if (option->accessibleName() == byPlace)
+        option->setAccessibleName(QString());
 }
 
 } // namespace tessary

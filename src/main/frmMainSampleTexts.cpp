@@ -25,7 +25,7 @@ void frmMain::setSampleText(std::int16_t index, const QString& text)
         txtSampleString_Change(index);   // no change notification, yet the label must get it
     else
         field->setText(text);
-    optSelectObject[index]->setText(MainCaptions::literalCaption(text));
+    setObjectCaption(optSelectObject[index], index, MainCaptions::literalCaption(text));
     optSelectObject[index]->setToolTip(QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped()));
 }
 
@@ -95,7 +95,7 @@ void frmMain::txtSampleString_MouseUp(int index, int, int, int, int)
 void frmMain::refreshObjectCaption(int index)
 {
     const QString text = txtSampleString[index]->text();
-    optSelectObject[index]->setText(MainCaptions::literalCaption(MainCaptions::shortenedCaption(text)));
+    setObjectCaption(optSelectObject[index], index, MainCaptions::literalCaption(MainCaptions::shortenedCaption(text)));
     optSelectObject[index]->setToolTip(QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped()));
 }
 

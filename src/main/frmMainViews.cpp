@@ -36,6 +36,11 @@ void frmMain::followScheme()
     connect(mnuColorCircle, &QAction::toggled, this,
             [](bool on) { Workspace::instance().setShown(Workspace::Tool::ColorCircle, on); });
     connect(&ws, &Workspace::editObjectRequested, this, &frmMain::selectObject);
+    connect(&ws, &Workspace::showRequested, this, [this](Workspace::Tool tool) {
+        QAction* item = tool == Workspace::Tool::Palette ? mnuPalette : mnuColorCircle;
+        if (!isUnloaded() && !item->isChecked())
+            item->trigger();
+    });
     connect(&ws, &Workspace::previewEnded, this, [this](bool taken) {
         const Scheme& scheme = Scheme::instance();
         if (taken && !isUnloaded())

@@ -123,14 +123,18 @@ PaletteStatus DefinedColor::saveColor(const QString& fileName) const
 {
     if (fileName.isEmpty() || QFileInfo(fileName).isDir())
         return PaletteStatus::writeError(fileName);
-    if (!AtomicFileWriter::write(fileName, toBytes()))
-        return PaletteStatus::writeError(fileName);
+    const AtomicWriteResult written = AtomicFileWriter::write(fileName, toBytes());
+    if (written.replaced())
+        return PaletteStatus::savedUnsynced(fileName, written.reason());
+    if (!written)
+        return PaletteStatus::writeError(fileName, written.reason());
     return PaletteStatus::ok();
 }
 
 QList<PaletteStatus> DefinedColor::loadColor(const QString& fileName)
 {
-    if (fileName.isEmpty() || QFileInfo(fileName).isDir())
+    // Only a regular file: a pipe or a device would keep the reader waiting.
+    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
         return {PaletteStatus::readError()};
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))

@@ -13,10 +13,18 @@ PaletteStatus PaletteStatus::unknownError() { return {UnknownError, QStringLiter
 
 PaletteStatus PaletteStatus::readError() { return {ReadError, QStringLiteral("ファイルの読み込みエラー")}; }
 
-PaletteStatus PaletteStatus::writeError(const QString& fileName)
+PaletteStatus PaletteStatus::writeError(const QString& fileName, const QString& reason)
 {
     return {WriteError, QStringLiteral("ファイルの書き込みエラー\r\n") + fileName
+                              + (reason.isEmpty() ? QString() : QStringLiteral("\r\n") + reason)
                               + QStringLiteral("\r\nパレットは保存されていません。")};
+}
+
+PaletteStatus PaletteStatus::savedUnsynced(const QString& fileName, const QString& reason)
+{
+    return {SavedUnsynced, QStringLiteral("パレットは保存しましたが、ディスクへの書き込みを確かめられませんでした。"
+                                          "停電などで失われるおそれがあります。\r\n")
+                               + fileName + QStringLiteral("\r\n") + reason};
 }
 
 } // namespace tessary

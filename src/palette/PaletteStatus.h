@@ -9,14 +9,17 @@ namespace tessary {
 // window shows to the user (exactly as it is to appear in the message box).
 class PaletteStatus {
 public:
-    enum Code { Ok = 0, DuplicateName, UnknownError, ReadError, WriteError };
+    enum Code { Ok = 0, DuplicateName, UnknownError, ReadError, WriteError, SavedUnsynced };
 
     PaletteStatus() = default;
     static PaletteStatus ok() { return {}; }
     static PaletteStatus duplicateName();
     static PaletteStatus unknownError();
     static PaletteStatus readError();
-    static PaletteStatus writeError(const QString& fileName);
+    // reason: the system's words for the failure, shown after the file's name.
+    static PaletteStatus writeError(const QString& fileName, const QString& reason = {});
+    // The file was written, but may not survive a power loss: the palette counts as saved.
+    static PaletteStatus savedUnsynced(const QString& fileName, const QString& reason);
 
     bool isOk() const { return m_code == Ok; }
     Code code() const { return m_code; }

@@ -25,6 +25,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <algorithm>
@@ -148,7 +151,9 @@ frmPalette::frmPalette()
     connect(mnuColorProperty, &QAction::triggered, this, [this] { mnuColorProperty_Click(); });
     connect(mnuPaletteProperty, &QAction::triggered, this, [this] { mnuPaletteProperty_Click(); });
 
-    cmbColorSelect->setAccessibleName(QStringLiteral("色の名前"));
+    // Named by its label, as the eye reads it; the toolkit would speak the colour shown.
+    Label2->setBuddy(cmbColorSelect);
+    cmbColorSelect->setAccessibleName(QStringLiteral("ColorName"));
     VScroll1->setAccessibleName(QStringLiteral("パレットのスクロール"));
     picPalette->setAccessibleName(QStringLiteral("パレットの色"));
     picPalette->setAccessibleDescription(QStringLiteral("矢印キーで色を選び、Enter キーで現在の色にします"));
@@ -193,8 +198,14 @@ void frmPalette::Form_Load()
     openPaletteFile(settings ? settings->paletteFileName() : TessaryConfig::defaultPaletteFileName());
 }
 
-void frmPalette::Form_Unload(int&)
+void frmPalette::Form_Unload(int& cancel)
 {
+    if (m_askOnUnload && !settleUnsavedChanges()) {
+        cancel = 1;
+        return;
+    }
+    if (m_askOnUnload)
+        QFile::remove(recoveryFileName());
     picPalette->setAutoRedraw(false);
     Workspace::instance().setShown(Workspace::Tool::Palette, false);
     // The palette itself goes with the window; the list goes now.

@@ -4,6 +4,7 @@
 #include "platform/DefaultInstance.h"
 #include "platform/Form.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -39,6 +40,23 @@ public:
     // The colour value a chip shows for the colour at a 1-based position: the system's
     // colour of its name in the system-colour palette, else the colour of its code.
     std::int32_t colorValueAt(int position) const;
+
+    // True while the palette differs from the file it was last opened from or saved to, and
+    // for a palette that came from elsewhere and was never saved.
+    bool hasUnsavedChanges() const;
+    // Before unsaved changes would be dropped: asks whether to save them. True when the
+    // caller may go on (saved, or not to be saved); false when the user cancelled or the
+    // save did not happen, and everything stays as it was.
+    bool settleUnsavedChanges();
+    // The program is being ended without a chance to ask: unsaved changes go to the recovery
+    // file, and the window closes.
+    void unloadToRecovery();
+    // Writes unsaved changes to the recovery file (nothing when there are none).
+    bool writeRecovery() const;
+    // The file that keeps unsaved changes of a program that was ended, beside the settings.
+    static QString recoveryFileName();
+    // At start: offers the palette left in the recovery file by a program that was ended.
+    static void offerRecovery();
 
     // Event handlers.
     void cmbColorSelect_Click();
@@ -128,6 +146,13 @@ private:
     void arrangeClient();
     void showProblems(const QList<PaletteStatus>& problems);
     QString askFileName(bool save, const QString& initialName);
+
+    // What the palette was when last opened or saved, to tell unsaved changes.
+    void markSaved();
+
+    QByteArray m_savedBytes;
+    bool m_neverSaved = false;
+    bool m_askOnUnload = true;
 
     struct Impl;
     std::unique_ptr<Impl> d;

@@ -19,6 +19,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QToolTip>
 #include <QScrollBar>
@@ -88,6 +90,7 @@ void frmPalette::openPaletteFile(const QString& fileName)
     }
     firstVisibleIndex = 1;
     const QList<PaletteStatus> problems = palette->loadColor(fileName);
+    markSaved();
     drawPalette(1);
     setWindowTitle(QStringLiteral("Palette : ") + palette->paletteComment());
     mnuColorProperty->setEnabled(!palette->isSystemColorPalette());
@@ -98,12 +101,14 @@ bool frmPalette::savePaletteFile(const QString& fileName)
 {
     const PaletteStatus saved = palette->saveColor(fileName);
     if (!saved.isOk()) {
-        // The file on disk is as it was; the changes stay to be saved again.
         MsgBox(saved.message(), IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
-        return false;
+        // After a failure the file on disk is as it was; the changes stay to be saved again.
+        if (saved.code() != PaletteStatus::SavedUnsynced)
+            return false;
     }
     mnuEasySave->setEnabled(false);
     currentFileName = fileName;
+    markSaved();
     return true;
 }
 
@@ -143,6 +148,8 @@ QString frmPalette::askFileName(bool save, const QString& initialName)
 
 void frmPalette::mnuNew_Click()
 {
+    if (!settleUnsavedChanges())
+        return;
     picPalette->surface().clear();
     palette->setPaletteNameCombo(nullptr);
     palette = std::make_shared<DefinedColor>();
@@ -155,13 +162,22 @@ void frmPalette::mnuNew_Click()
     currentFileName.clear();
     mnuSave->setEnabled(false);
     mnuEasySave->setEnabled(false);
+    markSaved();
 }
 
 void frmPalette::mnuLoadPalette_Click()
 {
+    if (!settleUnsavedChanges())
+        return;
     const QString name = askFileName(false, QStringLiteral("*.tcf"));
     if (name.isEmpty())
         return;
+    // A pipe or a device is refused before it becomes the palette the settings name.
+    if (const QFileInfo info(name); info.exists() && !info.isFile()) {
+        MsgBox(QStringLiteral("通常のファイルではないため開けません。\r\n%1").arg(QDir::toNativeSeparators(name)),
+               IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
+        return;
+    }
     if (TessaryConfig* settings = Workspace::instance().settings())
         settings->setPaletteFileName(name);
     openPaletteFile(name);

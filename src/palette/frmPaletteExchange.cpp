@@ -11,9 +11,14 @@
 #include <QAction>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalBlocker>
 
 namespace tessary {
+
+namespace {
+constexpr int kDuplicatesNamed = 5;   // names a duplicates message lists before "ほか"
+} // namespace
 
 void frmPalette::mnuExport_Click()
 {
@@ -23,12 +28,37 @@ void frmPalette::mnuExport_Click()
 
 void frmPalette::mnuImportGpl_Click()
 {
+    if (!settleUnsavedChanges())
+        return;
     // A file that cannot be read leaves the open palette as it was.
     std::optional<GplImport> read = ExchangeFiles::readGpl(Workspace::instance().commonDialog());
     if (!read)
         return;
     adoptPalette(read->palette());
-    showProblems(read->refusals());
+    // Duplicates come in one message however many there are; other refusals one by one.
+    QList<PaletteStatus> others;
+    for (const PaletteStatus& p : read->refusals()) {
+        if (p.code() != PaletteStatus::DuplicateName)
+            others.append(p);
+    }
+    showProblems(others);
+    if (const QStringList& names = read->duplicateNames(); !names.isEmpty()) {
+        QStringList firstNames;
+        QSet<QString> distinct;
+        for (const QString& name : names) {
+            const QString folded = name.toCaseFolded();
+            if (distinct.contains(folded))
+                continue;
+            distinct.insert(folded);
+            if (firstNames.size() < kDuplicatesNamed)
+                firstNames.append(name);
+        }
+        const bool more = distinct.size() > firstNames.size();
+        MsgBox(QStringLiteral("名前が重複している %1 色は読み込みませんでした:\r\n%2%3")
+                   .arg(names.size())
+                   .arg(firstNames.join(QStringLiteral("、")), more ? QStringLiteral(" ほか") : QString()),
+               IMessageBox::OKOnly, QString(), IMessageBox::Information);
+    }
     if (const int losing = read->textsLosingCharacters(); losing > 0) {
         MsgBox(QStringLiteral("%1 個の名前または注釈に、パレットファイルに保存できない文字があります。"
                               "パレットファイルに保存すると、その文字は「?」になります。")
@@ -44,6 +74,7 @@ void frmPalette::adoptPalette(std::shared_ptr<DefinedColor> adopted)
     palette = std::move(adopted);
     palette->setPaletteNameCombo(list);
     currentFileName.clear();
+    m_neverSaved = true;
     // Nothing of it is on disk yet: both saves are offered, and "上書き保存" asks for a name.
     mnuSave->setEnabled(true);
     mnuEasySave->setEnabled(true);
@@ -59,7 +90,9 @@ void frmPalette::adoptPalette(std::shared_ptr<DefinedColor> adopted)
     if (list && list->count() > 0)
         list->setCurrentIndex(0);
     drawPalette(1);
-    setWindowTitle(QStringLiteral("Palette : ") + palette->paletteComment());
+    // A palette from elsewhere often has a name and no comment: the title names it then.
+    setWindowTitle(QStringLiteral("Palette : ")
+                   + (palette->paletteComment().isEmpty() ? palette->paletteName() : palette->paletteComment()));
     mnuColorProperty->setEnabled(!palette->isSystemColorPalette());
 }
 

@@ -4,6 +4,7 @@
 #include "color/colorCode.h"
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
+#include "pickers/DesktopWaitWindow.h"
 #include "pickers/DropperCursor.h"
 #include "pickers/LoupePainter.h"
 #include "pickers/PickerOverlay.h"
@@ -49,6 +50,16 @@ struct frmDesktop::Impl {
     std::unique_ptr<SetMostTopForm> topmostSwitch;
     bool captured = false;
     bool screenshot = false;   // the copy came from the desktop: window coordinates, full screen
+    std::unique_ptr<DesktopWaitWindow> waiting;   // while the desktop is asked
+
+    // Later, not now: the window may be in the middle of telling us its button was pressed.
+    void dismissWaiting()
+    {
+        if (!waiting)
+            return;
+        waiting->hide();
+        waiting.release()->deleteLater();
+    }
 };
 
 frmDesktop::frmDesktop()
@@ -136,7 +147,11 @@ void frmDesktop::Form_Load()
         startView(d->map.pixelAt(QCursor::pos()));
         return;
     }
-    // The desktop may show a dialog of its own; the answer comes later.
+    // The desktop may show a dialog of its own; the answer comes later. Meanwhile a small
+    // window says so and lets the user give up waiting.
+    d->waiting = std::make_unique<DesktopWaitWindow>();
+    connect(d->waiting.get(), &DesktopWaitWindow::cancelled, this, [this] { unload(); });
+    d->waiting->showBeside(frmTessary::loadedInstance());
     capture.askDesktop(this, [this](const IScreenCapture::DesktopAnswer& a) { takeDesktopAnswer(a); });
 }
 
@@ -145,6 +160,7 @@ void frmDesktop::takeDesktopAnswer(const IScreenCapture::DesktopAnswer& answer)
     using Kind = IScreenCapture::DesktopAnswer::Kind;
     if (!isLoaded())
         return;
+    d->dismissWaiting();
     if (answer.kind == Kind::Screenshot && !answer.image.isNull()) {
         QImage copy = answer.image.convertToFormat(QImage::Format_RGB32);
         copy.setDevicePixelRatio(devicePixelRatioF());
@@ -204,6 +220,7 @@ void frmDesktop::Form_Unload(int& cancel)
 {
     (void)cancel;
     Workspace::instance().endPreview(false);
+    d->dismissWaiting();
     Form* main = Workspace::instance().mainWindow();
     frmTessary* display = frmTessary::loadedInstance();
     if (d->topmostSwitch && display) {

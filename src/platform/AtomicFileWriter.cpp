@@ -181,9 +181,19 @@ AtomicFileWriter::AtomicFileWriter(FaultInjector fault)
 {
 }
 
+namespace {
+AtomicFileWriter::FaultInjector& faultForAllWrites()
+{
+    static AtomicFileWriter::FaultInjector fault;
+    return fault;
+}
+} // namespace
+
+void AtomicFileWriter::setFaultForAllWrites(FaultInjector fault) { faultForAllWrites() = std::move(fault); }
+
 AtomicWriteResult AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
 {
-    return AtomicFileWriter().replace(path, bytes);
+    return AtomicFileWriter(faultForAllWrites()).replace(path, bytes);
 }
 
 AtomicWriteResult AtomicFileWriter::replace(const QString& path, const QByteArray& bytes) const
@@ -195,10 +205,12 @@ AtomicWriteResult AtomicFileWriter::replace(const QString& path, const QByteArra
         info.setFile(info.symLinkTarget());
     const QString target = info.absoluteFilePath();
     if (info.exists() && !info.isFile())
-        return AtomicWriteResult::failure(QStringLiteral("%1 is not a file").arg(QDir::toNativeSeparators(target)));
+        return AtomicWriteResult::failure(QStringLiteral("%1 is not a file").arg(QDir::toNativeSeparators(target)),
+                                          QStringLiteral("通常のファイルではありません"));
     // Renaming over a read-only file would replace it; it stays as it is instead.
     if (info.exists() && !info.isWritable())
-        return AtomicWriteResult::failure(QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(target)));
+        return AtomicWriteResult::failure(QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(target)),
+                                          QStringLiteral("読み取り専用です"));
 
     Step step = Step::Create;
     int code = 0;
@@ -227,8 +239,9 @@ AtomicWriteResult AtomicFileWriter::replace(const QString& path, const QByteArra
         }
         return false;
     });
+    auto failed = [&] { return AtomicWriteResult::failure(describe(step, target, code), qt_error_string(code)); };
     if (!created)
-        return AtomicWriteResult::failure(describe(step, target, code));
+        return failed();
     if (info.exists())
         copyPermissions(handle, target);
 
@@ -243,14 +256,14 @@ AtomicWriteResult AtomicFileWriter::replace(const QString& path, const QByteArra
         if (!closed)
             closeFile(handle);
         removeFile(temporary);
-        return AtomicWriteResult::failure(describe(step, target, code));
+        return failed();
     }
     if (!run(Step::Rename, [&] { return renameOver(temporary, target); })) {
         removeFile(temporary);
-        return AtomicWriteResult::failure(describe(step, target, code));
+        return failed();
     }
     if (!run(Step::SyncFolder, [&] { return syncFolder(info.absolutePath()); }))
-        return AtomicWriteResult::failure(describe(step, target, code));
+        return AtomicWriteResult::failure(describe(step, target, code), qt_error_string(code), true);
     return AtomicWriteResult::success();
 }
 

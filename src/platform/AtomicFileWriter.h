@@ -12,18 +12,31 @@ namespace tessary {
 class AtomicWriteResult {
 public:
     static AtomicWriteResult success() { return AtomicWriteResult(); }
-    static AtomicWriteResult failure(const QString& message) { return AtomicWriteResult(message); }
+    static AtomicWriteResult failure(const QString& message, const QString& reason = {}, bool replaced = false)
+    {
+        AtomicWriteResult r;
+        r.m_ok = false;
+        r.m_message = message;
+        r.m_reason = reason.isEmpty() ? message : reason;
+        r.m_replaced = replaced;
+        return r;
+    }
 
     bool ok() const { return m_ok; }
     explicit operator bool() const { return m_ok; }
     const QString& message() const { return m_message; }
+    // The system's own words for what went wrong (disk full, permission denied...).
+    const QString& reason() const { return m_reason; }
+    // The new contents are in place; only making sure they reach the disk failed.
+    bool replaced() const { return m_replaced; }
 
 private:
     AtomicWriteResult() = default;
-    explicit AtomicWriteResult(const QString& message) : m_ok(false), m_message(message) {}
 
     bool m_ok = true;
+    bool m_replaced = false;
     QString m_message;
+    QString m_reason;
 };
 
 // Replaces a file as a whole: a full disk, a crash or a power cut leaves either the old file
@@ -52,6 +65,9 @@ public:
 
     // Writes bytes to path as described above.
     static AtomicWriteResult write(const QString& path, const QByteArray& bytes);
+    // Makes every write() ask fault first, until it is set empty again: how tests make the
+    // program's own saves fail at a step.
+    static void setFaultForAllWrites(FaultInjector fault);
 
     // A writer whose steps ask fault first: the seam through which tests make a step fail.
     explicit AtomicFileWriter(FaultInjector fault = {});

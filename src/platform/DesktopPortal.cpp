@@ -10,9 +10,11 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QDeadlineTimer>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 namespace tessary {
 
@@ -134,7 +136,7 @@ void DesktopPortal::deliver(Done done, const Result& result)
     QMetaObject::invokeMethod(this, [done = std::move(done), result] { done(result); }, Qt::QueuedConnection);
 }
 
-void DesktopPortal::request(const QString& method, QVariantMap options, Done done)
+void DesktopPortal::request(const QString& method, QVariantMap options, Done done, int timeoutMs)
 {
     if (!m_bus.isConnected()) {
         deliver(std::move(done), {Status::NoService, {}});
@@ -142,7 +144,8 @@ void DesktopPortal::request(const QString& method, QVariantMap options, Done don
     }
     // The answer is handed on from the event loop, never from inside the D-Bus dispatch.
     auto* pending = new PortalRequest(
-        m_bus, [this, done = std::move(done)](const Result& r) { deliver(done, r); }, m_timeoutMs, this);
+        m_bus, [this, done = std::move(done)](const Result& r) { deliver(done, r); },
+        timeoutMs < 0 ? m_timeoutMs : timeoutMs, this);
     const QString token = PortalProtocol::handleToken(QRandomGenerator::global()->generate());
     if (!pending->listen(PortalProtocol::requestPath(m_bus.baseService(), token))) {
         pending->finish({Status::Failed, {}});
@@ -167,7 +170,9 @@ void DesktopPortal::pickColor(Done done)
     request(QStringLiteral("PickColor"), {}, std::move(done));
 }
 
-void DesktopPortal::version(std::function<void(uint)> done)
+void DesktopPortal::version(std::function<void(uint)> done) { version(std::move(done), -1); }
+
+void DesktopPortal::version(std::function<void(uint)> done, int timeoutMs)
 {
     if (!m_bus.isConnected()) {
         QMetaObject::invokeMethod(this, [done = std::move(done)] { done(0); }, Qt::QueuedConnection);
@@ -176,7 +181,7 @@ void DesktopPortal::version(std::function<void(uint)> done)
     QDBusMessage call = QDBusMessage::createMethodCall(
         kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     call << kScreenshot << QStringLiteral("version");
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, timeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [done = std::move(done)](QDBusPendingCallWatcher* w) {
         w->deleteLater();
         const QDBusPendingReply<QDBusVariant> reply = *w;
@@ -188,20 +193,28 @@ void DesktopPortal::ask(AnswerDone done)
 {
     using Answer = IScreenCapture::DesktopAnswer;
     using Kind = Answer::Kind;
-    const auto pick = [this, done] {
-        version([this, done](uint v) {
-            if (v < 2) {
+    // One deadline for the whole question: a silent portal must not get the full time once
+    // for the screenshot and again for its picker.
+    const QDeadlineTimer deadline(m_timeoutMs);
+    const auto left = [deadline] { return int(std::max<qint64>(0, deadline.remainingTime())); };
+    const auto pick = [this, done, left] {
+        if (left() == 0) {
+            done({Kind::Unavailable, {}, 0});
+            return;
+        }
+        version([this, done, left](uint v) {
+            if (v < 2 || left() == 0) {
                 done({Kind::Unavailable, {}, 0});
                 return;
             }
-            pickColor([done](const Result& r) {
+            request(QStringLiteral("PickColor"), {}, [done](const Result& r) {
                 std::int32_t colour = 0;
                 if (r.status == Status::Success && pickedColour(r, colour))
                     done({Kind::Colour, {}, colour});
                 else
                     done({r.status == Status::Cancelled ? Kind::Cancelled : Kind::Unavailable, {}, 0});
-            });
-        });
+            }, left());
+        }, left());
     };
     screenshot([done, pick](const Result& r) {
         if (r.status == Status::Cancelled) {

@@ -34,7 +34,8 @@ public:
     explicit DesktopPortal(const QDBusConnection& bus, QObject* parent = nullptr);
 
     // An unanswered request is closed after this many milliseconds and counts as failed, so
-    // that a hung portal cannot keep the picker waiting for ever.
+    // that a hung portal cannot keep the picker waiting for ever. ask() keeps to it as a
+    // whole, whatever number of requests it takes.
     void setResponseTimeout(int ms) { m_timeoutMs = ms; }
 
     void screenshot(Done done);   // non-interactive, modal
@@ -53,7 +54,9 @@ public:
     static bool pickedColour(const Result& result, std::int32_t& colour);
 
 private:
-    void request(const QString& method, QVariantMap options, Done done);
+    // timeoutMs < 0: the response timeout.
+    void request(const QString& method, QVariantMap options, Done done, int timeoutMs = -1);
+    void version(std::function<void(uint)> done, int timeoutMs);
     void deliver(Done done, const Result& result);
 
     QDBusConnection m_bus;

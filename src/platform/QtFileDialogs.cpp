@@ -6,8 +6,10 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <cstdlib>
 
 namespace tessary {
 
@@ -56,12 +58,39 @@ QString QtFileDialogs::saveFile(QWidget* parent, const QString& initialName, con
     return path;
 }
 
+QString QtFileDialogs::closestStyle(const QString& family, bool bold, bool italic)
+{
+    QString best;
+    int bestScore = 0;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        const int weight = QFontDatabase::weight(family, style);
+        const bool styleBold = weight > QFont::Medium;
+        // Oblique counts as italic, as it does for a font.
+        const bool styleItalic = QFontDatabase::font(family, style, 12).style() != QFont::StyleNormal;
+        // Bold and italic as asked matter most, then the weight nearest regular or bold.
+        const int score = (styleBold == bold ? 4000 : 0) + (styleItalic == italic ? 2000 : 0)
+            - std::abs(weight - (bold ? QFont::Bold : QFont::Normal));
+        // Among equals the plainest name: "Book" rather than "Condensed".
+        if (best.isEmpty() || score > bestScore || (score == bestScore && style.size() < best.size())) {
+            best = style;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
 bool QtFileDialogs::chooseFont(QWidget* parent, StdFont& font)
 {
     // The dialog lists installed families only: it starts from the face the stored name is
     // drawn with, which it can select, rather than from a name it does not know.
     QFont start = FontMapper::toQFont(font);
-    start.setFamilies({FontMapper::drawnFamily(font)});
+    const QString family = FontMapper::drawnFamily(font);
+    start.setFamilies({family});
+    // The dialog looks the style up by its name, and a regular face is rarely named
+    // "Normal": name the face's own style, or the list opens on its first entry.
+    const QString style = closestStyle(family, font.bold, font.italic);
+    if (!style.isEmpty())
+        start.setStyleName(style);
     QFontDialog dialog(start, parent);
     dialog.setOptions(QFontDialog::ScalableFonts | QFontDialog::DontUseNativeDialog);
     // No effects: underline and strikethrough stay as the font has them.

@@ -14,6 +14,8 @@ public:
 
     // "desc|*.a;*.b|desc2|*.c" -> "desc (*.a *.b);;desc2 (*.c)"
     static QString toQtFilter(const QString& filter);
+    // The installed style of the family nearest to bold and italic as asked.
+    static QString closestStyle(const QString& family, bool bold, bool italic);
 };
 
 } // namespace tessary

@@ -65,6 +65,8 @@ public:
     void editObject(int object);
 
     bool isShown(Tool tool) const { return m_shown[index(tool)]; }
+    // Opens a tool window as its menu item in the main window does (nothing without one).
+    void show(Tool tool) { emit showRequested(tool); }
     // A tool window says it opened or closed; the main window's check marks follow.
     void setShown(Tool tool, bool shown);
 
@@ -72,6 +74,7 @@ signals:
     void codePrefixChanged();
     void shownChanged(Workspace::Tool tool, bool shown);
     void previewEnded(bool taken);
+    void showRequested(Workspace::Tool tool);
     void editObjectRequested(int object);
 
 private:

@@ -65,7 +65,8 @@ IniStatus CiniFile::flush()
         return IniStatus::success();
     m_dirty = false;
     if (!m_readStatus.ok())
-        return IniStatus::failure(m_readStatus.message() + QStringLiteral("; the file was left unchanged"));
+        return IniStatus::failure(m_readStatus.message() + QStringLiteral("; the file was left unchanged"),
+                                  m_readStatus.reason());
     const QByteArray bytes = m_document.toBytes();
     if (m_exists && bytes == m_original)
         return IniStatus::success();

@@ -298,14 +298,14 @@ IniStatus IniDocument::readFile(const QString& path, IniDocument& document, bool
     if (!info.exists())
         return IniStatus::success();
     if (!info.isFile())
-        return IniStatus::failure(QStringLiteral("%1 is not a file").arg(path));
+        return IniStatus::failure(QStringLiteral("%1 is not a file").arg(path), QStringLiteral("通常のファイルではありません"));
     exists = true;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return IniStatus::failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return IniStatus::failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()), file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return IniStatus::failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return IniStatus::failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()), file.errorString());
     document = fromBytes(bytes);
     return IniStatus::success();
 }
@@ -313,7 +313,7 @@ IniStatus IniDocument::readFile(const QString& path, IniDocument& document, bool
 IniStatus IniDocument::writeFile(const QString& path) const
 {
     const AtomicWriteResult written = AtomicFileWriter::write(path, toBytes());
-    return written ? IniStatus::success() : IniStatus::failure(written.message());
+    return written ? IniStatus::success() : IniStatus::failure(written.message(), written.reason(), written.replaced());
 }
 
 } // namespace tessary

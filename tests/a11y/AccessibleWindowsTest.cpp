@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "main/frmMain.h"
+#include "palette/frmPalette.h"
 #include "platform/AccessibleNames.h"
 #include "platform/Form.h"
 #include "platform/FormRegistry.h"
 #include "platform/MenuAccessible.h"
+#include "platform/OptionButton.h"
 #include "platform/PictureBox.h"
 #include "platform/Slider.h"
 #include "support/GuiTest.h"
@@ -172,6 +174,32 @@ TEST_F(AccessibleWindowsTest, ControlsAreNamedFromTheirCaptions)
     open->setText(QStringLiteral("別名"));
     EXPECT_EQ(spoken(open), QStringLiteral("別名"));
     EXPECT_EQ(spoken(manual), QStringLiteral("窓を閉じる"));
+}
+
+// Controls a user tells apart by what stands beside them: the palette's name list by its
+// label, and the three sample options, even with empty sample texts, by their places.
+TEST_F(AccessibleWindowsTest, ControlsWithoutCaptionsAreToldApart)
+{
+    const auto spoken = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    frmMain& main = frmMain::instance();
+    for (int i = 0; i < 3; ++i)
+        main.setSampleText(static_cast<std::int16_t>(i), QString());
+    main.showModeless();
+    QStringList names;
+    for (int i = 0; i < 3; ++i)
+        names << spoken(main.optSelectObject[i]);
+    EXPECT_EQ(names, (QStringList{"sample1", "sample2", "sample3"}));
+    main.setSampleText(1, QStringLiteral("見出し"));
+    EXPECT_EQ(spoken(main.optSelectObject[1]), QStringLiteral("見出し"));
+
+    frmPalette& palette = frmPalette::instance();
+    palette.showModeless();
+    // A list speaks its current entry as its name; its label comes as the label relation.
+    bool labelled = false;
+    for (const auto& [other, relation] :
+         QAccessible::queryAccessibleInterface(palette.cmbColorSelect)->relations(QAccessible::Label))
+        labelled = labelled || other->object() == palette.Label2;
+    EXPECT_TRUE(labelled);
 }
 
 // Menu items speak their captions without access-key marks, and keep captions, access keys

@@ -18,6 +18,7 @@
 #include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -175,6 +176,55 @@ TEST_F(DialogsTest, TheRealFontDialogStartsFromTheDrawnFaceAndStoresOnlyWhatChan
         StdFont expected = c.expected;
         expected.underline = true;
         EXPECT_EQ(f, expected) << f.name.toStdString() << " " << f.size;
+    }
+}
+
+// The dialog opens on the label's own style, and a style picked in its list is stored.
+TEST_F(DialogsTest, TheRealFontDialogOpensOnTheStyleAndStoresTheOneChosen)
+{
+    Services::setFileDialogs(std::make_unique<QtFileDialogs>());
+    // Picks an entry as a click would: in whichever of the three lists holds that text.
+    auto pick = [](QFontDialog& d, const QString& text) {
+        for (QListView* list : d.findChildren<QListView*>()) {
+            const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1,
+                                                               Qt::MatchFixedString | Qt::MatchCaseSensitive);
+            if (!found.isEmpty()) {
+                list->setCurrentIndex(found.first());
+                return;
+            }
+        }
+        ADD_FAILURE() << "no list holds " << text.toStdString();
+    };
+    const struct {
+        StdFont stored;
+        const char* opensOn;
+        QStringList picks;
+        StdFont expected;
+    } cases[] = {
+        {font("DejaVu Sans", 12), "Book", {}, font("DejaVu Sans", 12)},
+        {font("DejaVu Sans", 12, false, true), "Oblique", {}, font("DejaVu Sans", 12, false, true)},
+        {font("DejaVu Sans", 12, true, true), "Bold Oblique", {"Book"}, font("DejaVu Sans", 12)},
+        {font("DejaVu Sans", 12), "Book", {"Bold"}, font("DejaVu Sans", 12, true)},
+        {font("DejaVu Sans", 12), "Book", {"Bold Oblique"}, font("DejaVu Sans", 12, true, true)},
+        {font("ＭＳ 明朝", 12), "", {"DejaVu Sans", "Bold", "20"}, font("DejaVu Sans", 20, true)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored.name.toStdString() + " " + c.picks.join(u',').toStdString());
+        StdFont f = c.stored;
+        QString shownStyle;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            shownStyle = dialog->currentFont().styleName();
+            for (const QString& text : c.picks)
+                pick(*dialog, text);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        manager().chooseFont(f);
+        if (*c.opensOn) {
+            EXPECT_EQ(shownStyle.toStdString(), c.opensOn);
+        }
+        EXPECT_EQ(f, c.expected) << f.name.toStdString() << " " << f.size << " bold " << f.bold << " italic " << f.italic;
     }
 }
 

@@ -10,7 +10,17 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace tessary;
 using namespace tessary::test;
@@ -69,7 +79,9 @@ TEST_F(SchemeExchange, SavesInTheFormatOfTheChosenFileType)
         {"b.json", 2, "b.json", ExchangeFormat::Json},
         {"c", 3, "c.tokens.json", ExchangeFormat::DesignTokens},
         {"d.GPL", 4, "d.GPL", ExchangeFormat::Gpl},
-        {"e.css", 5, "e.css.ase", ExchangeFormat::Ase}, // the chosen type wins over the typed suffix
+        {"e.css", 5, "e.css", ExchangeFormat::Css},     // a typed suffix wins over the chosen type
+        {"out.gpl", 1, "out.gpl", ExchangeFormat::Gpl},
+        {"x.tokens.json", 2, "x.tokens.json", ExchangeFormat::DesignTokens},
         {"f.gpl", 0, "f.gpl", ExchangeFormat::Gpl},     // a dialog that cannot tell: the suffix decides
     };
     for (const auto& c : cases) {
@@ -78,7 +90,8 @@ TEST_F(SchemeExchange, SavesInTheFormatOfTheChosenFileType)
         EXPECT_EQ(contents(workDir() + u'/' + QString::fromUtf8(c.written)), SchemeExport::toBytes(expected, c.format))
             << c.written;
     }
-    EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
+    EXPECT_TRUE(fakes.messageBox->calls.isEmpty()) << "no question about replacing another name";
+    EXPECT_EQ(fakes.fileDialogs->calls.first().initialName, "scheme.css") << "a name is proposed";
     const QByteArray css = contents(workDir() + QStringLiteral("/a.css"));
     EXPECT_TRUE(css.contains("  --tessary-text-1: #123456;")) << css.constData();
     EXPECT_TRUE(css.contains("  --tessary-background-2: #0000FF;")) << css.constData();
@@ -159,6 +172,7 @@ TEST_F(PaletteExchange, ExportsTheOpenPaletteInEachFormat)
     }
     EXPECT_TRUE(contents(workDir() + QStringLiteral("/out4.gpl")).contains("  0   0   2\tC2\n"));
     EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
+    EXPECT_EQ(fakes.fileDialogs->calls.first().initialName, "Numbers.gpl") << "named after the palette";
     EXPECT_FALSE(w.mnuEasySave->isEnabled());   // exporting saves nothing of the palette
 }
 
@@ -178,15 +192,12 @@ TEST_F(PaletteExchange, AGplBecomesTheOpenUnsavedPalette)
     EXPECT_EQ(w.cmbColorSelect->itemText(1), "Blue");
     EXPECT_EQ(w.colorValueAt(2), ColorValue::pack(0, 0, 255));
     EXPECT_EQ(w.selectedIndex, 1);
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Palette : ") + w.palette->paletteComment());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Palette : a comment"));
     EXPECT_TRUE(w.currentFileName.isEmpty());
     EXPECT_TRUE(w.mnuSave->isEnabled());
     EXPECT_TRUE(w.mnuEasySave->isEnabled());
-    // The palette file's load shows the first ten refusals and counts the rest.
-    const QStringList shown = messages();
-    ASSERT_EQ(shown.size(), 11);
-    EXPECT_EQ(shown.count(PaletteStatus::duplicateName().message()), 10);
-    EXPECT_EQ(shown.last(), "ほかに 2 色を登録できませんでした。");
+    // However many duplicates, one message counts them and names the first.
+    EXPECT_EQ(messages(), QStringList{"名前が重複している 12 色は読み込みませんでした:\r\nred"});
     // The settings keep naming the palette file opened last.
     EXPECT_EQ(frmMain::instance().configManager().paletteFileName(), workDir() + "/p.tcf");
 
@@ -237,6 +248,66 @@ TEST_F(PaletteExchange, BadGplInputLeavesTheOpenPaletteAsItWas)
         EXPECT_FALSE(w.mnuEasySave->isEnabled()) << c.what;
         EXPECT_EQ(w.windowTitle(), "Palette : 三色") << c.what;
     }
+}
+
+// A pipe or a device chosen as a palette, a GIMP palette or a picture is refused at once.
+TEST_F(PaletteExchange, FilesThatAreNoRegularFilesAreRefusedAtOnce)
+{
+#ifndef Q_OS_UNIX
+    GTEST_SKIP() << "pipes and devices with file names are POSIX";
+#else
+    const QString fifo = workDir() + QStringLiteral("/x.gpl");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Should a reader wait on the pipe after all, a writer lets it go after a while: the test
+    // then fails instead of hanging.
+    std::atomic<bool> stop{false};
+    std::atomic<bool> released{false};
+    std::thread unblock([&] {
+        const auto start = std::chrono::steady_clock::now();
+        while (!stop) {
+            if (std::chrono::steady_clock::now() - start > std::chrono::seconds(3)) {
+                const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    released = true;
+                    ::close(fd);
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    frmPalette& w = openWith(numbered(3, QStringLiteral("三色")));
+    const struct {
+        const char* what;
+        QAction* command;
+    } openers[] = {{"palette", w.mnuLoadPalette}, {"GIMP palette", w.mnuImportGpl}, {"picture", frmMain::instance().mnuBGLoad}};
+    for (const QString& path : {fifo, QStringLiteral("/dev/null")}) {
+        for (const auto& o : openers) {
+            SCOPED_TRACE(::testing::Message() << o.what << " " << path.toStdString());
+            fakes.messageBox->calls.clear();
+            fakes.fileDialogs->answers.push_back(path);
+            QElapsedTimer t;
+            t.start();
+            o.command->trigger();
+            EXPECT_LT(t.elapsed(), 2000);
+            ASSERT_EQ(fakes.messageBox->calls.size(), 1);
+            EXPECT_TRUE(fakes.messageBox->calls[0].text.contains(path));
+            EXPECT_EQ(w.palette->count(), 3);
+            EXPECT_EQ(w.currentFileName, workDir() + "/p.tcf");
+        }
+    }
+    stop = true;
+    unblock.join();
+    EXPECT_FALSE(released) << "a reader waited on the pipe";
+#endif
+}
+
+// A GIMP palette names itself and seldom has a comment: the title shows the name then.
+TEST_F(PaletteExchange, AnImportedPaletteWithoutACommentIsTitledByItsName)
+{
+    frmPalette& w = openWith(numbered(3));
+    fakes.fileDialogs->answers.push_back(writeFile(QStringLiteral("n.gpl"), "GIMP Palette\nName: 名前だけ\n1 2 3 a\n"));
+    w.mnuImportGpl->trigger();
+    EXPECT_EQ(w.windowTitle(), "Palette : 名前だけ");
 }
 
 } // namespace

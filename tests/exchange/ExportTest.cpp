@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 #include <bit>
 #include <cmath>
 #include <functional>
@@ -131,7 +132,7 @@ std::int32_t parseHex(const QString& hex)
 QList<Swatch> readCss(const QByteArray& bytes)
 {
     QList<Swatch> out;
-    static const QRegularExpression decl(QStringLiteral(R"re(^  --([a-z0-9-]+): (#[0-9A-F]{6});(?: /\* (.*) \*/)?$)re"));
+    static const QRegularExpression decl(QStringLiteral(R"re(^  --([^\s:;]+): (#[0-9A-F]{6});(?: /\* (.*) \*/)?$)re"));
     for (const QString& line : QString::fromUtf8(bytes).split(u'\n')) {
         const auto m = decl.match(line);
         if (m.hasMatch())
@@ -345,12 +346,47 @@ INSTANTIATE_TEST_SUITE_P(
                       TargetCase{"bare suffix is no name", ".css", 0, std::nullopt, {}},
                       TargetCase{"empty name", "", 1, std::nullopt, {}},
                       TargetCase{"filter adds its suffix", "c", 5, ExchangeFormat::Ase, "c.ase"},
-                      TargetCase{"filter wins over another suffix", "c.gpl", 1, ExchangeFormat::Css, "c.gpl.css"},
+                      TargetCase{"typed suffix wins over the filter", "c.gpl", 1, ExchangeFormat::Gpl, "c.gpl"},
+                      TargetCase{"typed tokens suffix wins", "x.tokens.json", 1, ExchangeFormat::DesignTokens,
+                                 "x.tokens.json"},
+                      TargetCase{"typed ase under json", "out.ase", 2, ExchangeFormat::Ase, "out.ase"},
+                      TargetCase{"typed tokens under json", "x.tokens.json", 2, ExchangeFormat::DesignTokens,
+                                 "x.tokens.json"},
+                      TargetCase{"unknown suffix takes the filter's", "c.txt", 4, ExchangeFormat::Gpl, "c.txt.gpl"},
                       TargetCase{"tokens filter keeps a plain json name", "c.json", 3, ExchangeFormat::DesignTokens,
                                  "c.json"},
                       TargetCase{"tokens filter names new files", "c", 3, ExchangeFormat::DesignTokens,
                                  "c.tokens.json"},
                       TargetCase{"filter index out of range", "c.css", 6, ExchangeFormat::Css, "c.css"}));
+
+// Properties are named after the colours: one name each, valid as written, the colour's own
+// name kept in the comment.
+TEST(PaletteCss, PropertiesAreNamedAfterTheColoursOncePerFile)
+{
+    const QStringList names = {"赤", "a.b", "a b", "A-B", "$ref", "!!!", "空 色", "x\"; color: red", "--", "a_b"};
+    DefinedColor p;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        ASSERT_TRUE(p.addColor(QStringLiteral("1234%1").arg(i, 2, 10, QLatin1Char('0')), names[i], {}).isOk());
+    const QString css = QString::fromUtf8(PaletteExport::toBytes(p, ExchangeFormat::Css));
+    static const QRegularExpression decl(QStringLiteral(R"re(^  --tessary-([A-Za-z0-9_\x{80}-\x{10FFFF}](?:[A-Za-z0-9_\x{80}-\x{10FFFF}-]*[A-Za-z0-9_\x{80}-\x{10FFFF}])?): #[0-9A-F]{6}; /\* (.*) \*/$)re"));
+    QStringList keys;
+    QSet<QString> folded;
+    for (const QString& line : css.split(u'\n')) {
+        if (!line.startsWith(QLatin1String("  ")))
+            continue;
+        const auto m = decl.match(line);
+        ASSERT_TRUE(m.hasMatch()) << line.toStdString();
+        keys << m.captured(1);
+        EXPECT_TRUE(m.captured(2).startsWith(names[keys.size() - 1])) << line.toStdString();
+        folded.insert(m.captured(1).toCaseFolded());
+    }
+    ASSERT_EQ(keys.size(), names.size());
+    EXPECT_EQ(folded.size(), names.size()) << "unique within the file";
+    EXPECT_EQ(keys[0], "赤");
+    EXPECT_EQ(keys[2], "a-b-2");
+    EXPECT_EQ(keys[5], "color-6") << "a name of nothing usable takes an ASCII form";
+    EXPECT_EQ(keys[6], "空-色");
+}
 
 TEST(ExchangeFilter, OffersEveryFormatInOrder)
 {

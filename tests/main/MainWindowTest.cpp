@@ -326,6 +326,34 @@ TEST_F(MainWindowTest, KeysThatChangeNoTextKeepTheCaretAndSelection)
     EXPECT_EQ(colorOf(3), rgb(255, 128, 0));
 }
 
+// Ctrl+A then a typed code: the release of A rewrites the field with its own text, on either
+// page, whatever the colour, so the selection the user made stays for the code typed next.
+TEST_F(MainWindowTest, ARefreshWithTheSameTextKeepsTheSelectionOnBothPages)
+{
+    main().prefix = QStringLiteral("#");
+    TextBox* field = main().txtColorCode;
+    for (const int page : {0, 1}) {
+        main().tabSelectColorModel->setCurrentIndex(page);
+        for (int r = 0; r < 256; r += 15) {
+            for (int g = 0; g < 256; g += 15) {
+                for (int b = 0; b < 256; b += 15) {
+                    main().setColor(rgb(r, g, b));
+                    const QString text = field->text();
+                    const std::int32_t shown = colorOf(3);
+                    field->selectAll();
+                    emit field->KeyUp(Qt::Key_A, 2);
+                    if (field->selectedText() != text || colorOf(3) != shown) {
+                        ADD_FAILURE() << "page " << page << " colour " << text.toStdString() << " became "
+                                      << field->text().toStdString() << ", selected "
+                                      << field->selectedText().toStdString();
+                        return;
+                    }
+                }
+            }
+        }
+    }
+}
+
 struct ChannelEntryCase {
     const char* name;
     int field;

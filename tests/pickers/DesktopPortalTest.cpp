@@ -224,6 +224,18 @@ TEST_F(DesktopPortalTest, AnUnansweredRequestIsClosedAndFails)
     EXPECT_EQ(standIn->closed, QStringList{standIn->calls[0].handle});
 }
 
+// The whole question keeps to one deadline: a screenshot that used it up leaves no time
+// to offer the desktop's picker as well.
+TEST_F(DesktopPortalTest, OneDeadlineForTheWholeQuestion)
+{
+    standIn->script.screenshot = StandInPortal::Answer::Silent;
+    standIn->script.pickColor = StandInPortal::Answer::Silent;
+    ASSERT_TRUE(standIn->start());
+    portal->setResponseTimeout(200);
+    EXPECT_EQ(ask().kind, Kind::Unavailable);
+    EXPECT_EQ(methodsCalled(), QStringList{QStringLiteral("Screenshot")});
+}
+
 TEST_F(DesktopPortalTest, WhatTheDesktopGives)
 {
     using Answer = StandInPortal::Answer;

@@ -25,6 +25,8 @@ StandInPortal::Answer answerOf(const QString& value)
         return StandInPortal::Answer::Fail;
     if (value == QLatin1String("nomethod"))
         return StandInPortal::Answer::NoMethod;
+    if (value == QLatin1String("silent"))
+        return StandInPortal::Answer::Silent;
     return StandInPortal::Answer::Success;
 }
 

@@ -2,12 +2,15 @@
 #include "color/ColorModel.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
+#include "pickers/DesktopWaitWindow.h"
 #include "pickers/frmDesktop.h"
 #include "platform/ColorValue.h"
 #include "platform/Surface.h"
 #include "support/GuiTest.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPushButton>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPointer>
@@ -333,6 +336,33 @@ TEST_F(frmDesktopTest, WithoutAGrabTheDesktopIsAsked)
         EXPECT_TRUE(frmMain::instance().isVisible());
         fakes.screenCapture->calls = 0;
     }
+}
+
+// While the desktop is asked, a window beside the display window says so and offers
+// 取り消し; pressing it gives the main window back at once, whatever the desktop does later.
+TEST_F(frmDesktopTest, WaitingForTheDesktopCanBeCancelled)
+{
+    fakes.screenCapture->grabbing = false;
+    fakes.screenCapture->desktopSilent = true;
+    frmMain::instance().setColor(kStart);
+    openPicker();
+    DesktopWaitWindow* waiting = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<DesktopWaitWindow*>(w); found && found->isVisible())
+            waiting = found;
+    }
+    ASSERT_TRUE(waiting);
+    EXPECT_EQ(waiting->btnCancel->text(), QStringLiteral("取り消し"));
+    EXPECT_FALSE(waiting->frameGeometry().intersects(frmTessary::instance().frameGeometry()))
+        << "beside the display window, not over it";
+    EXPECT_FALSE(frmMain::instance().isVisible());
+    QPointer<DesktopWaitWindow> alive(waiting);
+    QTest::mouseClick(waiting->btnCancel, Qt::LeftButton);
+    EXPECT_FALSE(frmDesktop::isInstanceLoaded());
+    EXPECT_TRUE(frmMain::instance().isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }));
+    EXPECT_EQ(frmTessary::instance().getColor(), kStart);
+    EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
 }
 
 TEST_F(frmDesktopTest, ADesktopScreenshotIsPickedInTheSameViewer)

@@ -143,7 +143,8 @@ TEST_P(ClosingWithUnsavedSettings, TellsTheUserOnlyWhenTheUserCloses)
         return;
     }
     ASSERT_EQ(fakes.messageBox->calls.size(), 1);
-    EXPECT_EQ(fakes.messageBox->calls[0].text, "設定を保存できませんでした。\r\n" + QDir::toNativeSeparators(iniPath()));
+    EXPECT_EQ(fakes.messageBox->calls[0].text,
+              "設定を保存できませんでした。\r\n" + QDir::toNativeSeparators(iniPath()) + "\r\n通常のファイルではありません");
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ClosingWithUnsavedSettings, ::testing::ValuesIn(kClosingCases),

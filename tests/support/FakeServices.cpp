@@ -67,6 +67,8 @@ QList<IScreenCapture::Screen> FakeScreenCapture::grabScreens()
 void FakeScreenCapture::askDesktop(QObject* context, std::function<void(const DesktopAnswer&)> done)
 {
     ++desktopAsks;
+    if (desktopSilent)
+        return;
     DesktopAnswer answer;
     if (!desktopAnswers.empty()) {
         answer = desktopAnswers.front();

@@ -54,6 +54,7 @@ public:
     int calls = 0;
     // Answers of the desktop, given on the next turn of the event loop; none left: Unavailable.
     std::deque<DesktopAnswer> desktopAnswers;
+    bool desktopSilent = false;   // true: the desktop never answers
     int desktopAsks = 0;
 
     bool canGrab() override { return grabbing; }

@@ -24,6 +24,8 @@ void GuiTest::SetUp()
 
 void GuiTest::TearDown()
 {
+    // The test is over: a question about unsaved work is answered "don't save".
+    fakes.messageBox->answers.assign(8, IMessageBox::No);
     FormRegistry::unloadAll();
     QCoreApplication::processEvents();
     // The mode outlives the windows, as it does in the program; the next test starts without.
