@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils libx11-dev openbox
+  xvfb xauth x11-utils libx11-dev openbox xclip
   qt6-wayland weston dbus dbus-daemon
   at-spi2-core python3-pyatspi
   fonts-noto-cjk imagemagick

@@ -85,6 +85,7 @@ void frmMain::Form_Load()
     configManager().loadConfig();
     if (configManager().contrastSettings().visible)
         showContrastWindow(configManager().contrastSettings());
+    applyCssColorSettings();
 
     optSelectObject[3]->switchOn();
     display.showModeless();

@@ -150,6 +150,11 @@ private:
     void createMenus();
     void createVisionMenu(QMenu* menu);
     void connectControls();
+    // Colours as CSS writes them: paste, copy, the eyedropper command and the OKLCH page.
+    void createCssColorControls();
+    void applyCssColorSettings();
+    void showOklchTab(bool on);
+    void refreshOklchPage();
 
     // The current colour and the colour path.
     ColorModel& model();

@@ -5,6 +5,7 @@
 #include "display/frmTessary.h"
 #include "main/ColorEntry.h"
 #include "main/frmMainPrivate.h"
+#include "oklch/OklchPage.h"
 #include "palette/frmPalette.h"
 #include "pickers/frmColorCircle.h"
 #include "platform/ColorValue.h"
@@ -55,7 +56,8 @@ void frmMain::refreshColorControls()
     m_refreshingControls = true;
     ColorModel& m = model();
     m.refreshColorModel();
-    if (tab == 1) {
+    // The OKLCH page is written through the RGB sliders, which keep the colour exactly.
+    if (tab != 2) {
         RGBSlider[0]->setPosition(m.GetRed());
         RGBSlider[1]->setPosition(m.GetGreen());
         RGBSlider[2]->setPosition(m.GetBlue());
@@ -72,6 +74,7 @@ void frmMain::refreshColorControls()
     m_refreshingControls = false;
     colorCodeRefresh();
     updateColorCircle();
+    refreshOklchPage();
 }
 
 void frmMain::applyRGBSlider(int index)
@@ -145,11 +148,12 @@ void frmMain::setRGBLabelColor(int index, int value)
 void frmMain::switchColorModelPage(int tab)
 {
     const bool rgb = tab == 1;
+    const bool hsl = tab == 2;
     for (int i = 0; i < 3; ++i) {
         txtRGB[i]->setFocusPolicy(rgb ? Qt::StrongFocus : Qt::NoFocus);
         RGBSlider[i]->setFocusPolicy(rgb ? Qt::StrongFocus : Qt::NoFocus);
-        txtHSL[i]->setFocusPolicy(rgb ? Qt::NoFocus : Qt::StrongFocus);
-        HSLSlider[i]->setFocusPolicy(rgb ? Qt::NoFocus : Qt::StrongFocus);
+        txtHSL[i]->setFocusPolicy(hsl ? Qt::StrongFocus : Qt::NoFocus);
+        HSLSlider[i]->setFocusPolicy(hsl ? Qt::StrongFocus : Qt::NoFocus);
     }
 }
 
@@ -230,11 +234,10 @@ void frmMain::HSLSlider_Scroll(int index)
 void frmMain::tabSelectColorModel_Click()
 {
     const int tab = tabSelectColorModel->currentIndex() + 1;
-    QFrame* front = RGBorHSLFrame[tab == 1 ? 0 : 1];
-    QFrame* back = RGBorHSLFrame[tab == 1 ? 1 : 0];
-    front->show();
+    QFrame* front = tab == 3 ? d->oklchPage : RGBorHSLFrame[tab == 1 ? 0 : 1];
+    for (QFrame* page : {RGBorHSLFrame[0], RGBorHSLFrame[1], static_cast<QFrame*>(d->oklchPage)})
+        page->setVisible(page == front);
     front->raise();
-    back->hide();
     switchColorModelPage(tab);
     refreshColorControls();
 }

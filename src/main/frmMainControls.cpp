@@ -140,6 +140,7 @@ frmMain::frmMain()
     createControls();
     createMenus();
     connectControls();
+    createCssColorControls();
     followScheme();
 
     const int menuHeight = d->menuBar->sizeHint().height();

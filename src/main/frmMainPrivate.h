@@ -16,6 +16,10 @@ class QWidget;
 
 namespace tessary {
 
+class ColorCodePaste;
+class CssColorCommands;
+class OklchPage;
+
 struct frmMain::Impl {
     std::unique_ptr<ColorModel> model;
     std::unique_ptr<colorCode> code;
@@ -29,6 +33,10 @@ struct frmMain::Impl {
     // taking over ends no edit.
     Qt::FocusReason lastFocusOutReason = Qt::OtherFocusReason;
     bool endingEdit = false;
+
+    ColorCodePaste* codePaste = nullptr;
+    CssColorCommands* cssCommands = nullptr;
+    OklchPage* oklchPage = nullptr;
 };
 
 // Replaces a field's text only when it differs, so that rewriting a field in its normal

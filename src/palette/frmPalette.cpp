@@ -92,6 +92,9 @@ frmPalette::frmPalette()
     mnuSeparator1 = mnuEdit->addSeparator();
     mnuColorProperty = mnuEdit->addAction(QStringLiteral("色のプロパティ"));
     mnuPaletteProperty = mnuEdit->addAction(QStringLiteral("パレットのプロパティ"));
+    mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuSeparatorCopyColorCode"));
+    mnuCopyColorCode = mnuEdit->addAction(QStringLiteral("色のコードをコピー"));
+    mnuCopyColorCode->setObjectName(QStringLiteral("mnuCopyColorCode"));
 
     client = new QWidget(this);
     // The window colour fills a backdrop beneath the controls, not the client's palette: a
@@ -150,6 +153,7 @@ frmPalette::frmPalette()
     connect(mnuAddColor, &QAction::triggered, this, [this] { mnuAddColor_Click(); });
     connect(mnuColorProperty, &QAction::triggered, this, [this] { mnuColorProperty_Click(); });
     connect(mnuPaletteProperty, &QAction::triggered, this, [this] { mnuPaletteProperty_Click(); });
+    connect(mnuCopyColorCode, &QAction::triggered, this, [this] { mnuCopyColorCode_Click(); });
 
     // Named by its label, as the eye reads it; the toolkit would speak the colour shown.
     Label2->setBuddy(cmbColorSelect);

@@ -75,6 +75,7 @@ public:
     void mnuAddColor_Click();
     void mnuColorProperty_Click();
     void mnuPaletteProperty_Click();
+    void mnuCopyColorCode_Click();
 
     // The palette shown; shared with the property dialogs.
     std::shared_ptr<DefinedColor> palette;
@@ -108,6 +109,7 @@ public:
     QAction* mnuSeparator1 = nullptr;
     QAction* mnuColorProperty = nullptr;
     QAction* mnuPaletteProperty = nullptr;
+    QAction* mnuCopyColorCode = nullptr;
 
     QWidget* client = nullptr;    // the inner area below the menu bar
     QFrame* infoFrame = nullptr;

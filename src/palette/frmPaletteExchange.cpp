@@ -2,11 +2,13 @@
 // The palette window's export and import of other programs' palette formats.
 #include "palette/frmPalette.h"
 
+#include "csscolor/CssColorWriter.h"
 #include "exchange/ExchangeFiles.h"
 #include "palette/DefinedColor.h"
 #include "palette/IColorList.h"
 #include "platform/Services.h"
 #include "platform/Workspace.h"
+#include "settings/TessaryConfig.h"
 
 #include <QAction>
 #include <QLabel>
@@ -24,6 +26,16 @@ void frmPalette::mnuExport_Click()
 {
     ExchangeFiles::savePalette(Workspace::instance().commonDialog(), *palette,
                                [this](int position) { return colorValueAt(position); });
+}
+
+// The selected chip's colour in the form the main window copied in last.
+void frmPalette::mnuCopyColorCode_Click()
+{
+    if (selectedIndex < 1 || selectedIndex > palette->count())
+        return;
+    const TessaryConfig* settings = Workspace::instance().settings();
+    const CssColorForm form = settings ? settings->cssColorSettings().copyForm : CssColorForm::HexUpper;
+    Services::clipboard().setText(CssColorWriter::write(colorValueAt(selectedIndex), form));
 }
 
 void frmPalette::mnuImportGpl_Click()

@@ -3,6 +3,7 @@
 
 // The real services, over Qt.
 #include "platform/ClockRandom.h"
+#include "platform/QtClipboard.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtScreenCapture.h"

@@ -15,6 +15,7 @@ struct Holder {
     std::unique_ptr<ISystemColors> systemColors;
     std::unique_ptr<IRandom> random;
     std::unique_ptr<IShell> shell;
+    std::unique_ptr<IClipboard> clipboard;
 };
 
 Holder& holder()
@@ -44,6 +45,7 @@ ISystemColors& Services::systemColors()
 }
 IRandom& Services::random() { return getOrReal<IRandom, ClockRandom>(holder().random); }
 IShell& Services::shell() { return getOrReal<IShell, QtShell>(holder().shell); }
+IClipboard& Services::clipboard() { return getOrReal<IClipboard, QtClipboard>(holder().clipboard); }
 
 void Services::installReal()
 {
@@ -53,6 +55,7 @@ void Services::installReal()
     holder().systemColors = std::make_unique<QtSystemColors>();
     holder().random = std::make_unique<ClockRandom>();
     holder().shell = std::make_unique<QtShell>();
+    holder().clipboard = std::make_unique<QtClipboard>();
 }
 
 void Services::setMessageBox(std::unique_ptr<IMessageBox> s) { holder().messageBox = std::move(s); }
@@ -61,6 +64,7 @@ void Services::setScreenCapture(std::unique_ptr<IScreenCapture> s) { holder().sc
 void Services::setSystemColors(std::unique_ptr<ISystemColors> s) { holder().systemColors = std::move(s); }
 void Services::setRandom(std::unique_ptr<IRandom> s) { holder().random = std::move(s); }
 void Services::setShell(std::unique_ptr<IShell> s) { holder().shell = std::move(s); }
+void Services::setClipboard(std::unique_ptr<IClipboard> s) { holder().clipboard = std::move(s); }
 
 int MsgBox(const QString& text, int buttons, const QString& title, int icon)
 {

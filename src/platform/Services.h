@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/IClipboard.h"
 #include "platform/IFileDialogs.h"
 #include "platform/IMessageBox.h"
 #include "platform/IRandom.h"
@@ -22,6 +23,7 @@ public:
     static ISystemColors& systemColors();
     static IRandom& random();
     static IShell& shell();
+    static IClipboard& clipboard();
 
     static void installReal();
     static void setMessageBox(std::unique_ptr<IMessageBox> s);
@@ -30,6 +32,7 @@ public:
     static void setSystemColors(std::unique_ptr<ISystemColors> s);
     static void setRandom(std::unique_ptr<IRandom> s);
     static void setShell(std::unique_ptr<IShell> s);
+    static void setClipboard(std::unique_ptr<IClipboard> s);
 };
 
 // A message box with the application title "Tessary", OK only and no icon unless given.

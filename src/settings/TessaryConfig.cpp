@@ -102,6 +102,7 @@ void TessaryConfig::saveConfig()
     if (m_contrast)
         m_contrast->write(ini);
     VisionSettings::write(ini, visionMode());
+    m_cssColor.write(ini);
     m_lastSaveStatus = ini.flush();
     if (!m_lastSaveStatus.ok())
         qWarning("Tessary: settings not saved: %s", qPrintable(m_lastSaveStatus.message()));
@@ -113,6 +114,7 @@ void TessaryConfig::loadConfig()
     CiniFile ini;
     const ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
     m_contrast = ContrastSettings::read(ini);
+    m_cssColor = CssColorSettings::read(ini);
     Scheme& scheme = Scheme::instance();
     Form* main = Workspace::instance().mainWindow();
     Form* display = Workspace::instance().displayWindow();

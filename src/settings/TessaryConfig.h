@@ -2,6 +2,7 @@
 #pragma once
 
 #include "contrast/ContrastSettings.h"
+#include "csscolor/CssColorSettings.h"
 #include "cvd/VisionMode.h"
 #include "settings/IniStatus.h"
 
@@ -50,6 +51,10 @@ public:
     // From now on the file gets a contrast section.
     void setContrastSettings(const ContrastSettings& v) { m_contrast = v; }
 
+    // The copy form and the OKLCH page (defaults when the file has none).
+    const CssColorSettings& cssColorSettings() const { return m_cssColor; }
+    void setCssColorSettings(const CssColorSettings& v) { m_cssColor = v; }
+
     // How the last saveConfig went.
     const IniStatus& lastSaveStatus() const { return m_lastSaveStatus; }
     // <program folder>/palette/default.tcf
@@ -70,6 +75,7 @@ private:
     QString m_paletteFileName;
     // Only a file that had the section, or a run that opened the window, writes it.
     std::optional<ContrastSettings> m_contrast;
+    CssColorSettings m_cssColor;
 
     void setSchemeLattice();
     IniStatus m_lastSaveStatus = IniStatus::success();

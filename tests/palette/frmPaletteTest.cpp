@@ -3,6 +3,7 @@
 #include "palette/PaletteGridPainter.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
+#include "settings/TessaryConfig.h"
 
 #include <QAction>
 #include <QFile>
@@ -39,7 +40,8 @@ TEST_F(PaletteWindow, HasItsMenusInOrderWithTheirCaptions)
               (QStringList{"新規作成", "開く", "-", "名前を付けて保存", "上書き保存", "-", "パレットを閉じる", "-",
                            "エクスポート…", "GIMP パレットを読み込む…"}));
     EXPECT_EQ(w.mnuEdit->title(), "編集");
-    EXPECT_EQ(captions(w.mnuEdit), (QStringList{"削除", "現在の色を追加", "-", "色のプロパティ", "パレットのプロパティ"}));
+    EXPECT_EQ(captions(w.mnuEdit), (QStringList{"削除", "現在の色を追加", "-", "色のプロパティ", "パレットのプロパティ", "-",
+                                             "色のコードをコピー"}));
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(w.Label2->text(), "ColorName :");
     EXPECT_EQ(w.Label1->text(), "ColorCode  :");
@@ -107,6 +109,18 @@ TEST_F(PaletteWindow, ClickingAChipSelectsItFramesItWhiteAndFollowsInTheList)
     EXPECT_EQ(w.selectedIndex, 30);
     EXPECT_EQ(chipPixel(w, 3, 1, 0, 0), kBlack);   // the previous chip is framed black again
     EXPECT_EQ(chipPixel(w, 5, 2, 15, 0), kWhite);
+}
+
+TEST_F(PaletteWindow, CopiesTheSelectedChipsCodeInTheFormCopiedLast)
+{
+    frmPalette& w = openWith(numbered(200));
+    setTwelveByEight(w);
+    click(w, 3, 1);
+    w.mnuCopyColorCode->trigger();
+    EXPECT_EQ(fakes.clipboard->clipboard, "#000010");
+    frmMain::instance().configManager().setCssColorSettings({CssColorForm::Rgb, false});
+    w.mnuCopyColorCode->trigger();
+    EXPECT_EQ(fakes.clipboard->clipboard, "rgb(0 0 16)");
 }
 
 TEST_F(PaletteWindow, AnEmptyCellClearsTheInformationAndDisablesDeleteAndDoubleClick)

@@ -107,18 +107,21 @@ FakeServices FakeServices::install()
     auto sys = std::make_unique<FakeSystemColors>();
     auto rnd = std::make_unique<FakeRandom>();
     auto sh = std::make_unique<FakeShell>();
+    auto cb = std::make_unique<FakeClipboard>();
     f.messageBox = mb.get();
     f.fileDialogs = fd.get();
     f.screenCapture = sc.get();
     f.systemColors = sys.get();
     f.random = rnd.get();
     f.shell = sh.get();
+    f.clipboard = cb.get();
     Services::setMessageBox(std::move(mb));
     Services::setFileDialogs(std::move(fd));
     Services::setScreenCapture(std::move(sc));
     Services::setSystemColors(std::move(sys));
     Services::setRandom(std::move(rnd));
     Services::setShell(std::move(sh));
+    Services::setClipboard(std::move(cb));
     return f;
 }
 

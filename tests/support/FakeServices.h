@@ -81,6 +81,14 @@ public:
     bool openDocument(const QString& path) override;
 };
 
+class FakeClipboard : public IClipboard {
+public:
+    QString clipboard;
+    QString selection;
+    QString text(bool selectionMode) const override { return selectionMode ? selection : clipboard; }
+    void setText(const QString& text) override { clipboard = text; }
+};
+
 // Installs a fresh set of doubles and returns pointers to them.
 struct FakeServices {
     FakeMessageBox* messageBox = nullptr;
@@ -89,6 +97,7 @@ struct FakeServices {
     FakeSystemColors* systemColors = nullptr;
     FakeRandom* random = nullptr;
     FakeShell* shell = nullptr;
+    FakeClipboard* clipboard = nullptr;
 
     static FakeServices install();
 };

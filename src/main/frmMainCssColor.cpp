@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// The main window's hooks for colours as CSS writes them: the behaviour is in
+// ColorCodePaste, CssColorCommands and OklchPage.
+#include "main/frmMain.h"
+
+#include "main/ColorCodePaste.h"
+#include "main/CssColorCommands.h"
+#include "main/frmMainPrivate.h"
+#include "oklch/OklchPage.h"
+#include "pickers/frmDesktop.h"
+#include "platform/Services.h"
+#include "platform/Slider.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QTabBar>
+
+namespace tessary {
+
+void frmMain::createCssColorControls()
+{
+    d->codePaste = new ColorCodePaste(txtColorCode, [this](std::int32_t c) { setColor(c); });
+
+    d->oklchPage = new OklchPage(RGBorHSLFrame[1]->parentWidget());
+    d->oklchPage->setGeometry(RGBorHSLFrame[1]->geometry());
+    for (int i = 0; i < 3; ++i)
+        d->oklchPage->placeRow(i, HSLLabel[i]->geometry(), txtHSL[i]->geometry(), HSLSlider[i]->geometry(),
+                               txtHSL[i]->font());
+    d->oklchPage->hide();
+    connect(d->oklchPage, &OklchPage::colorChosen, this, [this](std::int32_t c) { setColor(c); });
+
+    CssColorCommands::Hooks hooks;
+    hooks.currentColor = [this] { return model().getColor(); };
+    hooks.pasteColor = [this] { d->codePaste->take(Services::clipboard().text()); };
+    hooks.startPicker = [this] {
+        // As the display window's right click does: the picker copies the screen without us.
+        hide();
+        QCoreApplication::processEvents();
+        frmDesktop::instance().showModeless();
+    };
+    hooks.showOklchPage = [this](bool on) { showOklchTab(on); };
+    hooks.settingsChanged = [this](const CssColorSettings& s) { configManager().setCssColorSettings(s); };
+    d->cssCommands = new CssColorCommands(this, mnuTool, mnuView, std::move(hooks));
+}
+
+void frmMain::showOklchTab(bool on)
+{
+    const bool shown = tabSelectColorModel->count() == 3;
+    if (on && !shown) {
+        // Three tabs fit beside the colour-code field in a slightly smaller font.
+        QFont smaller = d->client->font();
+        if (smaller.pixelSize() > 0)
+            smaller.setPixelSize(smaller.pixelSize() - 2);
+        else
+            smaller.setPointSizeF(smaller.pointSizeF() * 0.85);
+        tabSelectColorModel->setFont(smaller);
+        tabSelectColorModel->addTab(QStringLiteral("OKLCH"));
+    } else if (!on && shown) {
+        if (tabSelectColorModel->currentIndex() == 2)
+            tabSelectColorModel->setCurrentIndex(0);
+        tabSelectColorModel->removeTab(2);
+        tabSelectColorModel->setFont(QFont());
+    }
+}
+
+void frmMain::applyCssColorSettings()
+{
+    d->cssCommands->applySettings(configManager().cssColorSettings());
+}
+
+void frmMain::refreshOklchPage()
+{
+    if (d->oklchPage && d->oklchPage->isVisible())
+        d->oklchPage->showColor(model().getColor());
+}
+
+} // namespace tessary
