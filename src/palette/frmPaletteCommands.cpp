@@ -33,6 +33,24 @@ constexpr int kMaxRefusalsShown = 10;   // more refused colours are counted in o
 
 } // namespace
 
+QPoint frmPalette::locateColorByName(const QString& name)
+{
+    const auto color = palette->colorCollection.item(name);
+    // The entry's own position stands in should its text not be a key.
+    const int p = color ? color->index : cmbColorSelect->currentIndex() + 1;
+    const PaletteGrid::Located at = PaletteGrid::locate(p, columnCount, rowCount, VScroll1->value(),
+                                                        VScroll1->maximum(), chipSize);
+    if (at.scrollPosition != VScroll1->value())
+        VScroll1->setValue(at.scrollPosition);
+    return at.point;
+}
+
+void frmPalette::VScroll1_Change()
+{
+    firstVisibleIndex = PaletteGrid::firstVisibleIndex(VScroll1->value(), columnCount);
+    drawPalette(firstVisibleIndex);
+}
+
 // ---- events -----------------------------------------------------------------------------
 
 void frmPalette::cmbColorSelect_Click()
