@@ -37,10 +37,10 @@ ContrastTable ContrastTable::compute(const Input& in)
             cell.marks = ContrastMarks::of(cell.ratio);
             cell.meetsTarget = cell.marks.meets(in.target, row.large);
             cell.ratioText = ContrastWording::ratio(cell.ratio);
-            cell.marksText = ContrastWording::marks(cell.marks, row.large);
+            cell.marksText = ContrastWording::verdict(cell.marks, in.target, row.large);
             cell.accessibleName = row.overPicture
-                ? ContrastWording::pictureCellName(i, *in.picture[i], cell.marks, row.large)
-                : ContrastWording::cellName(i, j, cell.ratio, cell.marks, row.large);
+                ? ContrastWording::pictureCellName(i, *in.picture[i], cell.marks, row.large, in.target)
+                : ContrastWording::cellName(i, j, cell.ratio, cell.marks, row.large, in.target);
         }
     }
     return t;

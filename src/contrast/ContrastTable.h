@@ -45,7 +45,7 @@ public:
         bool meetsTarget = false;
         QString ratioText;
         QString percentileText; // empty without a picture
-        QString marksText;
+        QString marksText; // pass or fail against the target, with the marks
         QString accessibleName;
     };
 

@@ -5,6 +5,7 @@
 #include "platform/ColorValue.h"
 
 #include <QStringBuilder>
+#include <QStringList>
 
 #include <cmath>
 
@@ -34,11 +35,6 @@ QString signedNumber(double v)
 {
     const QString s = QString::number(std::abs(v), 'f', 3);
     return (v < 0.0 && s != QStringLiteral("0.000") ? QStringLiteral("-") : QStringLiteral("+")) + s;
-}
-
-QString code(std::int32_t c, const QString& prefix)
-{
-    return prefix + colorCode().getHexRGB(ColorValue::red(c), ColorValue::blue(c), ColorValue::green(c));
 }
 
 } // namespace
@@ -94,18 +90,43 @@ QString ContrastWording::spokenMarks(const ContrastMarks& marks, bool large)
     return best ? spoken[*best == Wcag::Level::AAA][large] : failed();
 }
 
-QString ContrastWording::cellName(int text, int background, double r, const ContrastMarks& marks, bool large)
+// A cell that misses the target never shows a mark alone: "AA" under an AAA target would
+// read as a pass.
+QString ContrastWording::verdict(const ContrastMarks& marks, Wcag::Level target, bool large)
+{
+    static const QString passed[2][2] = {{QStringLiteral("合格（AA）"), QStringLiteral("合格（AA大）")},
+                                         {QStringLiteral("合格（AAA）"), QStringLiteral("合格（AAA大）")}};
+    static const QString below[2] = {QStringLiteral("不合格（AAは満たす）"), QStringLiteral("不合格（AA大は満たす）")};
+    const auto best = marks.best(large);
+    if (!best)
+        return failed();
+    if (marks.meets(target, large))
+        return passed[*best == Wcag::Level::AAA][large];
+    return below[large];
+}
+
+QString ContrastWording::spokenVerdict(const ContrastMarks& marks, Wcag::Level target, bool large)
+{
+    static const QString below[2] = {QStringLiteral("不合格, AAは満たす"), QStringLiteral("不合格, AA大は満たす")};
+    const auto best = marks.best(large);
+    if (best && !marks.meets(target, large))
+        return below[large];
+    return spokenMarks(marks, large);
+}
+
+QString ContrastWording::cellName(int text, int background, double r, const ContrastMarks& marks, bool large,
+                                  Wcag::Level target)
 {
     return textName(text) % QStringLiteral(" / ") % backgroundName(background) % QStringLiteral(": ") % ratio(r)
-        % QStringLiteral(", ") % spokenMarks(marks, large);
+        % QStringLiteral(", ") % spokenVerdict(marks, target, large);
 }
 
 QString ContrastWording::pictureCellName(int text, const PictureContrast::Measure& measure,
-                                         const ContrastMarks& marks, bool large)
+                                         const ContrastMarks& marks, bool large, Wcag::Level target)
 {
     return textName(text) % QStringLiteral(" / ") % pictureName() % QStringLiteral(": 最低 ") % ratio(measure.lowest)
         % QStringLiteral(", 5パーセンタイル ") % ratio(measure.percentile5) % QStringLiteral(", ")
-        % spokenMarks(marks, large) % QStringLiteral(", ") % pictureNote();
+        % spokenVerdict(marks, target, large) % QStringLiteral(", ") % pictureNote();
 }
 
 QString ContrastWording::pictureNote() { return QStringLiteral("画像を測定"); }
@@ -144,6 +165,58 @@ QString ContrastWording::targetName(Wcag::Level level, bool large)
 QString ContrastWording::suggestButtonName(int text) { return textName(text) + QStringLiteral("の色を提案"); }
 
 QString ContrastWording::applyButtonName(int text) { return textName(text) + QStringLiteral("に提案の色を適用"); }
+
+QString ContrastWording::distinguishability(const std::vector<Distinguishability::Pair>& pairs)
+{
+    static const QString visionNames[] = {QStringLiteral("通常"), QStringLiteral("1型"), QStringLiteral("2型"),
+                                          QStringLiteral("3型")};
+    const auto name = [](int object) { return object < 3 ? textName(object) : backgroundName(object - 3); };
+    QStringList lines;
+    for (const auto& p : pairs) {
+        if (!p.flagged())
+            continue;
+        QStringList kinds;
+        for (const auto v : p.lostUnder)
+            kinds.append(visionNames[v]);
+        lines.append(QStringLiteral("見分けにくい: %1 と %2（%3）").arg(name(p.first), name(p.second), kinds.join(u'、')));
+    }
+    if (lines.isEmpty())
+        return QStringLiteral("見分けにくい組はありません");
+    return lines.join(u'\n');
+}
+
+QString ContrastWording::distinguishabilityNote()
+{
+    return QStringLiteral("OKLab の色差 %1 未満を見分けにくいとします（通常の色覚と1型・2型・3型2色覚の模擬）。"
+                          "WCAG の達成基準ではありません。")
+        .arg(QString::number(Distinguishability::kThreshold));
+}
+
+QString ContrastWording::code(std::int32_t c, const QString& prefix)
+{
+    return prefix + colorCode().getHexRGB(ColorValue::red(c), ColorValue::blue(c), ColorValue::green(c));
+}
+
+QString ContrastWording::proposal(const ContrastProposal& p, const QString& prefix)
+{
+    if (!p.perBackground)
+        return suggestion(p.both, prefix);
+    const QString target = threshold(p.both.target);
+    QString words = p.both.outcome == ContrastSuggestion::Outcome::Impossible
+        ? QStringLiteral("どの色でも背景1と背景2の両方で %1 には届きません（最高 %2）。").arg(target, ratio(p.both.bestRatio))
+        : QStringLiteral("この色相と彩度では両方の背景に %1 を満たす色が見つかりません。").arg(target);
+    for (int j = 0; j < 2; ++j) {
+        const ContrastSuggestion& s = (*p.perBackground)[size_t(j)];
+        words += (j == 0 ? QString() : QStringLiteral("、")) + backgroundName(j) + QStringLiteral(" に対して ");
+        if (s.outcome == ContrastSuggestion::Outcome::AlreadyPasses)
+            words += QStringLiteral("今の色で合格（%1）").arg(ratio(s.ratios[size_t(j)]));
+        else if (s.hasProposal())
+            words += QStringLiteral("%1（%2）").arg(code(s.proposal, prefix), ratio(s.ratios[size_t(j)]));
+        else
+            words += QStringLiteral("提案なし");
+    }
+    return words;
+}
 
 QString ContrastWording::suggestion(const ContrastSuggestion& s, const QString& prefix)
 {

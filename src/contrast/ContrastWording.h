@@ -2,9 +2,11 @@
 #pragma once
 
 #include "contrast/ContrastMarks.h"
+#include "contrast/ContrastProposal.h"
 #include "contrast/ContrastSuggestion.h"
 #include "contrast/LargeTextRule.h"
 #include "contrast/PictureContrast.h"
+#include "cvd/Distinguishability.h"
 
 #include <QString>
 
@@ -29,11 +31,18 @@ public:
     // The same as a sentence: "AAA合格", "AAのみ合格", "AAA大合格", "AA大のみ合格", "不合格".
     static QString spokenMarks(const ContrastMarks& marks, bool large);
 
-    // "文字1 / 背景1: 4.47:1, AA大のみ合格"
-    static QString cellName(int text, int background, double ratio, const ContrastMarks& marks, bool large);
+    // Pass or fail against the target, as a cell shows it: "合格（AAA）" with the highest mark,
+    // "不合格（AAは満たす）" when a lower level is met, "不合格" when none is.
+    static QString verdict(const ContrastMarks& marks, Wcag::Level target, bool large);
+    // The same spoken: the marks as a sentence, or "不合格, AAは満たす".
+    static QString spokenVerdict(const ContrastMarks& marks, Wcag::Level target, bool large);
+
+    // "文字1 / 背景1: 4.47:1, AA大のみ合格"; below the target "文字1 / 背景1: 5.20:1, 不合格, AAは満たす"
+    static QString cellName(int text, int background, double ratio, const ContrastMarks& marks, bool large,
+                            Wcag::Level target = Wcag::Level::AA);
     // "文字1 / 背景画像: 最低 2.10:1, 5パーセンタイル 3.05:1, 不合格, 画像を測定"
     static QString pictureCellName(int text, const PictureContrast::Measure& measure, const ContrastMarks& marks,
-                                   bool large);
+                                   bool large, Wcag::Level target = Wcag::Level::AA);
     static QString pictureNote();
 
     static QString sizeName(bool large); // "大きな文字" or "標準の文字"
@@ -48,6 +57,16 @@ public:
     static QString applyButtonName(int text);   // "文字1に提案の色を適用"
     // What the search found, with the code behind prefix ("#" or empty).
     static QString suggestion(const ContrastSuggestion& s, const QString& prefix);
+    // The same for 提案's whole answer: when no colour passes against both backgrounds, why,
+    // then "背景1 に対して #…（4.61:1）、背景2 に対して #…（4.52:1）".
+    static QString proposal(const ContrastProposal& p, const QString& prefix);
+    // The pairs hard to tell apart, a line each: "見分けにくい: 文字1 と 文字2（1型、2型）"; or
+    // "見分けにくい組はありません".
+    static QString distinguishability(const std::vector<Distinguishability::Pair>& pairs);
+    // What the section says it measures, with the threshold.
+    static QString distinguishabilityNote();
+    // The code of a colour with the prefix: "#12AB9F".
+    static QString code(std::int32_t color, const QString& prefix);
 };
 
 } // namespace tessary

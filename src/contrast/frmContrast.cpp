@@ -5,10 +5,12 @@
 #include "contrast/ContrastWording.h"
 #include "contrast/LabelBackdrop.h"
 #include "contrast/frmContrastPrivate.h"
+#include "cvd/Distinguishability.h"
 #include "cvd/VisionModeHolder.h"
 #include "cvd/VisionSimulator.h"
 #include "display/frmTessary.h"
 #include "platform/ColorValue.h"
+#include "platform/Services.h"
 #include "platform/Twips.h"
 #include "platform/Workspace.h"
 #include "scheme/Scheme.h"
@@ -24,6 +26,8 @@
 namespace tessary {
 
 namespace {
+
+int s_tableComputations = 0;
 
 QColor qColorOf(std::int32_t value)
 {
@@ -76,7 +80,17 @@ frmContrast::frmContrast()
     VisionModeHolder& vision = VisionModeHolder::instance();
     d->vision = vision.mode();
     connect(&vision, &VisionModeHolder::modeChanged, this, &frmContrast::setVisionMode);
+    // An unloaded window waits for its deletion hidden: it follows nothing from then on.
+    connect(this, &Form::unloaded, this, &frmContrast::stopFollowing);
 }
+
+void frmContrast::stopFollowing()
+{
+    disconnect(&Scheme::instance(), nullptr, this, nullptr);
+    disconnect(&VisionModeHolder::instance(), nullptr, this, nullptr);
+}
+
+int frmContrast::tableComputations() { return s_tableComputations; }
 
 frmContrast::~frmContrast() = default;
 
@@ -186,7 +200,9 @@ void frmContrast::refresh()
     d->input = in;
     d->shown = in;
     d->table = ContrastTable::compute(in);
+    ++s_tableComputations;
     showTable(changed);
+    showDistinguishability();
 
     if (!d->vision.isNone()) {
         const VisionSimulator simulator(d->vision);
@@ -244,13 +260,14 @@ void frmContrast::clearSuggestions()
     for (int i = 0; i < Impl::kTexts; ++i) {
         const auto& s = d->suggestions[i];
         const bool stale = s
-            && (s->result.original != d->input.colors[i] || s->background1 != d->input.colors[3]
-                || s->background2 != d->input.colors[4] || s->result.target != d->table.row(i).targetRatio);
+            && (s->result.both.original != d->input.colors[i] || s->background1 != d->input.colors[3]
+                || s->background2 != d->input.colors[4] || s->result.both.target != d->table.row(i).targetRatio);
         if (!stale)
             continue;
         d->suggestions[i].reset();
         d->cmdApply[i]->setEnabled(false);
         setTexts(d->lblSuggestion[i], QString(), QString());
+        showProposals(i);
     }
 }
 
@@ -259,20 +276,87 @@ void frmContrast::cmdSuggest_Click(int text)
     if (text < 0 || text >= Impl::kTexts)
         return;
     const auto& c = d->input.colors;
-    Impl::Suggestion s{ContrastSuggestion::find(c[text], c[3], c[4], d->table.row(text).targetRatio), c[3], c[4]};
-    const Workspace& ws = Workspace::instance();
-    const QString prefix = ws.mainWindow() ? ws.codePrefix() : QStringLiteral("#");
-    const QString words = ContrastWording::suggestion(s.result, prefix);
-    d->cmdApply[text]->setEnabled(s.result.hasProposal());
+    Impl::Suggestion s{ContrastProposal::find(c[text], c[3], c[4], d->table.row(text).targetRatio), c[3], c[4]};
+    const QString words = ContrastWording::proposal(s.result, prefix());
+    d->cmdApply[text]->setEnabled(s.result.both.hasProposal());
     d->suggestions[text] = s;
     setTexts(d->lblSuggestion[text], words, words);
+    showProposals(text);
+}
+
+QString frmContrast::prefix() const
+{
+    const Workspace& ws = Workspace::instance();
+    return ws.mainWindow() ? ws.codePrefix() : QStringLiteral("#");
+}
+
+// The proposed colours: the one for both backgrounds, or one per background.
+std::array<std::optional<std::int32_t>, 2> frmContrast::proposedColors(int text) const
+{
+    const auto& s = d->suggestions[text];
+    if (!s)
+        return {};
+    if (s->result.both.hasProposal())
+        return {s->result.both.proposal, std::nullopt};
+    if (!s->result.perBackground)
+        return {};
+    std::array<std::optional<std::int32_t>, 2> colors;
+    for (int j = 0; j < 2; ++j) {
+        if ((*s->result.perBackground)[size_t(j)].hasProposal())
+            colors[size_t(j)] = (*s->result.perBackground)[size_t(j)].proposal;
+    }
+    return colors;
+}
+
+void frmContrast::showProposals(int text)
+{
+    const auto colors = proposedColors(text);
+    const bool perBackground = d->suggestions[text] && !d->suggestions[text]->result.both.hasProposal();
+    for (int k = 0; k < 2; ++k) {
+        Impl::ProposalRow& row = d->proposalRows[text][k];
+        const bool shown = colors[size_t(k)].has_value();
+        row.swatch->setVisible(shown);
+        row.code->setVisible(shown);
+        row.copy->setVisible(shown);
+        if (!shown)
+            continue;
+        const QColor c = qColorOf(*colors[size_t(k)]);
+        row.swatch->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid palette(mid);").arg(c.name()));
+        const QString code = ContrastWording::code(*colors[size_t(k)], prefix());
+        const QString name = perBackground ? ContrastWording::backgroundName(k) + QStringLiteral(" に対して ") + code
+                                           : QStringLiteral("提案 ") + code;
+        row.code->setText(name);
+        row.code->setAccessibleName(name);
+        row.swatch->setAccessibleName(QStringLiteral("提案の色の見本 ") + code);
+        row.copy->setAccessibleName(ContrastWording::textName(text) + QStringLiteral("の提案 ") + code + QStringLiteral(" をコピー"));
+    }
+}
+
+void frmContrast::cmdCopy_Click(int text, int proposal)
+{
+    if (text < 0 || text >= Impl::kTexts || proposal < 0 || proposal > 1)
+        return;
+    const auto color = proposedColors(text)[size_t(proposal)];
+    if (color)
+        Services::clipboard().setText(ContrastWording::code(*color, prefix()));
+}
+
+void frmContrast::showDistinguishability()
+{
+    // Only the five colours matter; a font or rule change leaves the section as it is.
+    if (d->distinctShown && d->distinctColors == d->input.colors)
+        return;
+    d->distinctShown = true;
+    d->distinctColors = d->input.colors;
+    const QString text = ContrastWording::distinguishability(Distinguishability::ofScheme(d->input.colors));
+    setTexts(d->lblDistinct, text, text);
 }
 
 void frmContrast::cmdApply_Click(int text)
 {
-    if (text < 0 || text >= Impl::kTexts || !d->suggestions[text] || !d->suggestions[text]->result.hasProposal())
+    if (text < 0 || text >= Impl::kTexts || !d->suggestions[text] || !d->suggestions[text]->result.both.hasProposal())
         return;
-    const std::int32_t color = d->suggestions[text]->result.proposal;
+    const std::int32_t color = d->suggestions[text]->result.both.proposal;
     // One announcement for the selection and the colour, as for a typed colour code.
     Scheme::Batch batch;
     Workspace::instance().editObject(text);

@@ -6,7 +6,10 @@
 #include "platform/DefaultInstance.h"
 #include "platform/Form.h"
 
+#include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace tessary {
 
@@ -39,6 +42,12 @@ public:
     // Text 0..2: search for the nearest passing colour, and apply what it proposed.
     void cmdSuggest_Click(int text);
     void cmdApply_Click(int text);
+    // Copies the code of a proposal (0: for both backgrounds or background 1, 1: background 2).
+    void cmdCopy_Click(int text, int proposal);
+
+    // How many times any contrast window has computed its table, for tests of how often
+    // a change is followed.
+    static int tableComputations();
 
 protected:
     void Form_Load() override;
@@ -48,6 +57,11 @@ private:
     void refresh();
     void showTable(const std::array<bool, ContrastTable::kTexts>& changed);
     void showVisionTable();
+    void showDistinguishability();
+    void showProposals(int text);
+    void stopFollowing();
+    QString prefix() const;
+    std::array<std::optional<std::int32_t>, 2> proposedColors(int text) const;
     void clearSuggestions();
     void cboTarget_Click();
     void cboRule_Click();

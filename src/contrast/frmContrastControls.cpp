@@ -106,7 +106,30 @@ void frmContrast::createControls()
         grid->addWidget(d->cmdApply[i], 1 + 2 * i, 4);
         d->lblSuggestion[i] = label(this, indexed("lblSuggestion", i));
         d->lblSuggestion[i]->setWordWrap(true);
-        grid->addWidget(d->lblSuggestion[i], 2 + 2 * i, 0, 1, 5);
+        auto* answer = new QVBoxLayout;
+        answer->addWidget(d->lblSuggestion[i]);
+        auto* swatches = new QHBoxLayout;
+        for (int k = 0; k < 2; ++k) {
+            Impl::ProposalRow& row = d->proposalRows[i][k];
+            row.swatch = label(this, indexed("lblProposalSwatch", i, k));
+            row.swatch->setFixedSize(24, 16);
+            row.code = label(this, indexed("lblProposalCode", i, k));
+            row.code->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            row.code->setAccessibleName(ContrastWording::textName(i) + QStringLiteral("の提案の色"));
+            row.copy = new QPushButton(QStringLiteral("コピー"), this);
+            row.copy->setObjectName(indexed("cmdCopy", i, k));
+            row.copy->setAccessibleName(ContrastWording::textName(i) + QStringLiteral("の提案をコピー"));
+            connect(row.copy, &QPushButton::clicked, this, [this, i, k] { cmdCopy_Click(i, k); });
+            for (QWidget* w : {static_cast<QWidget*>(row.swatch), static_cast<QWidget*>(row.code),
+                               static_cast<QWidget*>(row.copy)}) {
+                swatches->addWidget(w);
+                w->hide();
+            }
+            swatches->addSpacing(12);
+        }
+        swatches->addStretch();
+        answer->addLayout(swatches);
+        grid->addLayout(answer, 2 + 2 * i, 0, 1, 5);
         connect(d->cmdSuggest[i], &QPushButton::clicked, this, [this, i] { cmdSuggest_Click(i); });
         connect(d->cmdApply[i], &QPushButton::clicked, this, [this, i] { cmdApply_Click(i); });
     }
@@ -129,6 +152,19 @@ void frmContrast::createControls()
     }
     d->fraVision->hide();
     outer->addWidget(d->fraVision);
+
+    d->fraDistinct = new QGroupBox(QStringLiteral("見分けやすさ（色覚）"), this);
+    d->fraDistinct->setObjectName(QStringLiteral("fraDistinct"));
+    auto* distinct = new QVBoxLayout(d->fraDistinct);
+    d->lblDistinct = cellLabel(d->fraDistinct, QStringLiteral("lblDistinct"));
+    d->lblDistinct->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    distinct->addWidget(d->lblDistinct);
+    auto* note = label(d->fraDistinct, QStringLiteral("lblDistinctNote"));
+    note->setWordWrap(true);
+    note->setText(ContrastWording::distinguishabilityNote());
+    note->setAccessibleName(ContrastWording::distinguishabilityNote());
+    distinct->addWidget(note);
+    outer->addWidget(d->fraDistinct);
     outer->addStretch();
 
     connect(d->cboTarget, &QComboBox::activated, this, &frmContrast::cboTarget_Click);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "contrast/ContrastProposal.h"
 #include "contrast/ContrastSettings.h"
 #include "contrast/ContrastSuggestion.h"
 #include "contrast/ContrastTable.h"
@@ -48,7 +49,7 @@ struct frmContrast::Impl {
 
     // A search result holds while the colours and the target it was made for do.
     struct Suggestion {
-        ContrastSuggestion result;
+        ContrastProposal result;
         std::int32_t background1 = 0;
         std::int32_t background2 = 0;
     };
@@ -66,6 +67,20 @@ struct frmContrast::Impl {
     std::array<QLabel*, kTexts> lblSuggestion{};
     QGroupBox* fraVision = nullptr;
     CellGrid lblVisionCell{};
+
+    // Per text, up to two proposed colours (for both backgrounds, or one per background):
+    // a swatch, the code and a button that copies it.
+    struct ProposalRow {
+        QLabel* swatch = nullptr;
+        QLabel* code = nullptr;
+        QPushButton* copy = nullptr;
+    };
+    std::array<std::array<ProposalRow, 2>, kTexts> proposalRows{};
+
+    QGroupBox* fraDistinct = nullptr;
+    QLabel* lblDistinct = nullptr;
+    std::array<std::int32_t, kTexts + kBackgrounds> distinctColors{};
+    bool distinctShown = false;
 };
 
 } // namespace tessary

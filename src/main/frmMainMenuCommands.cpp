@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main/frmMain.h"
 
+#include "contrast/BesidePlacement.h"
 #include "contrast/frmContrast.h"
 #include "cvd/VisionModeHolder.h"
 #include "dialogs/CommonDialogManager.h"
@@ -14,11 +15,14 @@
 #include "platform/AppInfo.h"
 #include "platform/OptionButton.h"
 #include "platform/Services.h"
+#include "platform/Twips.h"
 #include "platform/Workspace.h"
 #include "scheme/Scheme.h"
 #include "settings/frmConfig.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QDir>
 #include <QFileInfo>
 
@@ -163,13 +167,35 @@ void frmMain::mnuContrast_Click()
 void frmMain::showContrastWindow(const ContrastSettings& settings)
 {
     frmContrast& contrast = frmContrast::instance();
-    ContrastSettings placed = settings;
-    if (!placed.left || !placed.top) {
-        // First opened beside the main window.
-        placed.left = leftTw() + widthTw();
-        placed.top = topTw();
+    contrast.applySettings(settings);
+    // The first time, opened beside the display window, never over it; afterwards where the
+    // user left it.
+    contrast.adjustSize();
+    // The new window's frame is not known before it is shown: the main window's is its likeness.
+    const QRect outer = frameGeometry();
+    const QMargins m(geometry().left() - outer.left(), geometry().top() - outer.top(),
+                     outer.right() - geometry().right(), outer.bottom() - geometry().bottom());
+    const QRect own(QPoint(Twips::toPixelsX(contrast.leftTw()), Twips::toPixelsY(contrast.topTw())),
+                    contrast.size().grownBy(m));
+    const frmTessary* display = frmTessary::loadedInstance();
+    // At start-up the display window is placed but not yet shown: its place counts already.
+    // A window manager may still enlarge it a little as it maps it (openbox gives a small window
+    // a wider frame): a gap keeps the two apart.
+    constexpr int kGap = 32;
+    const QRect anchor = (display ? display->frameGeometry() : frameGeometry()).adjusted(-kGap, 0, kGap, kGap);
+    if (!settings.left || !settings.top) {
+        const QScreen* screen = QGuiApplication::screenAt(anchor.center());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        const QPoint at = BesidePlacement::place(anchor, own.size(), screen ? screen->availableGeometry() : anchor);
+        contrast.setLeftTw(Twips::fromPixelsX(at.x()));
+        contrast.setTopTw(Twips::fromPixelsY(at.y()));
     }
-    contrast.applySettings(placed);
+    // The program's shortcuts work while the window has the focus.
+    for (QAction* a : findChildren<QAction*>()) {
+        if (!a->shortcuts().isEmpty())
+            contrast.addAction(a);
+    }
     // However the window closes, the menu follows and the settings keep what it showed.
     connect(&contrast, &Form::unloaded, this, [this, w = &contrast] {
         mnuContrast->setChecked(false);

@@ -182,6 +182,19 @@ void sendKey(Display* d, Window w, KeySym sym, unsigned int state)
 
 } // namespace
 
+// A window the program destroys while we walk the tree (a tooltip, a closing dialog) makes the
+// next request about it fail; that window is simply no longer there, so only other errors end
+// the tool the way Xlib's default handler would.
+int ignoreVanishedWindows(Display* d, XErrorEvent* e)
+{
+    if (e->error_code == BadWindow || e->error_code == BadDrawable)
+        return 0;
+    char text[256];
+    XGetErrorText(d, e->error_code, text, sizeof text);
+    std::fprintf(stderr, "X error: %s (request %d)\n", text, e->request_code);
+    std::exit(1);
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 3) {
@@ -195,6 +208,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no X display\n");
         return 3;
     }
+    XSetErrorHandler(ignoreVanishedWindows);
     const std::string cmd = argv[1];
     const long pid = std::atol(argv[2]);
     if (cmd == "list") {

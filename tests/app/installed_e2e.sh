@@ -12,7 +12,8 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" > "$prefix/install.log" || { cat "$prefix/install.log"; exit 1; }
 missing=0
-for f in bin/tessary \
+for f in bin/tessary bin/tessary-check share/man/man1/tessary-check.1 \
+         share/bash-completion/completions/tessary-check \
          share/tessary/palette/default.tcf share/tessary/palette/css2-system.tcf \
          share/tessary/doc/index.htm \
          share/applications/io.github.tessary.Tessary.desktop \
@@ -22,4 +23,5 @@ for f in bin/tessary \
   [ -f "$prefix/$f" ] || { echo "not installed: $f"; missing=1; }
 done
 [ "$missing" -eq 0 ] || exit 1
+"$here/checker_e2e.sh" "$prefix/bin/tessary-check" || exit 1
 "$here/e2e_styles.sh" "$prefix/bin/tessary" "$xtool"

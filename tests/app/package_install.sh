@@ -23,6 +23,8 @@ dpkg-deb -f "$deb" Depends | grep -q fonts-noto-cjk || { echo "package does not 
 dpkg -i "$deb" > "$out/install.log" 2>&1 || { cat "$out/install.log"; exit 1; }
 files=$(dpkg -L tessary | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 [ -x /usr/bin/tessary ] || { echo "/usr/bin/tessary missing"; exit 1; }
+"$here/checker_e2e.sh" /usr/bin/tessary-check || exit 1
+[ -f /usr/share/man/man1/tessary-check.1.gz ] || [ -f /usr/share/man/man1/tessary-check.1 ] || { echo "no man page"; exit 1; }
 "$here/e2e_styles.sh" /usr/bin/tessary "$xtool" || exit 1
 
 dpkg -r tessary > "$out/remove.log" 2>&1 || { cat "$out/remove.log"; exit 1; }

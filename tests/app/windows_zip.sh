@@ -18,7 +18,7 @@ mkdir "$out/user"
 (cd "$out/user" && cmake -E tar xf "$zip") || exit 1
 folder=$out/user/$(basename "$zip" .zip)
 missing=0
-for f in tessary.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll \
+for f in tessary.exe tessary-check.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll \
   libwinpthread-1.dll qt.conf plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll \
   plugins/imageformats/qjpeg.dll translations/qtbase_ja.qm palette/default.tcf doc/index.htm; do
   [ -f "$folder/$f" ] || { echo "not in the package: $f"; missing=1; }
@@ -26,4 +26,5 @@ done
 [ $missing -eq 0 ] || { (cd "$out/user" && find . | sort); exit 1; }
 echo "$(basename "$zip"): $(stat -c %s "$zip") bytes, $(find "$folder" -type f | wc -l) files"
 
+"$here/checker_e2e.sh" "$folder/tessary-check.exe" "$@" --bare || exit 1
 exec "$here/windows_e2e.sh" close "$driver" "$folder/tessary.exe" "$@" --bare

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "contrast/BesidePlacement.h"
 #include "contrast/ContrastTable.h"
 
 #include <gtest/gtest.h>
@@ -37,14 +38,14 @@ TEST(ContrastTable, CellsFollowEachLabelsSizeAndTheRule)
     using L = Wcag::Level;
     const Row rows[] = {
         {"normal text, cut ratio", K::Japanese, L::AA, 0, 0, "不合格", false, "文字1 / 背景1: 4.47:1, 不合格"},
-        {"20 pt is normal by the Japanese rule", K::Japanese, L::AA, 1, 1, "AA", true,
+        {"20 pt is normal by the Japanese rule", K::Japanese, L::AA, 1, 1, "合格（AA）", true,
          "文字2 / 背景2: 4.50:1, AAのみ合格"},
-        {"20 pt is large by WCAG's rule", K::Wcag, L::AA, 1, 1, "AAA大", true, "文字2 / 背景2: 4.50:1, AAA大合格"},
+        {"20 pt is large by WCAG's rule", K::Wcag, L::AA, 1, 1, "合格（AAA大）", true, "文字2 / 背景2: 4.50:1, AAA大合格"},
         {"16 pt bold under the Japanese rule", K::Japanese, L::AA, 2, 0, "不合格", false,
          "文字3 / 背景1: 3.99:1, 不合格"},
-        {"16 pt bold is large by WCAG's rule", K::Wcag, L::AAA, 2, 0, "AA大", false,
-         "文字3 / 背景1: 3.99:1, AA大のみ合格"},
-        {"red on black", K::Wcag, L::AAA, 2, 1, "AAA大", true, "文字3 / 背景2: 5.25:1, AAA大合格"},
+        {"below the AAA target, AA large is met", K::Wcag, L::AAA, 2, 0, "不合格（AA大は満たす）", false,
+         "文字3 / 背景1: 3.99:1, 不合格, AA大は満たす"},
+        {"red on black", K::Wcag, L::AAA, 2, 1, "合格（AAA大）", true, "文字3 / 背景2: 5.25:1, AAA大合格"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -75,4 +76,27 @@ TEST(ContrastTable, APictureReplacesBothBackgroundsOfItsLabel)
     EXPECT_TRUE(t.row(1).overPicture);
     EXPECT_FALSE(t.row(0).overPicture);
     EXPECT_EQ(t.cell(0, 0).ratioText, QStringLiteral("4.47:1"));
+}
+
+// Wherever the anchor stands, the window lands inside the area and, when some side has room
+// for it, off the anchor, preferring right, left, below, above.
+TEST(BesidePlacement, NeverCoversTheAnchorWhereThereIsRoom)
+{
+    const QRect area(0, 0, 1920, 1040);
+    const QSize window(500, 400);
+    for (int x = -100; x <= 1900; x += 50) {
+        for (int y = 0; y <= 1000; y += 50) {
+            const QRect anchor(x, y, 800, 600);
+            const QRect placed(BesidePlacement::place(anchor, window, area), window);
+            ASSERT_TRUE(area.contains(placed)) << x << ' ' << y;
+            const bool room = anchor.right() + window.width() < area.right()
+                || anchor.left() - window.width() >= area.left() || anchor.bottom() + window.height() < area.bottom()
+                || anchor.top() - window.height() >= area.top();
+            if (room) {
+                ASSERT_FALSE(placed.intersects(anchor)) << x << ' ' << y;
+            }
+        }
+    }
+    EXPECT_EQ(BesidePlacement::place(QRect(0, 0, 800, 600), window, area), QPoint(800, 0));
+    EXPECT_EQ(BesidePlacement::place(QRect(1100, 0, 800, 600), window, area), QPoint(600, 0));
 }

@@ -15,7 +15,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -147,8 +149,8 @@ TEST_F(frmContrastTest, SuggestionIsAppliedAsATypedColourOrRefused)
         bool proposes;
     } cases[] = {
         {"GreyOnWhiteAndYellow", {rgb(150, 150, 150), 0, 0, rgb(255, 255, 255), rgb(255, 255, 0)}, 0, true},
-        // No colour reaches 7:1 against both black and white.
-        {"BlackAndWhiteAtAAA", {rgb(150, 150, 150), 0, 0, rgb(0, 0, 0), rgb(255, 255, 255)}, 1, false},
+        // No colour reaches 7:1 against both black and white; this grey fails against each.
+        {"BlackAndWhiteAtAAA", {rgb(120, 120, 120), 0, 0, rgb(0, 0, 0), rgb(255, 255, 255)}, 1, false},
     };
     for (const auto& c : cases) {
         setColours(c.colours);
@@ -163,6 +165,21 @@ TEST_F(frmContrastTest, SuggestionIsAppliedAsATypedColourOrRefused)
         EXPECT_FALSE(child<QLabel>("lblSuggestion0")->text().isEmpty()) << c.name;
         const ContrastSuggestion expected = ContrastSuggestion::find(c.colours[0], c.colours[3], c.colours[4],
                                                                      w.table().row(0).targetRatio);
+        // With no colour for both, one is proposed for each background, with its swatch and
+        // its code to copy, and each passes against its own background.
+        for (int j = 0; j < 2; ++j) {
+            auto* copy = child<QPushButton>(j == 0 ? "cmdCopy0_0" : "cmdCopy0_1");
+            EXPECT_EQ(copy->isHidden(), c.proposes && j == 1) << c.name;
+            if (c.proposes)
+                continue;
+            const QString code = child<QLabel>(j == 0 ? "lblProposalCode0_0" : "lblProposalCode0_1")->text();
+            EXPECT_TRUE(child<QLabel>("lblSuggestion0")->text().contains(code)) << c.name;
+            copy->click();
+            const QColor proposed(fakes.clipboard->clipboard);
+            EXPECT_TRUE(code.endsWith(fakes.clipboard->clipboard)) << c.name;
+            EXPECT_GE(Wcag::contrast(rgb(proposed.red(), proposed.green(), proposed.blue()), c.colours[size_t(3 + j)]),
+                      7.0) << c.name;
+        }
         apply->click();
         EXPECT_EQ(colourOf(0), c.proposes ? expected.proposal : c.colours[0]) << c.name;
         if (c.proposes) {
@@ -173,6 +190,54 @@ TEST_F(frmContrastTest, SuggestionIsAppliedAsATypedColourOrRefused)
         }
         main().mnuContrast->trigger();
     }
+}
+
+// However often the window opens and closes, a colour change computes the table once while
+// it is open and never while it is closed: a closed window lingers until its deletion but
+// follows nothing.
+TEST_F(frmContrastTest, OpenedAndClosedTwentyTimesFollowsEachChangeOnlyWhileOpen)
+{
+    setColours({rgb(0, 0, 0), rgb(90, 90, 90), rgb(250, 250, 250), rgb(255, 255, 255), rgb(0, 0, 128)});
+    main().selectObject(0);
+    const std::function<void()> closers[] = {[] { main().mnuContrast->trigger(); },
+                                             [] { frmContrast::loadedInstance()->close(); }};
+    for (int n = 0; n < 20; ++n) {
+        open();
+        int before = frmContrast::tableComputations();
+        main().RGBSlider[0]->setValue(2 * n + 1);
+        EXPECT_EQ(frmContrast::tableComputations() - before, 1) << n;
+        closers[n % 2]();
+        before = frmContrast::tableComputations();
+        main().RGBSlider[0]->setValue(2 * n + 2);
+        EXPECT_EQ(frmContrast::tableComputations() - before, 0) << n;
+    }
+}
+
+TEST_F(frmContrastTest, AtAAAACellMeetingOnlyAAReadsFailed)
+{
+    // 4.95:1 meets AA, not AAA, as normal text.
+    setColours({rgb(0x70, 0x70, 0x70), 0, 0, rgb(255, 255, 255), rgb(255, 255, 255)});
+    frmContrast& w = open();
+    auto* target = child<QComboBox>("cboTarget");
+    target->setCurrentIndex(1);
+    emit target->activated(1);
+    EXPECT_FALSE(w.table().cell(0, 0).meetsTarget);
+    EXPECT_TRUE(child<QLabel>("lblCell0_0")->text().endsWith(QStringLiteral("不合格（AAは満たす）")));
+    EXPECT_TRUE(child<QLabel>("lblCell0_0")->accessibleName().endsWith(QStringLiteral("不合格, AAは満たす")));
+}
+
+TEST_F(frmContrastTest, OpensBesideTheDisplayWindowAndTakesTheProgramsShortcuts)
+{
+    main().showModeless();
+    display().showModeless();
+    frmContrast& w = open();
+    EXPECT_FALSE(w.frameGeometry().intersects(display().frameGeometry()));
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    // Ctrl+K, the menu item's own shortcut, closes the window from inside it.
+    QTest::keyClick(child<QComboBox>("cboTarget"), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_FALSE(frmContrast::isInstanceLoaded());
+    EXPECT_FALSE(main().mnuContrast->isChecked());
 }
 
 TEST_F(frmContrastTest, OverAPictureEachLabelIsMeasuredOnThePixelsUnderIt)
