@@ -360,7 +360,7 @@ void frmContrast::cmdApply_Click(int text)
     // One announcement for the selection and the colour, as for a typed colour code.
     Scheme::Batch batch;
     Workspace::instance().editObject(text);
-    Scheme::instance().setColor(text, color);
+    Workspace::instance().takeColor(color);
 }
 
 } // namespace tessary

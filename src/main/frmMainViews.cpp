@@ -36,6 +36,11 @@ void frmMain::followScheme()
     connect(mnuColorCircle, &QAction::toggled, this,
             [](bool on) { Workspace::instance().setShown(Workspace::Tool::ColorCircle, on); });
     connect(&ws, &Workspace::editObjectRequested, this, &frmMain::selectObject);
+    connect(&ws, &Workspace::takeColorRequested, this, [this](std::int32_t color) {
+        Scheme::Batch batch;
+        if (!isUnloaded())
+            setColor(color);
+    });
     connect(&ws, &Workspace::showRequested, this, [this](Workspace::Tool tool) {
         QAction* item = tool == Workspace::Tool::Palette ? mnuPalette : mnuColorCircle;
         if (!isUnloaded() && !item->isChecked())

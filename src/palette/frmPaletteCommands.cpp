@@ -90,7 +90,7 @@ void frmPalette::picPalette_DblClick()
 {
     if (selectedIndex < 1 || selectedIndex > palette->count())
         return;
-    Scheme::instance().setSelectedColor(colorValueAt(selectedIndex));
+    Workspace::instance().takeColor(colorValueAt(selectedIndex));
 }
 
 // ---- files ------------------------------------------------------------------------------

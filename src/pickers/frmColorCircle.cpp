@@ -144,7 +144,7 @@ void frmColorCircle::setHue(int degrees)
     c.drawColorCircle(true);
     d->keyHue = hue;
     d->keyColor = c.getColor();
-    Scheme::instance().setSelectedColor(d->keyColor);
+    Workspace::instance().takeColor(d->keyColor);
     announceHue();
 }
 
@@ -237,7 +237,7 @@ void frmColorCircle::Picture1_MouseUp(int button, int shift, int x, int y)
         return;
     pickColorAt(x, y);
     d->circle->drawColorCircle(true);
-    Scheme::instance().setSelectedColor(d->circle->getColor());
+    Workspace::instance().takeColor(d->circle->getColor());
 }
 
 } // namespace tessary

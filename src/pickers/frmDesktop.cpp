@@ -176,7 +176,7 @@ void frmDesktop::takeDesktopAnswer(const IScreenCapture::DesktopAnswer& answer)
     }
     switch (answer.kind) {
     case Kind::Colour:
-        Scheme::instance().setSelectedColor(answer.colour);
+        Workspace::instance().takeColor(answer.colour);
         break;
     case Kind::Cancelled:
         break;
@@ -283,6 +283,8 @@ void frmDesktop::Form_MouseDown(int button, int shift, double X, double Y)
     if (!isLoaded())
         return;
     if (button == 1) {
+        // The main window stores the colour taken as its page would, in the same announcement.
+        Scheme::Batch batch;
         Scheme::instance().setSelectedColor(d->pickedColor);
         Workspace::instance().endPreview(true);
     } else if (button == 2) {

@@ -43,6 +43,14 @@ void Workspace::editObject(int object)
         Scheme::instance().select(object);
 }
 
+void Workspace::takeColor(std::int32_t color)
+{
+    if (mainWindow())
+        emit takeColorRequested(color);
+    else
+        Scheme::instance().setSelectedColor(color);
+}
+
 void Workspace::setShown(Tool tool, bool shown)
 {
     bool& slot = m_shown[index(tool)];

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <cstdint>
 
 namespace tessary {
 
@@ -63,6 +64,10 @@ public:
     // A window asks for another object to be edited, as its option button in the main
     // window would; without a main window the scheme's selection moves.
     void editObject(int object);
+    // A colour taken for the selected object from a picker, the palette or a suggestion. The
+    // main window stores it as its editing page would (the HSL page rounds it), so the scheme
+    // announces the colour once, as stored; without a main window it is stored as it is.
+    void takeColor(std::int32_t color);
 
     bool isShown(Tool tool) const { return m_shown[index(tool)]; }
     // Opens a tool window as its menu item in the main window does (nothing without one).
@@ -76,6 +81,7 @@ signals:
     void previewEnded(bool taken);
     void showRequested(Workspace::Tool tool);
     void editObjectRequested(int object);
+    void takeColorRequested(std::int32_t color);
 
 private:
     static int index(Tool tool) { return tool == Tool::Palette ? 0 : 1; }

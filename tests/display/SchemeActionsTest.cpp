@@ -5,6 +5,7 @@
 #include "platform/OptionButton.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
+#include "platform/Workspace.h"
 #include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
@@ -99,6 +100,8 @@ TEST_F(SchemeActionsTest, OneUserActionIsAnnouncedOnceForEachKindOfChange)
          {"color 3", "scheme"}},
         {"ColourSetFromAnotherWindow", none, [](frmMain& m, auto&) { m.setColor(rgb(1, 2, 3)); },
          {"color 3", "scheme"}},
+        {"ColourTakenOnTheHslPageIsAnnouncedOnceAsStored", hslPage,
+         [](frmMain&, auto&) { Workspace::instance().takeColor(rgb(1, 2, 3)); }, {"color 3", "scheme"}},
         {"SameColourAgainIsNoChange", none, [](frmMain& m, auto&) { m.setColor(rgb(200, 100, 50)); }, {}},
         {"SelectAnObject", none, [](frmMain& m, auto&) { m.optSelectObject[1]->switchOn(); },
          {"selected 1", "scheme"}},
