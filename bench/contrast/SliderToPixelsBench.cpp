@@ -208,13 +208,6 @@ int measure(Display* d, pid_t pid, int rounds, int presses)
     return 0;
 }
 
-// The program's windows come and go while the tree is walked (tool tips, the contrast
-// window): a request about a window that has just gone is not an error here.
-int ignoreError(Display*, XErrorEvent*)
-{
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -231,7 +224,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no X display\n");
         return 2;
     }
-    XSetErrorHandler(ignoreError);
+    XSetErrorHandler(xclient::ignoreVanishedWindows);
     const auto dir = std::filesystem::temp_directory_path() / ("tessary-slider-bench-" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);

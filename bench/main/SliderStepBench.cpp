@@ -5,10 +5,10 @@
 // Measured against the repaint alone and against a bare QSlider driving a bare QPainter fill
 // of an image of the same size.
 #include "contrast/frmContrast.h"
-#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/Slider.h"
+#include "scheme/Scheme.h"
 
 #include <QCoreApplication>
 #include <QImage>

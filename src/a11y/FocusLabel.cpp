@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "a11y/FocusLabel.h"
 
-#include "a11y/FocusMark.h"
+#include "platform/FocusMark.h"
 
 #include <QPainter>
 

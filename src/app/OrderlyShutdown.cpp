@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/OrderlyShutdown.h"
 
-#include "display/SchemeNotifier.h"
-#include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "palette/frmPalette.h"
 #include "platform/FormRegistry.h"
+#include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
 
 #include <QApplication>
@@ -53,18 +52,16 @@ void OrderlyShutdown::saveNow()
     frmMain* main = frmMain::loadedInstance();
     if (m_requested || !main)
         return;
-    // Saving walks the display window's selection through every object; the program goes
-    // on, so the object being edited is selected again afterwards.
-    SchemeNotifier::Batch batch;
-    const frmTessary* before = frmTessary::loadedInstance();
-    const std::int16_t selected = before ? before->selectObject() : std::int16_t(0);
+    // Saving leaves the last object selected; the program goes on, so the object being
+    // edited is selected again afterwards, in the same announcement.
+    Scheme& scheme = Scheme::instance();
+    Scheme::Batch batch;
+    const int selected = scheme.selectedObject();
     main->configManager().saveConfig();
     // The session may end without another word: unsaved palette changes are kept aside.
     if (const frmPalette* palette = frmPalette::loadedInstance())
         palette->writeRecovery();
-    frmTessary* after = frmTessary::loadedInstance();
-    if (before && after)
-        after->setSelectObject(selected);
+    scheme.select(selected);
 }
 
 void OrderlyShutdown::proceed()

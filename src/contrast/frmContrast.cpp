@@ -8,13 +8,14 @@
 #include "cvd/Distinguishability.h"
 #include "cvd/VisionModeHolder.h"
 #include "cvd/VisionSimulator.h"
-#include "display/SchemeNotifier.h"
-#include "main/frmMain.h"
+#include "display/frmTessary.h"
 #include "platform/ColorValue.h"
+#include "platform/Services.h"
 #include "platform/Twips.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "settings/WindowPlacement.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -74,11 +75,10 @@ frmContrast::frmContrast()
     setWindowTitle(QStringLiteral("コントラスト"));
     setAccessibleName(QStringLiteral("コントラスト"));
     createControls();
-    SchemeNotifier& notifier = SchemeNotifier::instance();
     d->refreshTimer.setSingleShot(true);
     d->refreshTimer.setInterval(0);
     connect(&d->refreshTimer, &QTimer::timeout, this, &frmContrast::refresh);
-    connect(&notifier, &SchemeNotifier::schemeChanged, &d->refreshTimer, qOverload<>(&QTimer::start));
+    connect(&Scheme::instance(), &Scheme::schemeChanged, &d->refreshTimer, qOverload<>(&QTimer::start));
     // The simulated rows follow the display window's colour-vision mode.
     VisionModeHolder& vision = VisionModeHolder::instance();
     d->vision = vision.mode();
@@ -89,9 +89,9 @@ frmContrast::frmContrast()
 
 void frmContrast::stopFollowing()
 {
-    disconnect(&SchemeNotifier::instance(), nullptr, this, nullptr);
+    disconnect(&Scheme::instance(), nullptr, this, nullptr);
     disconnect(&VisionModeHolder::instance(), nullptr, this, nullptr);
-    disconnect(&SchemeNotifier::instance(), nullptr, &d->refreshTimer, nullptr);
+    disconnect(&Scheme::instance(), nullptr, &d->refreshTimer, nullptr);
     d->refreshTimer.stop();
 }
 
@@ -158,7 +158,7 @@ void frmContrast::cboRule_Click()
 void frmContrast::refresh()
 {
     d->refreshTimer.stop();
-    const SchemeState state = SchemeNotifier::instance().state();
+    const SchemeState state = Scheme::instance().state();
     ContrastTable::Input in;
     in.colors = state.colors;
     for (int i = 0; i < Impl::kTexts; ++i)
@@ -166,15 +166,16 @@ void frmContrast::refresh()
     in.rule = d->settings.rule;
     in.target = d->settings.target;
 
-    const bool overPicture = state.pictureShown && !state.picture.isNull();
+    const DisplayState shown = state.pictureShown ? frmTessary::shown() : DisplayState{};
+    const bool overPicture = state.pictureShown && !shown.picture.isNull();
     if (overPicture) {
-        Impl::PictureKey key{state.picture.cacheKey(), {}, state.clientSize};
+        Impl::PictureKey key{shown.picture.cacheKey(), {}, shown.clientSize};
         for (int i = 0; i < Impl::kTexts; ++i)
-            key.boxes[i] = state.labels[i].box;
+            key.boxes[i] = shown.labels[i].box;
         if (d->pictureKey != key) {
             for (int i = 0; i < Impl::kTexts; ++i) {
                 const std::vector<std::uint32_t> pixels =
-                    LabelBackdrop::pixelsUnder(state.picture, key.boxes[i], key.client);
+                    LabelBackdrop::pixelsUnder(shown.picture, key.boxes[i], key.client);
                 d->pictures[i] = PictureContrast(pixels, PictureContrast::PixelOrder::Argb32);
             }
             d->pictureKey = key;
@@ -294,8 +295,8 @@ void frmContrast::cmdSuggest_Click(int text)
 
 QString frmContrast::prefix() const
 {
-    const frmMain* main = frmMain::loadedInstance();
-    return main ? main->prefix : QStringLiteral("#");
+    const Workspace& ws = Workspace::instance();
+    return ws.mainWindow() ? ws.codePrefix() : QStringLiteral("#");
 }
 
 // The proposed colours: the one for both backgrounds, or one per background.
@@ -346,7 +347,7 @@ void frmContrast::cmdCopy_Click(int text, int proposal)
         return;
     const auto color = proposedColors(text)[size_t(proposal)];
     if (color)
-        QGuiApplication::clipboard()->setText(ContrastWording::code(*color, prefix()));
+        Services::clipboard().setText(ContrastWording::code(*color, prefix()));
 }
 
 void frmContrast::showDistinguishability()
@@ -368,10 +369,9 @@ void frmContrast::cmdApply_Click(int text)
         return;
     const std::int32_t color = d->suggestions[text]->result.both.proposal;
     // One announcement for the selection and the colour, as for a typed colour code.
-    SchemeNotifier::Batch batch;
-    frmMain& main = frmMain::instance();
-    main.selectObject(text);
-    main.setColor(color);
+    Scheme::Batch batch;
+    Workspace::instance().editObject(text);
+    Workspace::instance().takeColor(color);
 }
 
 } // namespace tessary

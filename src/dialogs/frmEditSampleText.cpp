@@ -2,9 +2,9 @@
 #include "dialogs/frmEditSampleText.h"
 
 #include "dialogs/CommonDialogManager.h"
-#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
-#include "main/frmMain.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -97,15 +97,19 @@ void frmEditSampleText::btnFont_Click()
     if (!d->font)
         d->font = makeFont();
     CommonDialogManager manager;
-    manager.setCommonDialog(frmMain::instance().CommonDialog1);
+    manager.setCommonDialog(Workspace::instance().commonDialog());
     manager.chooseFont(*d->font);
+    // The font object may be the label's own: the scheme hears of the change now, even if
+    // the dialog is cancelled.
+    if (frmTessary* display = frmTessary::loadedInstance())
+        display->labelFontEdited(d->index, d->font);
 }
 
 void frmEditSampleText::btnOK_Click()
 {
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     d->text = d->txtSampleText->text();
-    frmMain::instance().setSampleText(d->index, d->text);
+    Scheme::instance().setText(d->index, d->text);
     if (d->font)
         frmTessary::instance().setLabelFont(d->index, d->font);
     frmTessary::instance().tessaryRefresh();

@@ -2,11 +2,12 @@
 #pragma once
 
 #include "cvd/VisionMode.h"
-#include "display/SchemeState.h"
+#include "display/DisplayState.h"
 #include "platform/DefaultInstance.h"
 #include "platform/Form.h"
 #include "platform/StdFont.h"
 #include "platform/Surface.h"
+#include "scheme/SchemeState.h"
 
 #include <array>
 #include <cstdint>
@@ -15,13 +16,11 @@
 namespace tessary {
 
 class CLabel;
-class SchemeColors;
 class BackGroundImage;
-class frmMain;
 
-// The display window: stores the five colours of the scheme and renders them in one of
-// five layout styles (or over a tiled picture) with three drawn labels. Every value it
-// stores is reported to SchemeNotifier, which announces the changes.
+// The display window: draws the scheme (Scheme::instance()) in one of five layout styles
+// (or over a tiled picture) with three drawn labels. Its setters are commands on the
+// scheme; the labels keep their font objects by reference.
 class frmTessary : public Form, public DefaultInstance<frmTessary> {
     Q_OBJECT
 public:
@@ -49,6 +48,9 @@ public:
     void setLabelText(std::int16_t index, const QString& text);
     FontRef getLabelFont(std::int16_t index);
     void setLabelFont(std::int16_t index, const FontRef& font);
+    // A font object was changed by one of its holders; if it is the label's, the scheme
+    // takes its new attributes (the label is drawn with them at the next refresh).
+    void labelFontEdited(std::int16_t index, const FontRef& font);
     void setBGIVisible(bool flag);
     // False, with nothing changed, when the file cannot be read as a picture or is empty.
     bool loadBackgroundImage(const QString& fileName);
@@ -72,8 +74,11 @@ public:
     CLabel* label(int index);
     // The background picture holder; null until a picture is first loaded or shown.
     const BackGroundImage* backGroundImage() const;
-    // Everything the window draws, as values.
-    SchemeState schemeState() const;
+    // What the window shows beyond the scheme: the labels' drawn fonts and boxes, the
+    // picture and the client size. Brings the drawing up to date first.
+    DisplayState displayState();
+    // The same for the display window if there is one, defaults without.
+    static DisplayState shown();
 
     // The colour vision the window imitates. It draws the five colours and the picture as
     // such a viewer sees them and names the mode in a badge in a corner; the stored colours
@@ -100,21 +105,23 @@ private:
     void Form_DblClick();
     void Form_KeyPress(int KeyAscii);
 
-    void drawStyle(const StyleParams& params, const SchemeColors& colors);
-    void drawLabels(const SchemeColors& colors);
+    using Colors = std::array<std::int32_t, SchemeState::ObjectCount>;
+    void drawStyle(const StyleParams& params, const Colors& colors);
+    void drawLabels(const Colors& colors);
     void drawLine(int x1, int y1, int x2, int y2);
     void syncSurface();
     void drawOwed();
     BackGroundImage& backGround();
     Qt::Edges edgesAt(const QPoint& pos) const;
     void returnToNormal();
-    void followMainFrame(frmMain& main);
-    void noteSelectedColor();
+    void followMainFrame(Form& main);
+    void oweLabels();
+    void followLabelFont(int index);
+    void followStyle();
+    bool syncLabel(int index);
     void applyVisionMode(const VisionMode& mode);
     // The colour object 0..4 is drawn in.
-    std::int32_t drawnColor(const SchemeColors& colors, int object) const;
-    // The stored values of the scheme, without the drawn fonts and boxes.
-    SchemeState storedValues() const;
+    std::int32_t drawnColor(const Colors& colors, int object) const;
 
     struct Impl;
     std::unique_ptr<Impl> d;

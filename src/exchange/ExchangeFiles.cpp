@@ -2,12 +2,12 @@
 #include "exchange/ExchangeFiles.h"
 
 #include "dialogs/CommonDialogManager.h"
-#include "display/SchemeNotifier.h"
 #include "exchange/SchemeExport.h"
 #include "palette/DefinedColor.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
+#include "scheme/Scheme.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -41,7 +41,7 @@ QString proposedName(const QString& name, const QString& fallback, const QString
 
 ColorScheme ExchangeFiles::currentScheme()
 {
-    const SchemeState state = SchemeNotifier::instance().state();
+    const SchemeState state = Scheme::instance().state();
     ColorScheme scheme;
     scheme.colors = state.colors;
     for (int i = 0; i < ColorScheme::kTextCount; ++i)

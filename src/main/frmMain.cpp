@@ -3,7 +3,6 @@
 
 #include "Version.h"
 #include "contrast/frmContrast.h"
-#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/MainCaptions.h"
 #include "main/frmMainPrivate.h"
@@ -11,6 +10,8 @@
 #include "pickers/frmColorCircle.h"
 #include "platform/OptionButton.h"
 #include "platform/Services.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "settings/CiniFile.h"
 #include "settings/TessaryConfig.h"
 
@@ -25,8 +26,10 @@ namespace tessary {
 
 TessaryConfig& frmMain::configManager()
 {
-    if (!d->config)
+    if (!d->config) {
         d->config = std::make_unique<TessaryConfig>();
+        Workspace::instance().setSettings(d->config.get());
+    }
     return *d->config;
 }
 
@@ -53,7 +56,7 @@ colorCode& frmMain::code()
 
 void frmMain::Form_Load()
 {
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     // The display window is shown last, when its place, size, colours and texts are those
     // the settings give it: it appears once, drawn once.
     frmTessary& display = frmTessary::instance();
@@ -80,6 +83,8 @@ void frmMain::Form_Load()
     txtColorCode->setText(prefix + QStringLiteral("000000"));
 
     configManager().loadConfig();
+    if (configManager().contrastSettings().visible)
+        showContrastWindow(configManager().contrastSettings());
     applyCssColorSettings();
 
     optSelectObject[3]->switchOn();
@@ -123,6 +128,7 @@ void frmMain::Form_Unload(int& cancel)
     frmPalette::unloadInstance();
     d->model.reset();
     d->code.reset();
+    Workspace::instance().setSettings(nullptr);
     d->config.reset();
 }
 

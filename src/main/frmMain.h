@@ -160,6 +160,9 @@ private:
     ColorModel& model();
     colorCode& code();
     void refreshColorControls();
+    void followScheme();
+    void followColor(int object);
+    void followSampleText(int label);
     void applyRGBSlider(int index);
     void applyHSLSlider(int index);
     void switchColorModelPage(int tab);

@@ -2,22 +2,25 @@
 #include "main/frmMain.h"
 
 #include "contrast/frmContrast.h"
-#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/ColorEntry.h"
 #include "main/frmMainPrivate.h"
 #include "oklch/OklchPage.h"
 #include "palette/frmPalette.h"
 #include "pickers/frmColorCircle.h"
+#include "platform/ColorValue.h"
 #include "platform/Numeric.h"
 #include "platform/OptionButton.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
+#include "scheme/Scheme.h"
 
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QTabBar>
+#include <algorithm>
+#include <array>
 
 namespace tessary {
 
@@ -48,7 +51,7 @@ void frmMain::colorCodeRefresh()
 void frmMain::refreshColorControls()
 {
     // Setting the three sliders writes the colour three times: it is announced once.
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     const int tab = tabSelectColorModel->currentIndex() + 1;
     m_refreshingControls = true;
     ColorModel& m = model();
@@ -77,26 +80,29 @@ void frmMain::refreshColorControls()
 void frmMain::applyRGBSlider(int index)
 {
     const int v = RGBSlider[index]->value();
-    frmTessary& display = frmTessary::instance();
     ColorModel& m = model();
     // Pending HSL changes are settled first, so they cannot undo this channel.
     m.refreshColorModel();
+    // The slider's channel replaces that channel of the stored colour; the model takes the
+    // channel as stored.
+    Scheme& scheme = Scheme::instance();
+    const std::int32_t stored = scheme.color(scheme.selectedObject());
+    std::array<int, 3> rgb{ColorValue::red(stored), ColorValue::green(stored), ColorValue::blue(stored)};
+    rgb[std::size_t(std::clamp(index, 0, 2))] = std::clamp(v, 0, 255);
+    scheme.setSelectedColor(ColorValue::pack(rgb[0], rgb[1], rgb[2]));
     switch (index) {
     case 0:
-        display.setRed(v);
-        m.SetRed(display.red());
+        m.SetRed(rgb[0]);
         break;
     case 1:
-        display.setGreen(v);
-        m.SetGreen(static_cast<std::int16_t>(display.green()));
+        m.SetGreen(static_cast<std::int16_t>(rgb[1]));
         break;
     default:
-        display.setBlue(v);
-        m.SetBlue(display.blue());
+        m.SetBlue(rgb[2]);
         break;
     }
     setRGBLabelColor(index, v);
-    display.tessaryRefresh();
+    frmTessary::instance().tessaryRefresh();
     setFieldText(txtRGB[index], ColorEntry::channelText(v));
     colorCodeRefresh();
 }
@@ -120,9 +126,8 @@ void frmMain::applyHSLSlider(int index)
         m.SetLightness(v / 255.0);
         break;
     }
-    frmTessary& display = frmTessary::instance();
-    display.setColor(m.getColor());
-    display.tessaryRefresh();
+    Scheme::instance().setSelectedColor(m.getColor());
+    frmTessary::instance().tessaryRefresh();
     setFieldText(txtHSL[index], QString::number(v));
     colorCodeRefresh();
 }
@@ -154,15 +159,15 @@ void frmMain::switchColorModelPage(int tab)
 
 void frmMain::loadObjectColor(int index)
 {
-    frmTessary& display = frmTessary::instance();
-    display.setSelectObject(static_cast<std::int16_t>(index));
-    model().setColor(display.getColor());
+    Scheme& scheme = Scheme::instance();
+    scheme.select(index);
+    model().setColor(scheme.color(scheme.selectedObject()));
     model().refreshColorModel();
 }
 
 void frmMain::selectDisplayObject(int index)
 {
-    frmTessary::instance().setSelectObject(static_cast<std::int16_t>(index));
+    Scheme::instance().select(index);
 }
 
 void frmMain::updateColorCircle()
@@ -194,9 +199,9 @@ frmPalette* frmMain::shownPalette() const
 
 void frmMain::optSelectObject_Click(int index)
 {
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     selectDisplayObject(index);
-    model().setColor(frmTessary::instance().getColor());
+    model().setColor(Scheme::instance().color(Scheme::instance().selectedObject()));
     refreshColorControls();
 }
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "main/frmMain.h"
 
-#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/ColorTools.h"
 #include "main/frmMainPrivate.h"
 #include "platform/ColorValue.h"
 #include "platform/Services.h"
+#include "scheme/Scheme.h"
 
 namespace tessary {
 
@@ -15,7 +15,7 @@ namespace tessary {
 void frmMain::applyToAll(const std::function<ColorTools::Scheme(const ColorTools::Scheme&)>& tool)
 {
     // The selection walks through every object and back: only the new colours are announced.
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     frmTessary& display = frmTessary::instance();
     const std::int16_t selected = display.selectObject();
     ColorTools::Scheme before{};

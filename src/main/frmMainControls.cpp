@@ -141,6 +141,7 @@ frmMain::frmMain()
     createMenus();
     connectControls();
     createCssColorControls();
+    followScheme();
 
     const int menuHeight = d->menuBar->sizeHint().height();
     d->menuBar->setGeometry(0, 0, Twips::toPixelsX(kClientWidthTw), menuHeight);

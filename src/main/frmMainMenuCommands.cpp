@@ -6,7 +6,6 @@
 #include "cvd/VisionModeHolder.h"
 #include "dialogs/CommonDialogManager.h"
 #include "dialogs/frmAbout.h"
-#include "display/SchemeNotifier.h"
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
 #include "exchange/ExchangeFiles.h"
@@ -17,6 +16,8 @@
 #include "platform/OptionButton.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "settings/frmConfig.h"
 
 #include <QAction>
@@ -40,7 +41,7 @@ void frmMain::showBackgroundPicture()
 
 void frmMain::mnuBGView_Click()
 {
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     const bool shown = mnuBGView->isChecked();
     optSelectObject[3]->setEnabled(shown);
     optSelectObject[4]->setEnabled(shown);
@@ -62,7 +63,7 @@ void frmMain::mnuBGLoad_Click()
     const QString fileName = manager.getFilename(false);
     if (fileName.isEmpty())
         return;
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     frmTessary& display = frmTessary::instance();
     // Loaded first: a file that is no picture leaves the window, the menu and the
     // options as they were.
@@ -97,6 +98,7 @@ void frmMain::mnuOnTop_Click()
 {
     const bool on = !mnuOnTop->isChecked();
     mnuOnTop->setChecked(on);
+    Workspace::instance().setKeptOnTop(on);
     setAlwaysOnTop(on);
 }
 
@@ -129,7 +131,7 @@ void frmMain::mnuPalette_Click()
         frmPalette::unloadInstance();
         mnuPalette->setChecked(frmPalette::isInstanceLoaded());
     } else {
-        mnuPalette->setChecked(true);
+        Workspace::instance().setShown(Workspace::Tool::Palette, true);
         frmPalette& palette = frmPalette::instance();
         // Open under the main window rather than wherever the window system puts it.
         palette.setLeftTw(leftTw());
@@ -142,7 +144,7 @@ void frmMain::mnuColorCircle_Click()
 {
     if (mnuColorCircle->isChecked()) {
         frmColorCircle::unloadInstance();
-        mnuColorCircle->setChecked(false);
+        Workspace::instance().setShown(Workspace::Tool::ColorCircle, false);
     } else {
         frmColorCircle& circle = frmColorCircle::instance();
         circle.setCircleType(0);
@@ -150,7 +152,7 @@ void frmMain::mnuColorCircle_Click()
         circle.setTopTw(topTw() + heightTw());
         circle.showModeless();
         circle.update(model());
-        mnuColorCircle->setChecked(true);
+        Workspace::instance().setShown(Workspace::Tool::ColorCircle, true);
     }
 }
 

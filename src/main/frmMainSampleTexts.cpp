@@ -3,12 +3,12 @@
 
 #include "dialogs/CommonDialogManager.h"
 #include "dialogs/frmEditSampleText.h"
-#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/MainCaptions.h"
 #include "main/frmMainPrivate.h"
 #include "platform/OptionButton.h"
 #include "platform/TextBox.h"
+#include "scheme/Scheme.h"
 
 #include <QFocusEvent>
 
@@ -132,7 +132,7 @@ void frmMain::mnuFontAll_Click()
     FontRef font = display.getLabelFont(0);
     manager.chooseFont(*font);
     // After the dialog: its event loop must not hold announcements back.
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     display.setLabelFont(0, font);
     // Labels 1 and 2 get equal fonts of their own, so a later change of one label's font
     // changes that label alone.

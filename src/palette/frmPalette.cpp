@@ -2,20 +2,24 @@
 #include "palette/frmPalette.h"
 
 #include "a11y/PaintedAccessible.h"
+#include "a11y/PaintedPart.h"
 #include "color/CUserColor.h"
 #include "color/colorCode.h"
 #include "dialogs/CommonDialogManager.h"
-#include "main/frmMain.h"
 #include "palette/ComboColorList.h"
 #include "palette/DefinedColor.h"
 #include "palette/PaletteGrid.h"
 #include "palette/PaletteGridPainter.h"
 #include "palette/PropertyDialogLook.h"
 #include "palette/frmColorProperty.h"
+#include "palette/frmPalettePrivate.h"
 #include "palette/frmPaletteProperty.h"
+#include "platform/ColorValue.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
 
 #include <QAction>
@@ -38,11 +42,8 @@ namespace tessary {
 
 namespace {
 
-const QString kNewPaletteName = QStringLiteral("新規パレット");
-const QString kFilter = QStringLiteral("Tessary色定義ファイル (*.tcf)|*.tcf");
 constexpr int kSystemWindowColor = 5;
 constexpr int kScrollBarWidth = 17;         // 255 twips
-constexpr int kMaxRefusalsShown = 10;       // more refused colours are counted in one box
 constexpr int kChipSize = 16;               // pixels per side of a colour chip in the grid
 // The window's design width, and the smallest width and height a resize leaves.
 constexpr double kDesignWidthTw = 3585;
@@ -63,16 +64,10 @@ QLabel* makeLabel(const QString& text, QWidget* parent, double l, double t, doub
 
 } // namespace
 
-struct frmPalette::Impl {
-    QWidget* backdrop = nullptr;
-    std::unique_ptr<ComboColorList> list;
-    colorCode codes;
-    CUserColor userColors;
-};
 
 frmPalette::frmPalette()
     : Form(nullptr, Qt::Tool)
-    , d(std::make_unique<Impl>())
+    , d(std::make_unique<Impl>(*this))
 {
     setFont(PropertyDialogLook::font());
 
@@ -176,7 +171,7 @@ frmPalette::frmPalette()
     picPalette->installEventFilter(this);
     setTabOrder(cmbColorSelect, picPalette);
     setTabOrder(picPalette, VScroll1);
-    installPaintedAccessibility(picPalette);
+    installPaintedAccessibility(picPalette, &d->chips);
 }
 
 frmPalette::~frmPalette()
@@ -203,8 +198,8 @@ void frmPalette::Form_Load()
     resize(Twips::toPixelsX(kDesignWidthTw), Twips::toPixelsY(3300) + menuBar->sizeHint().height());
     arrangeClient();
 
-    frmMain* main = frmMain::loadedInstance();
-    openPaletteFile(main ? main->configManager().paletteFileName() : TessaryConfig::defaultPaletteFileName());
+    const TessaryConfig* settings = Workspace::instance().settings();
+    openPaletteFile(settings ? settings->paletteFileName() : TessaryConfig::defaultPaletteFileName());
 }
 
 void frmPalette::Form_Unload(int& cancel)
@@ -216,8 +211,7 @@ void frmPalette::Form_Unload(int& cancel)
     if (m_askOnUnload)
         QFile::remove(recoveryFileName());
     picPalette->setAutoRedraw(false);
-    if (frmMain* main = frmMain::loadedInstance())
-        main->mnuPalette->setChecked(false);
+    Workspace::instance().setShown(Workspace::Tool::Palette, false);
     // The palette itself goes with the window; the list goes now.
     palette->setPaletteNameCombo(nullptr);
 }
@@ -386,246 +380,6 @@ bool frmPalette::eventFilter(QObject* watched, QEvent* e)
     default: return Form::eventFilter(watched, e);
     }
     return true;
-}
-
-QPoint frmPalette::locateColorByName(const QString& name)
-{
-    const auto color = palette->colorCollection.item(name);
-    // The entry's own position stands in should its text not be a key.
-    const int p = color ? color->index : cmbColorSelect->currentIndex() + 1;
-    const PaletteGrid::Located at = PaletteGrid::locate(p, columnCount, rowCount, VScroll1->value(),
-                                                        VScroll1->maximum(), chipSize);
-    if (at.scrollPosition != VScroll1->value())
-        VScroll1->setValue(at.scrollPosition);
-    return at.point;
-}
-
-void frmPalette::VScroll1_Change()
-{
-    firstVisibleIndex = PaletteGrid::firstVisibleIndex(VScroll1->value(), columnCount);
-    drawPalette(firstVisibleIndex);
-}
-
-// ---- events -----------------------------------------------------------------------------
-
-void frmPalette::cmbColorSelect_Click()
-{
-    const int entry = cmbColorSelect->currentIndex();
-    if (entry < 0 || !palette)
-        return;
-    const QString name = cmbColorSelect->itemText(entry);
-    if (columnCount <= 0 || rowCount <= 0) {
-        // No cell to point at: select the colour by its position alone.
-        const auto color = palette->colorCollection.item(name);
-        const auto chosen = color ? color : palette->colorCollection.item(entry + 1);
-        if (!chosen)
-            return;
-        selectedIndex = chosen->index;
-        colorCodeInfo->setText(chosen->colorCode());
-        colorCommentInfo->setText(chosen->comment());
-        return;
-    }
-    const QPoint at = locateColorByName(name);
-    selectChipAt(at.x(), at.y());
-}
-
-void frmPalette::picPalette_MouseDown(int, int, int x, int y) { selectChipAt(x, y); }
-
-void frmPalette::picPalette_MouseMove(int, int, int x, int y)
-{
-    const QString tip = PaletteGrid::tooltipAt(x, y, chipSize);
-    if (tip == picPalette->toolTip())
-        return;
-    picPalette->setToolTip(tip);
-    if (QToolTip::isVisible())
-        QToolTip::showText(QCursor::pos(), tip, picPalette);
-}
-
-void frmPalette::picPalette_DblClick()
-{
-    if (selectedIndex < 1 || selectedIndex > palette->count())
-        return;
-    frmMain::instance().setColor(colorValueAt(selectedIndex));
-}
-
-// ---- files ------------------------------------------------------------------------------
-
-void frmPalette::openPaletteFile(const QString& fileName)
-{
-    currentFileName = fileName;
-    mnuSave->setEnabled(true);
-    // What was unsaved belongs to the palette being replaced; "上書き保存" now would write
-    // whatever part of the new file could be read (or the old palette) over the new file.
-    mnuEasySave->setEnabled(false);
-    {
-        const QSignalBlocker block(VScroll1);
-        VScroll1->setValue(0);
-    }
-    firstVisibleIndex = 1;
-    const QList<PaletteStatus> problems = palette->loadColor(fileName);
-    markSaved();
-    drawPalette(1);
-    setWindowTitle(QStringLiteral("Palette : ") + palette->paletteComment());
-    mnuColorProperty->setEnabled(!palette->isSystemColorPalette());
-    showProblems(problems);
-}
-
-bool frmPalette::savePaletteFile(const QString& fileName)
-{
-    const PaletteStatus saved = palette->saveColor(fileName);
-    if (!saved.isOk()) {
-        MsgBox(saved.message(), IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
-        // After a failure the file on disk is as it was; the changes stay to be saved again.
-        if (saved.code() != PaletteStatus::SavedUnsynced)
-            return false;
-    }
-    mnuEasySave->setEnabled(false);
-    currentFileName = fileName;
-    markSaved();
-    return true;
-}
-
-void frmPalette::showProblems(const QList<PaletteStatus>& problems)
-{
-    int shown = 0;
-    int untold = 0;
-    for (const PaletteStatus& p : problems) {
-        if (p.code() == PaletteStatus::ReadError)
-            continue;
-        if (shown < kMaxRefusalsShown) {
-            MsgBox(p.message());
-            ++shown;
-        } else {
-            ++untold;
-        }
-    }
-    if (untold > 0)
-        MsgBox(QStringLiteral("ほかに %1 色を登録できませんでした。").arg(untold));
-    for (const PaletteStatus& p : problems) {
-        if (p.code() == PaletteStatus::ReadError)
-            MsgBox(p.message());
-    }
-}
-
-QString frmPalette::askFileName(bool save, const QString& initialName)
-{
-    CommonDialogManager dialogs;
-    dialogs.setCommonDialog(frmMain::instance().CommonDialog1);
-    dialogs.clearFilter();
-    dialogs.setFilename(initialName);
-    dialogs.setFilter(kFilter);
-    return dialogs.getFilename(save);
-}
-
-// ---- menu commands ----------------------------------------------------------------------
-
-void frmPalette::mnuNew_Click()
-{
-    if (!settleUnsavedChanges())
-        return;
-    picPalette->surface().clear();
-    palette->setPaletteNameCombo(nullptr);
-    palette = std::make_shared<DefinedColor>();
-    d->list->clear();
-    palette->setPaletteNameCombo(d->list.get());
-    palette->setPaletteName(kNewPaletteName);
-    palette->setPaletteComment(QString());
-    picPalette->hide();
-    VScroll1->setEnabled(false);
-    currentFileName.clear();
-    mnuSave->setEnabled(false);
-    mnuEasySave->setEnabled(false);
-    markSaved();
-}
-
-void frmPalette::mnuLoadPalette_Click()
-{
-    if (!settleUnsavedChanges())
-        return;
-    const QString name = askFileName(false, QStringLiteral("*.tcf"));
-    if (name.isEmpty())
-        return;
-    // A pipe or a device is refused before it becomes the palette the settings name.
-    if (const QFileInfo info(name); info.exists() && !info.isFile()) {
-        MsgBox(QStringLiteral("通常のファイルではないため開けません。\r\n%1").arg(QDir::toNativeSeparators(name)),
-               IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
-        return;
-    }
-    frmMain::instance().configManager().setPaletteFileName(name);
-    openPaletteFile(name);
-}
-
-void frmPalette::mnuSave_Click()
-{
-    const QString name = askFileName(true, currentFileName);
-    if (!name.isEmpty())
-        savePaletteFile(name);
-}
-
-void frmPalette::mnuEasySave_Click()
-{
-    // A new palette has no file yet: ask for one as "save as" does.
-    if (currentFileName.isEmpty()) {
-        const QString name = askFileName(true, QStringLiteral("*.tcf"));
-        if (!name.isEmpty())
-            savePaletteFile(name);
-        return;
-    }
-    savePaletteFile(currentFileName);
-}
-
-void frmPalette::mnuQuit_Click() { unload(); }
-
-void frmPalette::mnuDelete_Click()
-{
-    const auto color = palette->colorCollection.item(selectedIndex);
-    if (!color)
-        return;
-    const QString text = QStringLiteral("カラーコード:") + color->colorCode() + QStringLiteral("\r\n名前：")
-        + color->colorName() + QStringLiteral("\r\nを削除します。\r\nよろしいですか?");
-    if (MsgBox(text, IMessageBox::OKCancel, QStringLiteral("色の削除")) != IMessageBox::OK)
-        return;
-    palette->removeChip(selectedIndex);
-    drawPalette(firstVisibleIndex);
-}
-
-void frmPalette::mnuAddColor_Click()
-{
-    prepareAddCurrentColor();
-    frmColorProperty::instance().showModal();
-    palette->addCombo();
-}
-
-void frmPalette::mnuColorProperty_Click()
-{
-    showColorProperty();
-    palette->addCombo();
-}
-
-void frmPalette::mnuPaletteProperty_Click()
-{
-    frmPaletteProperty& dialog = frmPaletteProperty::instance();
-    dialog.setting(palette);
-    dialog.showModeless();
-}
-
-void frmPalette::prepareAddCurrentColor()
-{
-    auto color = std::make_shared<DefinedColorModel>();
-    frmMain* main = frmMain::loadedInstance();
-    color->setColorCode(main ? main->getColorCode() : QString());
-    frmColorProperty::instance().setting(palette, color, QStringLiteral("追加"), QStringLiteral("追加"), true);
-}
-
-void frmPalette::showColorProperty()
-{
-    frmColorProperty& dialog = frmColorProperty::instance();
-    const auto color = palette->colorCollection.item(selectedIndex);
-    if (!color)
-        prepareAddCurrentColor();
-    else
-        dialog.setting(palette, color, QStringLiteral("編集"), QStringLiteral("更新"), false);
-    dialog.showModal();
 }
 
 } // namespace tessary

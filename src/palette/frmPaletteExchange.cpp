@@ -4,10 +4,10 @@
 
 #include "csscolor/CssColorWriter.h"
 #include "exchange/ExchangeFiles.h"
-#include "main/frmMain.h"
 #include "palette/DefinedColor.h"
 #include "palette/IColorList.h"
 #include "platform/Services.h"
+#include "platform/Workspace.h"
 #include "settings/TessaryConfig.h"
 
 #include <QAction>
@@ -24,7 +24,7 @@ constexpr int kDuplicatesNamed = 5;   // names a duplicates message lists before
 
 void frmPalette::mnuExport_Click()
 {
-    ExchangeFiles::savePalette(frmMain::instance().CommonDialog1, *palette,
+    ExchangeFiles::savePalette(Workspace::instance().commonDialog(), *palette,
                                [this](int position) { return colorValueAt(position); });
 }
 
@@ -33,8 +33,8 @@ void frmPalette::mnuCopyColorCode_Click()
 {
     if (selectedIndex < 1 || selectedIndex > palette->count())
         return;
-    frmMain* main = frmMain::loadedInstance();
-    const CssColorForm form = main ? main->configManager().cssColorSettings().copyForm : CssColorForm::HexUpper;
+    const TessaryConfig* settings = Workspace::instance().settings();
+    const CssColorForm form = settings ? settings->cssColorSettings().copyForm : CssColorForm::HexUpper;
     Services::clipboard().setText(CssColorWriter::write(colorValueAt(selectedIndex), form));
 }
 
@@ -43,7 +43,7 @@ void frmPalette::mnuImportGpl_Click()
     if (!settleUnsavedChanges())
         return;
     // A file that cannot be read leaves the open palette as it was.
-    std::optional<GplImport> read = ExchangeFiles::readGpl(frmMain::instance().CommonDialog1);
+    std::optional<GplImport> read = ExchangeFiles::readGpl(Workspace::instance().commonDialog());
     if (!read)
         return;
     adoptPalette(read->palette());

@@ -3,7 +3,7 @@
 // dropped, and the recovery file for a program ended without a chance to ask.
 #include "palette/frmPalette.h"
 
-#include "main/frmMain.h"
+#include "platform/Workspace.h"
 #include "palette/DefinedColor.h"
 #include "platform/AppInfo.h"
 #include "platform/Services.h"
@@ -99,13 +99,17 @@ void frmPalette::offerRecovery()
         QFile::remove(fileName);
         return;
     }
-    frmMain& main = frmMain::instance();
     frmPalette* window = frmPalette::loadedInstance();
     if (window && !window->settleUnsavedChanges())
         return;   // the recovery file stays for the next start
     if (!window) {
-        main.mnuPalette->trigger();
+        // As the main window's palette item opens it; without a main window, where it stands.
+        Workspace::instance().show(Workspace::Tool::Palette);
         window = frmPalette::loadedInstance();
+        if (!window) {
+            window = &frmPalette::instance();
+            window->showModeless();
+        }
     }
     if (!window)
         return;

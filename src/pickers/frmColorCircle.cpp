@@ -2,12 +2,14 @@
 #include "pickers/frmColorCircle.h"
 
 #include "a11y/PaintedAccessible.h"
+#include "a11y/PaintedPart.h"
 #include "color/ColorModel.h"
-#include "main/frmMain.h"
 #include "pickers/ColorCircle.h"
 #include "platform/ColorValue.h"
 #include "platform/Numeric.h"
 #include "platform/PictureBox.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -35,7 +37,26 @@ std::int16_t toInt16(int v)
 
 } // namespace
 
+// The hue as assistive technology reads and sets it.
+class CircleDial : public HueDialPart {
+public:
+    explicit CircleDial(frmColorCircle& w)
+        : m_w(w)
+    {
+    }
+    int hue() const override { return m_w.hueValue(); }
+    void setHue(int degrees) override { m_w.setHue(degrees); }
+
+private:
+    frmColorCircle& m_w;
+};
+
 struct frmColorCircle::Impl {
+    explicit Impl(frmColorCircle& w)
+        : dial(w)
+    {
+    }
+    CircleDial dial;
     std::unique_ptr<ColorCircle> circle;
     std::int16_t circleType = 0;
     bool dragging = false;
@@ -47,7 +68,7 @@ struct frmColorCircle::Impl {
 
 frmColorCircle::frmColorCircle()
     : Form(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , d(std::make_unique<Impl>())
+    , d(std::make_unique<Impl>(*this))
 {
     setWindowTitle(QStringLiteral("色環"));
     setClientSizeTw(kClientWidthTw, kClientHeightTw);
@@ -72,7 +93,7 @@ frmColorCircle::frmColorCircle()
     });
     Picture1->setAccessibleName(QStringLiteral("色相"));
     Picture1->setAccessibleDescription(QStringLiteral("左右の矢印キーで1度、Page Up と Page Down で15度回します"));
-    installPaintedAccessibility(Picture1);
+    installPaintedAccessibility(Picture1, &d->dial);
 }
 
 frmColorCircle::~frmColorCircle() = default;
@@ -123,7 +144,7 @@ void frmColorCircle::setHue(int degrees)
     c.drawColorCircle(true);
     d->keyHue = hue;
     d->keyColor = c.getColor();
-    frmMain::instance().setColor(d->keyColor);
+    Workspace::instance().takeColor(d->keyColor);
     announceHue();
 }
 
@@ -179,8 +200,7 @@ void frmColorCircle::Form_Unload(int& cancel)
 {
     (void)cancel;
     Picture1->setAutoRedraw(false);
-    if (frmMain* main = frmMain::loadedInstance())
-        main->mnuColorCircle->setChecked(false);
+    Workspace::instance().setShown(Workspace::Tool::ColorCircle, false);
     d->circle.reset();
     d->dragging = false;
 }
@@ -217,7 +237,7 @@ void frmColorCircle::Picture1_MouseUp(int button, int shift, int x, int y)
         return;
     pickColorAt(x, y);
     d->circle->drawColorCircle(true);
-    frmMain::instance().setColor(d->circle->getColor());
+    Workspace::instance().takeColor(d->circle->getColor());
 }
 
 } // namespace tessary

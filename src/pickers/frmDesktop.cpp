@@ -4,7 +4,6 @@
 #include "color/colorCode.h"
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
-#include "main/frmMain.h"
 #include "pickers/DesktopWaitWindow.h"
 #include "pickers/DropperCursor.h"
 #include "pickers/LoupePainter.h"
@@ -14,6 +13,8 @@
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "platform/Surface.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 
 #include <QAction>
 #include <QCursor>
@@ -175,7 +176,7 @@ void frmDesktop::takeDesktopAnswer(const IScreenCapture::DesktopAnswer& answer)
     }
     switch (answer.kind) {
     case Kind::Colour:
-        frmMain::instance().setColor(answer.colour);
+        Workspace::instance().takeColor(answer.colour);
         break;
     case Kind::Cancelled:
         break;
@@ -218,12 +219,13 @@ void frmDesktop::startView(DevicePixelMap::Pixel start)
 void frmDesktop::Form_Unload(int& cancel)
 {
     (void)cancel;
+    Workspace::instance().endPreview(false);
     d->dismissWaiting();
-    frmMain* main = frmMain::loadedInstance();
+    Form* main = Workspace::instance().mainWindow();
     frmTessary* display = frmTessary::loadedInstance();
     if (d->topmostSwitch && display) {
         // Keep the display window in front only if the user asked for that in the main window.
-        const bool onTop = main && main->mnuOnTop->isChecked();
+        const bool onTop = main && Workspace::instance().keptOnTop();
         d->topmostSwitch->SetFormTop(display, onTop);
     }
     if (main)
@@ -257,6 +259,7 @@ void frmDesktop::setCrossHair(const DevicePixelMap::Pixel& px)
 void frmDesktop::previewPixel()
 {
     if (frmTessary* display = frmTessary::loadedInstance()) {
+        Workspace::instance().beginPreview();
         display->setColor(d->pickedColor);
         display->tessaryRefresh();
     }
@@ -280,7 +283,10 @@ void frmDesktop::Form_MouseDown(int button, int shift, double X, double Y)
     if (!isLoaded())
         return;
     if (button == 1) {
-        frmMain::instance().setColor(d->pickedColor);
+        // The main window stores the colour taken as its page would, in the same announcement.
+        Scheme::Batch batch;
+        Scheme::instance().setSelectedColor(d->pickedColor);
+        Workspace::instance().endPreview(true);
     } else if (button == 2) {
         if (frmTessary* display = frmTessary::loadedInstance())
             display->setColor(d->originalColor);

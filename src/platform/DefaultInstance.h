@@ -9,7 +9,7 @@ namespace tessary {
 
 // One default instance per window class, reachable by class name. instance() creates (and
 // loads) the window when there is none, so it belongs where a window is opened or acted
-// on: frmMain::instance().setColor(c). A caller that only asks about a window, or acts on
+// on: frmPalette::instance().showModeless(). A caller that only asks about a window, or acts on
 // it if it is there, uses loadedInstance(), which creates nothing.
 template <class T>
 class DefaultInstance {

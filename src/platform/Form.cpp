@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Form.h"
 
-#include "a11y/MenuAccessible.h"
 #include "platform/AccessibleNames.h"
+#include "platform/MenuAccessible.h"
 #include "platform/Twips.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/PictureBox.h"
 
-#include "a11y/FocusMark.h"
+#include "platform/FocusMark.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -3,12 +3,11 @@
 
 #include "contrast/frmContrast.h"
 #include "cvd/VisionModeHolder.h"
-#include "display/SchemeNotifier.h"
-#include "display/frmTessary.h"
-#include "main/frmMain.h"
 #include "platform/AppInfo.h"
-#include "platform/TextBox.h"
+#include "platform/Form.h"
 #include "platform/Twips.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "settings/CiniFile.h"
 #include "settings/ConfigConversions.h"
 #include "settings/ConfigRecord.h"
@@ -63,16 +62,16 @@ QString TessaryConfig::defaultPaletteFileName()
 
 void TessaryConfig::saveConfig()
 {
-    // Reading the colours walks the display window's selection through every object.
-    SchemeNotifier::Batch batch;
+    Scheme& scheme = Scheme::instance();
+    const SchemeState& values = scheme.state();
     CiniFile ini;
     // What the file holds already stands in for a window that is not there.
     ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
     r.prefix = prefix();
     r.restoreWindow = m_restoreWindow;
     r.restoreColor = m_restoreColor;
-    frmMain* main = frmMain::loadedInstance();
-    frmTessary* display = frmTessary::loadedInstance();
+    const Form* main = Workspace::instance().mainWindow();
+    const Form* display = Workspace::instance().displayWindow();
     if (main) {
         r.mainWindow = frameOf(*main);
         r.windowState = main->formState();
@@ -84,19 +83,15 @@ void TessaryConfig::saveConfig()
     r.divideDivideNum = m_divideDivideNum;
     r.sonsOutSideWidth = m_sonsOutSideWidth;
     r.style = m_tessaryStyle;
-    for (int i = 0; i < 3; ++i) {
-        if (display) {
-            if (const FontRef font = display->getLabelFont(std::int16_t(i)))
-                r.fonts[size_t(i)] = *font;
-        }
-        if (main && main->txtSampleString[size_t(i)])
-            r.texts[size_t(i)] = main->txtSampleString[size_t(i)]->text();
-    }
+    // The scheme lives with the display window; without one the file's values stand.
     if (display) {
-        for (int i = 0; i < 5; ++i) {
-            display->setSelectObject(std::int16_t(i));
-            r.colors[size_t(i)] = display->getColor();
+        for (int i = 0; i < 3; ++i) {
+            r.fonts[size_t(i)] = values.labels[size_t(i)].font;
+            r.texts[size_t(i)] = values.labels[size_t(i)].text;
         }
+        r.colors = values.colors;
+        // Saving has always left the last object selected, as reading the colours one by one did.
+        scheme.selectLastObject();
     }
     r.write(ini);
     if (frmContrast* contrast = frmContrast::loadedInstance()) {
@@ -115,13 +110,14 @@ void TessaryConfig::saveConfig()
 
 void TessaryConfig::loadConfig()
 {
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     CiniFile ini;
     const ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
     m_contrast = ContrastSettings::read(ini);
     m_cssColor = CssColorSettings::read(ini);
-    frmMain* main = frmMain::loadedInstance();
-    frmTessary* display = frmTessary::loadedInstance();
+    Scheme& scheme = Scheme::instance();
+    Form* main = Workspace::instance().mainWindow();
+    Form* display = Workspace::instance().displayWindow();
 
     setPrefix(r.prefix);
     setRestoreWindow(numberFromFlag(r.restoreWindow));
@@ -147,60 +143,61 @@ void TessaryConfig::loadConfig()
     setVisionMode(VisionSettings::read(ini));
 
     if (restoreColor() == 1) {
-        if (display) {
-            for (int i = 0; i < 3; ++i)
-                display->setLabelFont(std::int16_t(i), copyFont(r.fonts[size_t(i)]));
-        }
-        if (main) {
-            for (int i = 0; i < 3; ++i)
-                main->setSampleText(std::int16_t(i), r.texts[size_t(i)]);
+        for (int i = 0; i < 3; ++i) {
+            scheme.setFont(i, r.fonts[size_t(i)]);
+            scheme.setText(i, r.texts[size_t(i)]);
         }
         setTessaryStyle(r.style);
-        if (display && main) {
-            for (int i = 0; i < 5; ++i) {
-                display->setSelectObject(std::int16_t(i));
-                main->setColor(r.colors[size_t(i)]);
-            }
+        // The colours are set object by object, the last one left selected.
+        for (int i = 0; i < 5; ++i) {
+            scheme.select(i);
+            scheme.setColor(i, r.colors[size_t(i)]);
         }
     }
-
-    if (m_contrast && m_contrast->visible && main)
-        main->showContrastWindow(*m_contrast);
 }
 
 void TessaryConfig::setTessaryStyle(std::int32_t v)
 {
     m_tessaryStyle = v;
-    if (frmTessary* display = frmTessary::loadedInstance())
-        display->setStyle(std::int16_t(v));
+    StyleParams p = Scheme::instance().state().style;
+    p.style = std::int16_t(v);
+    Scheme::instance().setStyle(p);
 }
 
 void TessaryConfig::setDivideDivideNum(std::int32_t v)
 {
     m_divideDivideNum = std::max(v, 1);
-    if (frmTessary* display = frmTessary::loadedInstance())
-        display->setStyleDivide(m_divideDivideNum);
+    StyleParams p = Scheme::instance().state().style;
+    p.divideNum = m_divideDivideNum;
+    Scheme::instance().setStyle(p);
 }
 
 void TessaryConfig::setLatticeLineWidth(std::int32_t v)
 {
     m_latticeLineWidth = std::max(v, 1);
-    if (frmTessary* display = frmTessary::loadedInstance())
-        display->setStyleLattice(m_latticeLineWidth, m_latticeDivideNum);
+    setSchemeLattice();
 }
 
 void TessaryConfig::setLatticeDivideNum(std::int32_t v)
 {
     m_latticeDivideNum = std::max(v, 1);
-    if (frmTessary* display = frmTessary::loadedInstance())
-        display->setStyleLattice(m_latticeLineWidth, m_latticeDivideNum);
+    setSchemeLattice();
 }
 
 void TessaryConfig::setSonSOutSideWidth(std::int32_t v)
 {
     m_sonsOutSideWidth = std::max(v, 1);
-    if (frmTessary* display = frmTessary::loadedInstance())
-        display->setStyleSquareOnSquare(m_sonsOutSideWidth);
+    StyleParams p = Scheme::instance().state().style;
+    p.outsideWidth = m_sonsOutSideWidth;
+    Scheme::instance().setStyle(p);
+}
+
+void TessaryConfig::setSchemeLattice()
+{
+    StyleParams p = Scheme::instance().state().style;
+    p.latticeLineWidth = m_latticeLineWidth;
+    p.latticeDivideNum = m_latticeDivideNum;
+    Scheme::instance().setStyle(p);
 }
 
 VisionMode TessaryConfig::visionMode() const { return VisionModeHolder::instance().mode(); }
@@ -212,8 +209,7 @@ QString TessaryConfig::prefix() const { return m_prefix.trimmed(); }
 void TessaryConfig::setPrefix(const QString& v)
 {
     m_prefix = v;
-    if (frmMain* main = frmMain::loadedInstance())
-        main->prefix = v;
+    Workspace::instance().setCodePrefix(v);
 }
 
 std::int16_t TessaryConfig::restoreWindow() const { return numberFromFlag(m_restoreWindow); }

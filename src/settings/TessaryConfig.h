@@ -34,7 +34,7 @@ public:
     std::int32_t SonSOutSideWidth() const { return m_sonsOutSideWidth; }
     void setSonSOutSideWidth(std::int32_t v);         // below 1 becomes 1
     QString prefix() const;                           // trimmed
-    void setPrefix(const QString& v);                 // also sets the main window's prefix
+    void setPrefix(const QString& v);                 // also the prefix the windows show
     std::int16_t restoreWindow() const;               // 1 or 0
     void setRestoreWindow(std::int16_t v);            // only 1 switches it on
     std::int16_t restoreColor() const;
@@ -76,6 +76,8 @@ private:
     // Only a file that had the section, or a run that opened the window, writes it.
     std::optional<ContrastSettings> m_contrast;
     CssColorSettings m_cssColor;
+
+    void setSchemeLattice();
     IniStatus m_lastSaveStatus = IniStatus::success();
 };
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "settings/frmConfig.h"
 
-#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
-#include "main/frmMain.h"
 #include "platform/Numeric.h"
 #include "platform/TextBox.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
 
 #include <QCheckBox>
@@ -33,7 +33,13 @@ constexpr double kButtonTopTw = 3720;
 constexpr double kButtonWidthTw = 1140;
 constexpr double kButtonHeightTw = 405;
 
-TessaryConfig& settings() { return frmMain::instance().configManager(); }
+// The program's settings; without a main window the dialog edits settings nobody saves.
+TessaryConfig& settings()
+{
+    static TessaryConfig unsaved;
+    TessaryConfig* program = Workspace::instance().settings();
+    return program ? *program : unsaved;
+}
 
 QLabel* label(const QString& text, QWidget* parent, double l, double t, double w, double h)
 {
@@ -233,7 +239,7 @@ void frmConfig::hsOutSideWidth_Change()
 
 void frmConfig::applyConfig()
 {
-    SchemeNotifier::Batch batch;
+    Scheme::Batch batch;
     TessaryConfig& cfg = settings();
     cfg.setPrefix(chkPrefix->isChecked() ? QStringLiteral("#") : QString());
     cfg.setLatticeDivideNum(wholeNumberFromText(txtLDivideNum->text()));
@@ -245,7 +251,6 @@ void frmConfig::applyConfig()
         cfg.setSonSOutSideWidth(hsOutSideWidth->value());
     if (frmTessary* display = frmTessary::loadedInstance())
         display->tessaryRefresh();
-    frmMain::instance().colorCodeRefresh();
 }
 
 void frmConfig::btnApply_Click()
@@ -266,7 +271,7 @@ void frmConfig::showEvent(QShowEvent* e)
 {
     Form::showEvent(e);
     // Kept above the main window by the window manager, and not listed on its own.
-    const frmMain* main = frmMain::loadedInstance();
+    const Form* main = Workspace::instance().mainWindow();
     if (main && windowHandle() && main->windowHandle())
         windowHandle()->setTransientParent(main->windowHandle());
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "a11y/MenuAccessible.h"
 #include "main/frmMain.h"
 #include "palette/frmPalette.h"
 #include "platform/AccessibleNames.h"
 #include "platform/Form.h"
 #include "platform/FormRegistry.h"
+#include "platform/MenuAccessible.h"
 #include "platform/OptionButton.h"
 #include "platform/PictureBox.h"
 #include "platform/Slider.h"

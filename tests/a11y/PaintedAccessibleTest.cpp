@@ -2,9 +2,9 @@
 #include "color/ColorModel.h"
 #include "color/colorCode.h"
 #include "display/DisplayFixture.h"
-#include "display/SchemeNotifier.h"
 #include "palette/PaletteWindowFixture.h"
 #include "pickers/frmColorCircle.h"
+#include "scheme/Scheme.h"
 
 #include <QAccessible>
 #include <QTest>

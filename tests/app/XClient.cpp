@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 namespace xclient {
@@ -155,5 +156,15 @@ void sendKey(Display* d, Window w, KeySym sym, unsigned int state, bool sync)
         XFlush(d);
 }
 
+
+int ignoreVanishedWindows(Display* d, XErrorEvent* e)
+{
+    if (e->error_code == BadWindow || e->error_code == BadDrawable)
+        return 0;
+    char text[256];
+    XGetErrorText(d, e->error_code, text, sizeof text);
+    std::fprintf(stderr, "X error: %s (request %d)\n", text, e->request_code);
+    std::exit(1);
+}
 
 } // namespace xclient

@@ -25,6 +25,10 @@ Window topLevel(Display* d, Window w);
 bool windowManagerRuns(Display* d);
 // Makes w the active window as a pager would, and waits until it has the keyboard focus.
 bool activate(Display* d, Window w);
+// An X error handler: a window the program destroys while we walk the tree (a tooltip, a
+// closing dialog) makes the next request about it fail; that window is simply no longer
+// there, so only other errors end the client the way Xlib's default handler would.
+int ignoreVanishedWindows(Display* d, XErrorEvent* e);
 // Sends a press and a release of sym with the modifier state to w, and flushes them only
 // (sync = false) or waits until the server has handled them.
 void sendKey(Display* d, Window w, KeySym sym, unsigned int state, bool sync = true);

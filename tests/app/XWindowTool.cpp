@@ -52,6 +52,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no X display\n");
         return 3;
     }
+    XSetErrorHandler(ignoreVanishedWindows);
     const std::string cmd = argv[1];
     const long pid = std::atol(argv[2]);
     if (cmd == "list") {

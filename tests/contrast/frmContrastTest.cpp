@@ -4,12 +4,12 @@
 #include "contrast/frmContrast.h"
 #include "cvd/VisionMode.h"
 #include "cvd/VisionSimulator.h"
-#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/AppInfo.h"
 #include "platform/ColorValue.h"
 #include "platform/Slider.h"
+#include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 
@@ -45,7 +45,7 @@ protected:
     }
     // The window follows a change once the event loop is free again, as after a paint.
     static void followed() { QCoreApplication::processEvents(); }
-    static std::int32_t colourOf(int object) { return SchemeNotifier::instance().state().colors[size_t(object)]; }
+    static std::int32_t colourOf(int object) { return Scheme::instance().state().colors[size_t(object)]; }
     static frmContrast& open()
     {
         main().mnuContrast->trigger();
@@ -178,8 +178,8 @@ TEST_F(frmContrastTest, SuggestionIsAppliedAsATypedColourOrRefused)
             const QString code = child<QLabel>(j == 0 ? "lblProposalCode0_0" : "lblProposalCode0_1")->text();
             EXPECT_TRUE(child<QLabel>("lblSuggestion0")->text().contains(code)) << c.name;
             copy->click();
-            const QColor proposed(QGuiApplication::clipboard()->text());
-            EXPECT_TRUE(code.endsWith(QGuiApplication::clipboard()->text())) << c.name;
+            const QColor proposed(fakes.clipboard->clipboard);
+            EXPECT_TRUE(code.endsWith(fakes.clipboard->clipboard)) << c.name;
             EXPECT_GE(Wcag::contrast(rgb(proposed.red(), proposed.green(), proposed.blue()), c.colours[size_t(3 + j)]),
                       7.0) << c.name;
         }
@@ -188,7 +188,7 @@ TEST_F(frmContrastTest, SuggestionIsAppliedAsATypedColourOrRefused)
         EXPECT_EQ(colourOf(0), c.proposes ? expected.proposal : c.colours[0]) << c.name;
         if (c.proposes) {
             EXPECT_TRUE(w.table().cell(0, 0).meetsTarget && w.table().cell(0, 1).meetsTarget) << c.name;
-            EXPECT_EQ(SchemeNotifier::instance().state().selectedObject, 0) << c.name;
+            EXPECT_EQ(Scheme::instance().state().selectedObject, 0) << c.name;
             // The proposal was used up with the colour it was made for.
             EXPECT_FALSE(apply->isEnabled()) << c.name;
         }
@@ -252,13 +252,14 @@ TEST_F(frmContrastTest, OverAPictureEachLabelIsMeasuredOnThePixelsUnderIt)
     fakes.fileDialogs->answers = {dataPath(QStringLiteral("display/tile16x8.gif"))};
     main().mnuBGLoad->trigger();
     frmContrast& w = open();
-    const SchemeState state = SchemeNotifier::instance().state();
+    const SchemeState state = Scheme::instance().state();
+    const DisplayState shown = frmTessary::shown();
     ASSERT_TRUE(state.pictureShown);
     EXPECT_FALSE(child<QLabel>("lblPicture")->isHidden());
     for (int i = 0; i < 3; ++i) {
-        ASSERT_FALSE(state.labels[size_t(i)].box.isEmpty()) << i;
+        ASSERT_FALSE(shown.labels[size_t(i)].box.isEmpty()) << i;
         const std::vector<std::uint32_t> pixels =
-            LabelBackdrop::pixelsUnder(state.picture, state.labels[size_t(i)].box, state.clientSize);
+            LabelBackdrop::pixelsUnder(shown.picture, shown.labels[size_t(i)].box, shown.clientSize);
         const auto measure = PictureContrast(pixels, PictureContrast::PixelOrder::Argb32).measure(state.colors[size_t(i)]);
         ASSERT_TRUE(measure) << i;
         EXPECT_TRUE(w.table().row(i).overPicture);

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "DisplayFixture.h"
 #include "cvd/BadgeLayout.h"
 #include "cvd/VisionModeHolder.h"
 #include "cvd/VisionSimulator.h"
 #include "display/CLabel.h"
-#include "display/SchemeNotifier.h"
 #include "main/frmMain.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
-#include "DisplayFixture.h"
+#include "scheme/Scheme.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -185,14 +185,14 @@ TEST_F(VisionDisplay, StoredColoursStayRealInEveryMode)
     main.setColor(scheme[1]);
     const QString code = main.txtColorCode->text();
     const std::array<int, 3> sliders{main.RGBSlider[0]->value(), main.RGBSlider[1]->value(), main.RGBSlider[2]->value()};
-    QSignalSpy colourSignals(&SchemeNotifier::instance(), &SchemeNotifier::colorChanged);
+    QSignalSpy colourSignals(&Scheme::instance(), &Scheme::colorChanged);
 
     std::vector<QAction*> choices(main.mnuVisionKind.begin(), main.mnuVisionKind.end());
     choices.push_back(main.mnuVisionStrength[7]);
     choices.push_back(main.mnuVisionNext);
     for (QAction* a : choices) {
         a->trigger();
-        const SchemeState s = SchemeNotifier::instance().state();
+        const SchemeState s = Scheme::instance().state();
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(s.colors[size_t(i)], scheme[size_t(i)]) << a->objectName().toStdString() << " object " << i;
         EXPECT_EQ(t.getColor(), scheme[1]) << a->objectName().toStdString();

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "display/SchemeNotifier.h"
 #include "display/frmTessary.h"
 #include "main/frmMain.h"
 #include "platform/ColorValue.h"
 #include "platform/OptionButton.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
+#include "platform/Workspace.h"
+#include "scheme/Scheme.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 
@@ -27,18 +28,18 @@ public:
 
     Recorder()
     {
-        SchemeNotifier& n = SchemeNotifier::instance();
+        Scheme& n = Scheme::instance();
         auto indexed = [this](const char* what) {
             return [this, what](int i) { seen << QStringLiteral("%1 %2").arg(QLatin1String(what)).arg(i); };
         };
         auto plain = [this](const char* what) { return [this, what] { seen << QLatin1String(what); }; };
-        connect(&n, &SchemeNotifier::colorChanged, this, indexed("color"));
-        connect(&n, &SchemeNotifier::selectedObjectChanged, this, indexed("selected"));
-        connect(&n, &SchemeNotifier::sampleTextChanged, this, indexed("text"));
-        connect(&n, &SchemeNotifier::labelFontChanged, this, indexed("font"));
-        connect(&n, &SchemeNotifier::styleChanged, this, plain("style"));
-        connect(&n, &SchemeNotifier::pictureChanged, this, plain("picture"));
-        connect(&n, &SchemeNotifier::schemeChanged, this, plain("scheme"));
+        connect(&n, &Scheme::colorChanged, this, indexed("color"));
+        connect(&n, &Scheme::selectedObjectChanged, this, indexed("selected"));
+        connect(&n, &Scheme::sampleTextChanged, this, indexed("text"));
+        connect(&n, &Scheme::labelFontChanged, this, indexed("font"));
+        connect(&n, &Scheme::styleChanged, this, plain("style"));
+        connect(&n, &Scheme::pictureChanged, this, plain("picture"));
+        connect(&n, &Scheme::schemeChanged, this, plain("scheme"));
     }
 };
 
@@ -52,7 +53,7 @@ StdFont fontNamed(const char* name)
 
 } // namespace
 
-class SchemeNotifierTest : public test::GuiTest {
+class SchemeActionsTest : public test::GuiTest {
 protected:
     void SetUp() override
     {
@@ -79,7 +80,7 @@ struct ActionCase {
     QStringList expected;
 };
 
-TEST_F(SchemeNotifierTest, OneUserActionIsAnnouncedOnceForEachKindOfChange)
+TEST_F(SchemeActionsTest, OneUserActionIsAnnouncedOnceForEachKindOfChange)
 {
     auto none = [](frmMain&, test::FakeServices&) {};
     auto hslPage = [](frmMain& m, test::FakeServices&) { m.tabSelectColorModel->setCurrentIndex(1); };
@@ -99,6 +100,8 @@ TEST_F(SchemeNotifierTest, OneUserActionIsAnnouncedOnceForEachKindOfChange)
          {"color 3", "scheme"}},
         {"ColourSetFromAnotherWindow", none, [](frmMain& m, auto&) { m.setColor(rgb(1, 2, 3)); },
          {"color 3", "scheme"}},
+        {"ColourTakenOnTheHslPageIsAnnouncedOnceAsStored", hslPage,
+         [](frmMain&, auto&) { Workspace::instance().takeColor(rgb(1, 2, 3)); }, {"color 3", "scheme"}},
         {"SameColourAgainIsNoChange", none, [](frmMain& m, auto&) { m.setColor(rgb(200, 100, 50)); }, {}},
         {"SelectAnObject", none, [](frmMain& m, auto&) { m.optSelectObject[1]->switchOn(); },
          {"selected 1", "scheme"}},
@@ -146,25 +149,26 @@ TEST_F(SchemeNotifierTest, OneUserActionIsAnnouncedOnceForEachKindOfChange)
     }
 }
 
-TEST_F(SchemeNotifierTest, StateIsReadWithoutAnyWindowAndFollowsTheDisplayWindow)
+TEST_F(SchemeActionsTest, StateIsReadWithoutAnyWindowAndFollowsTheDisplayWindow)
 {
     main().setSampleText(0, QStringLiteral("Sample"));
     main().RGBSlider[0]->setValue(7);
-    SchemeState s = SchemeNotifier::instance().state();
-    EXPECT_TRUE(s.displayLoaded);
+    SchemeState s = Scheme::instance().state();
+    DisplayState shown = frmTessary::shown();
+    EXPECT_TRUE(shown.loaded);
     EXPECT_EQ(s.colors, (std::array<std::int32_t, 5>{rgb(255, 0, 0), rgb(0, 0, 255), rgb(30, 200, 90),
                                                      rgb(7, 100, 50), rgb(9, 9, 200)}));
     EXPECT_EQ(s.selectedObject, 3);
     EXPECT_EQ(s.labels[0].text, QStringLiteral("Sample"));
-    EXPECT_FALSE(s.labels[0].box.isEmpty());
-    EXPECT_TRUE(QRect(QPoint(0, 0), s.clientSize).contains(s.labels[0].box));
-    EXPECT_FALSE(s.labels[0].drawnFamily.isEmpty());
+    EXPECT_FALSE(shown.labels[0].box.isEmpty());
+    EXPECT_TRUE(QRect(QPoint(0, 0), shown.clientSize).contains(shown.labels[0].box));
+    EXPECT_FALSE(shown.labels[0].family.isEmpty());
 
     Recorder recorder;
     frmTessary::unloadInstance();
     EXPECT_EQ(recorder.seen, QStringList{QStringLiteral("scheme")});
-    s = SchemeNotifier::instance().state();
-    EXPECT_FALSE(s.displayLoaded);
+    s = Scheme::instance().state();
+    EXPECT_FALSE(frmTessary::shown().loaded);
     EXPECT_EQ(s.colors, (std::array<std::int32_t, 5>{}));
     EXPECT_EQ(frmTessary::loadedInstance(), nullptr);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "a11y/MenuAccessible.h"
+#include "platform/MenuAccessible.h"
 
 #include "a11y/CleanCaption.h"
 

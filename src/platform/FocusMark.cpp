@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "a11y/FocusMark.h"
+#include "platform/FocusMark.h"
 
 #include <QPainter>
 #include <QPen>
