@@ -14,9 +14,25 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QTabBar>
 
 namespace tessary {
+
+namespace {
+
+// The application's own style with half the space beside each tab's caption, so three tabs
+// fit beside the colour-code field in the same font as two.
+class CompactTabStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value / 2 : value;
+    }
+};
+
+} // namespace
 
 void frmMain::createCssColorControls()
 {
@@ -48,19 +64,18 @@ void frmMain::showOklchTab(bool on)
 {
     const bool shown = tabSelectColorModel->count() == 3;
     if (on && !shown) {
-        // Three tabs fit beside the colour-code field in a slightly smaller font.
-        QFont smaller = d->client->font();
-        if (smaller.pixelSize() > 0)
-            smaller.setPixelSize(smaller.pixelSize() - 2);
-        else
-            smaller.setPointSizeF(smaller.pointSizeF() * 0.85);
-        tabSelectColorModel->setFont(smaller);
+        auto* compact = new CompactTabStyle;
+        compact->setParent(tabSelectColorModel);
+        tabSelectColorModel->setStyle(compact);
         tabSelectColorModel->addTab(QStringLiteral("OKLCH"));
     } else if (!on && shown) {
         if (tabSelectColorModel->currentIndex() == 2)
             tabSelectColorModel->setCurrentIndex(0);
         tabSelectColorModel->removeTab(2);
-        tabSelectColorModel->setFont(QFont());
+        QStyle* compact = tabSelectColorModel->style();
+        tabSelectColorModel->setStyle(nullptr);
+        if (compact->parent() == tabSelectColorModel)
+            delete compact;
     }
 }
 

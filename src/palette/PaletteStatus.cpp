@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "palette/PaletteStatus.h"
 
+#include <QDir>
+
 namespace tessary {
 
 PaletteStatus PaletteStatus::duplicateName()
@@ -15,7 +17,7 @@ PaletteStatus PaletteStatus::readError() { return {ReadError, QStringLiteral("�
 
 PaletteStatus PaletteStatus::writeError(const QString& fileName, const QString& reason)
 {
-    return {WriteError, QStringLiteral("ファイルの書き込みエラー\r\n") + fileName
+    return {WriteError, QStringLiteral("ファイルの書き込みエラー\r\n") + QDir::toNativeSeparators(fileName)
                               + (reason.isEmpty() ? QString() : QStringLiteral("\r\n") + reason)
                               + QStringLiteral("\r\nパレットは保存されていません。")};
 }
@@ -24,7 +26,7 @@ PaletteStatus PaletteStatus::savedUnsynced(const QString& fileName, const QStrin
 {
     return {SavedUnsynced, QStringLiteral("パレットは保存しましたが、ディスクへの書き込みを確かめられませんでした。"
                                           "停電などで失われるおそれがあります。\r\n")
-                               + fileName + QStringLiteral("\r\n") + reason};
+                               + QDir::toNativeSeparators(fileName) + QStringLiteral("\r\n") + reason};
 }
 
 } // namespace tessary

@@ -21,6 +21,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <QFontDatabase>
 #include <QTimer>
 #include <functional>
 
@@ -208,8 +209,19 @@ TEST_F(DialogsTest, TheRealFontDialogOpensOnTheStyleAndStoresTheOneChosen)
         {font("DejaVu Sans", 12), "Book", {"Bold Oblique"}, font("DejaVu Sans", 12, true, true)},
         {font("ＭＳ 明朝", 12), "", {"DejaVu Sans", "Bold", "20"}, font("DejaVu Sans", 20, true)},
     };
+    // A system with only the upright faces installed (as the Windows build's) has no oblique
+    // style to open on or to pick.
+    const QStringList styles = QFontDatabase::styles(QStringLiteral("DejaVu Sans"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored.name.toStdString() + " " + c.picks.join(u',').toStdString());
+        const auto needsOblique = [&] {
+            for (const QString& s : c.picks + QStringList{QString::fromUtf8(c.opensOn)})
+                if (s.contains(QStringLiteral("Oblique")) && !styles.contains(s))
+                    return true;
+            return false;
+        };
+        if (needsOblique())
+            continue;
         StdFont f = c.stored;
         QString shownStyle;
         QTimer::singleShot(0, [&] {
