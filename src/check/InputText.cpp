@@ -1,54 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "check/InputText.h"
 
+#include "exchange/FirstInvalidUtf8.h"
+
 #include <QFile>
 
 #include <algorithm>
 
 namespace tessary {
-
-namespace {
-
-// Offset of the first byte outside a well-formed UTF-8 sequence (no overlong forms, no
-// surrogates, nothing above U+10FFFF); -1 when there is none.
-qsizetype firstInvalidUtf8(QByteArrayView bytes)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        const unsigned char b = p[i];
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        int length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            length = 2;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3;
-            low = b == 0xE0 ? 0xA0 : 0x80;
-            high = b == 0xED ? 0x9F : 0xBF;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4;
-            low = b == 0xF0 ? 0x90 : 0x80;
-            high = b == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return i;
-        }
-        if (i + length > n || p[i + 1] < low || p[i + 1] > high)
-            return i;
-        for (int k = 2; k < length; ++k) {
-            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
-                return i;
-        }
-        i += length;
-    }
-    return -1;
-}
-
-} // namespace
 
 InputText::Result InputText::decode(QByteArrayView bytes, const QString& fileName)
 {
