@@ -2,6 +2,8 @@
 #include "main/frmMain.h"
 
 #include "cvd/VisionModeHolder.h"
+#include "history/History.h"
+#include "history/HistoryCommands.h"
 #include "main/frmMainPrivate.h"
 #include "platform/FontMapper.h"
 #include "platform/OptionButton.h"
@@ -141,6 +143,7 @@ frmMain::frmMain()
     createMenus();
     connectControls();
     createCssColorControls();
+    HistoryCommands::addTo(this, mnuTool);
     followScheme();
 
     const int menuHeight = d->menuBar->sizeHint().height();
@@ -314,6 +317,8 @@ void frmMain::connectControls()
         connect(action, &QAction::triggered, this, [this, action, handler] {
             if (action->isCheckable())
                 action->setChecked(!action->isChecked());
+            // Whatever the command changes is one step, named after it.
+            const History::Action step(HistoryCommands::commandName(action));
             (this->*handler)();
         });
     };
