@@ -55,6 +55,9 @@ HistoryCommands::HistoryCommands()
     History::instance().setContextProvider([this]() -> History::Context {
         if (m_shortcut)
             return {commandName(m_shortcut), QStringLiteral("shortcut:%1").arg(m_pressSerial)};
+        // A menu item clicked is a command.
+        if (const auto* menu = qobject_cast<const QMenu*>(m_pressed.data()); menu && menu->activeAction())
+            return {commandName(menu->activeAction()), QStringLiteral("press:%1").arg(m_pressSerial)};
         // A press to release is one step: a slider or the colour circle dragged, a groove held.
         if (m_pressed)
             return {controlName(m_pressed), QStringLiteral("press:%1").arg(m_pressSerial)};
@@ -161,6 +164,14 @@ bool HistoryCommands::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Shortcut:
         if (auto* action = qobject_cast<QAction*>(watched)) {
             m_shortcut = action;
+            ++m_pressSerial;
+            QTimer::singleShot(0, this, [this] { m_shortcut = nullptr; });
+        }
+        break;
+    case QEvent::KeyPress:
+        // A menu item chosen with the keyboard.
+        if (auto* menu = qobject_cast<QMenu*>(watched); menu && menu->activeAction()) {
+            m_shortcut = menu->activeAction();
             ++m_pressSerial;
             QTimer::singleShot(0, this, [this] { m_shortcut = nullptr; });
         }
