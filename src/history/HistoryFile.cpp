@@ -128,7 +128,7 @@ public:
         return true;
     }
 
-    bool color(const QJsonValue& v, const QString& path, std::int32_t& out)
+    static bool color(const QJsonValue& v, std::int32_t& out)
     {
         const QString s = v.toString();
         bool ok = v.isString() && s.size() == 7 && s[0] == u'#';
@@ -136,49 +136,68 @@ public:
         for (qsizetype i = 1; ok && i < s.size(); ++i)
             ok = std::isxdigit(static_cast<unsigned char>(s[i].toLatin1())) != 0;
         if (!ok)
-            return fail(path);
+            return false;
         out = static_cast<std::int32_t>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
         return true;
     }
 
-    bool state(const QJsonValue& v, const QString& path, SchemeState& s)
+    // A state; with a base, a member left out keeps the base's value.
+    bool state(const QJsonValue& v, const QString& path, SchemeState& s, const SchemeState* base)
     {
         QJsonObject o;
-        QJsonArray colors;
-        QJsonArray labels;
-        if (!object(v, path, o) || !array(o, path, "colors", colors, SchemeState::ObjectCount)
-            || colors.size() != SchemeState::ObjectCount)
-            return fail(path + QStringLiteral(".colors"));
-        for (int i = 0; i < SchemeState::ObjectCount; ++i) {
-            if (!color(colors[i], path + QStringLiteral(".colors[%1]").arg(i), s.colors[std::size_t(i)]))
-                return false;
-        }
-        if (!integer(o, path, "selected", s.selectedObject, 0, SchemeState::ObjectCount - 1))
+        if (!object(v, path, o))
             return false;
-        if (!array(o, path, "labels", labels, SchemeState::LabelCount) || labels.size() != SchemeState::LabelCount)
-            return fail(path + QStringLiteral(".labels"));
-        for (int i = 0; i < SchemeState::LabelCount; ++i) {
-            const QString at = path + QStringLiteral(".labels[%1]").arg(i);
-            SchemeLabel& l = s.labels[std::size_t(i)];
-            QJsonObject lo;
-            QJsonObject fo;
-            if (!object(labels[i], at, lo) || !text(lo, at, "text", l.text))
-                return false;
-            const auto font = member(lo, at, "font");
-            if (!font || !object(*font, at + QStringLiteral(".font"), fo))
-                return false;
-            const QString fp = at + QStringLiteral(".font");
-            const auto size = member(fo, fp, "size");
-            if (!size)
-                return false;
-            l.font.size = size->toDouble(-1.0);
-            if (!size->isDouble() || !std::isfinite(l.font.size) || l.font.size <= 0.0 || l.font.size > 10000.0)
-                return fail(fp + QStringLiteral(".size"));
-            if (!text(fo, fp, "name", l.font.name) || !flag(fo, fp, "bold", l.font.bold)
-                || !flag(fo, fp, "italic", l.font.italic) || !flag(fo, fp, "underline", l.font.underline)
-                || !flag(fo, fp, "strikethrough", l.font.strikethrough))
-                return false;
+        if (base)
+            s = *base;
+        auto given = [&](const char* key) { return !base || o.contains(QLatin1String(key)); };
+        if (given("colors")) {
+            QJsonArray colors;
+            if (!array(o, path, "colors", colors, SchemeState::ObjectCount) || colors.size() != SchemeState::ObjectCount)
+                return fail(path + QStringLiteral(".colors"));
+            for (int i = 0; i < SchemeState::ObjectCount; ++i) {
+                if (!color(colors[i], s.colors[std::size_t(i)]))
+                    return fail(path + QStringLiteral(".colors[%1]").arg(i));
+            }
         }
+        if (given("selected") && !integer(o, path, "selected", s.selectedObject, 0, SchemeState::ObjectCount - 1))
+            return false;
+        if (given("labels")) {
+            QJsonArray labels;
+            if (!array(o, path, "labels", labels, SchemeState::LabelCount) || labels.size() != SchemeState::LabelCount)
+                return fail(path + QStringLiteral(".labels"));
+            for (int i = 0; i < SchemeState::LabelCount; ++i) {
+                if (!label(labels[i], path + QStringLiteral(".labels[%1]").arg(i), s.labels[std::size_t(i)]))
+                    return false;
+            }
+        }
+        if (given("style") && !style(o, path, s.style))
+            return false;
+        return (!given("pictureShown") || flag(o, path, "pictureShown", s.pictureShown))
+            && (!given("pictureFile") || text(o, path, "pictureFile", s.pictureFile));
+    }
+
+    bool label(const QJsonValue& v, const QString& at, SchemeLabel& l)
+    {
+        QJsonObject lo;
+        QJsonObject fo;
+        if (!object(v, at, lo) || !text(lo, at, "text", l.text))
+            return false;
+        const auto font = member(lo, at, "font");
+        const QString fp = at + QStringLiteral(".font");
+        if (!font || !object(*font, fp, fo))
+            return false;
+        const auto size = member(fo, fp, "size");
+        if (!size)
+            return false;
+        l.font.size = size->toDouble(-1.0);
+        if (!size->isDouble() || !std::isfinite(l.font.size) || l.font.size <= 0.0 || l.font.size > 10000.0)
+            return fail(fp + QStringLiteral(".size"));
+        return text(fo, fp, "name", l.font.name) && flag(fo, fp, "bold", l.font.bold) && flag(fo, fp, "italic", l.font.italic)
+            && flag(fo, fp, "underline", l.font.underline) && flag(fo, fp, "strikethrough", l.font.strikethrough);
+    }
+
+    bool style(const QJsonObject& o, const QString& path, StyleParams& p)
+    {
         const auto style = member(o, path, "style");
         QJsonObject so;
         const QString sp = path + QStringLiteral(".style");
@@ -186,13 +205,12 @@ public:
         constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
         std::int32_t index = 0;
         if (!style || !object(*style, sp, so) || !integer(so, sp, "style", index, 0, 4)
-            || !integer(so, sp, "outsideWidth", s.style.outsideWidth, lo, hi)
-            || !integer(so, sp, "divideNum", s.style.divideNum, lo, hi)
-            || !integer(so, sp, "latticeLineWidth", s.style.latticeLineWidth, lo, hi)
-            || !integer(so, sp, "latticeDivideNum", s.style.latticeDivideNum, lo, hi))
+            || !integer(so, sp, "outsideWidth", p.outsideWidth, lo, hi) || !integer(so, sp, "divideNum", p.divideNum, lo, hi)
+            || !integer(so, sp, "latticeLineWidth", p.latticeLineWidth, lo, hi)
+            || !integer(so, sp, "latticeDivideNum", p.latticeDivideNum, lo, hi))
             return false;
-        s.style.style = index;
-        return flag(o, path, "pictureShown", s.pictureShown) && text(o, path, "pictureFile", s.pictureFile);
+        p.style = index;
+        return true;
     }
 };
 
@@ -204,9 +222,18 @@ QByteArray HistoryFile::write(const HistoryData& data)
     int count = 0;
     const SchemeState* last = nullptr;
     // A state equal to the one written just before is referred to again.
+    QJsonObject lastObject;
     auto stateIndex = [&](const SchemeState& s) {
         if (!last || !(*last == s)) {
-            states.append(stateObject(s));
+            // Only what differs from the state before is written.
+            const QJsonObject full = stateObject(s);
+            QJsonObject changed;
+            for (auto it = full.begin(); it != full.end(); ++it) {
+                if (count == 0 || lastObject.value(it.key()) != it.value())
+                    changed.insert(it.key(), it.value());
+            }
+            states.append(changed);
+            lastObject = full;
             ++count;
         }
         last = &s;
@@ -233,7 +260,7 @@ QByteArray HistoryFile::write(const HistoryData& data)
                            {QStringLiteral("states"), states},
                            {QStringLiteral("steps"), steps},
                            {QStringLiteral("snapshots"), snapshots}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 HistoryFile::Result HistoryFile::read(const QByteArray& bytes)
@@ -279,7 +306,7 @@ HistoryFile::Result HistoryFile::read(const QByteArray& bytes)
         return damaged(r.where);
     std::vector<SchemeState> pool(static_cast<std::size_t>(states.size()));
     for (qsizetype i = 0; i < states.size(); ++i) {
-        if (!r.state(states[i], QStringLiteral("$.states[%1]").arg(i), pool[std::size_t(i)]))
+        if (!r.state(states[i], QStringLiteral("$.states[%1]").arg(i), pool[std::size_t(i)], i ? &pool[std::size_t(i - 1)] : nullptr))
             return damaged(r.where);
     }
     const auto last = static_cast<std::int64_t>(pool.size()) - 1;

@@ -10,7 +10,8 @@ namespace tessary {
 
 // The history file: UTF-8 JSON with a format name and version. The states are written once
 // each, in a list the steps and snapshots refer to by number (a step's after-state is the
-// next step's before-state), so a thousand steps stay small and quick to read.
+// next step's before-state); a state after the first holds only the members that differ
+// from the state before it. So a thousand steps stay small and quick to read.
 //
 //     {"format": "tessary-history", "version": 1, "position": 2,
 //      "states": [{"colors": ["#rrggbb", ...5], "selected": 0, "labels": [{"text": "...",

@@ -82,19 +82,19 @@ TEST(HistoryFile, RefusesDamageNamingWhere)
         const char* where;
     };
     const std::vector<Row> rows = {
-        {"\"version\": 1", "\"version\": 2", HistoryFile::Outcome::Newer, "$.version"},
-        {"\"version\": 1", "\"version\": 0", HistoryFile::Outcome::Damaged, "$.version"},
+        {"\"version\":1", "\"version\":2", HistoryFile::Outcome::Newer, "$.version"},
+        {"\"version\":1", "\"version\":0", HistoryFile::Outcome::Damaged, "$.version"},
         {"tessary-history", "other", HistoryFile::Outcome::Damaged, "$.format"},
         {"#563412", "#56341", HistoryFile::Outcome::Damaged, "$.states[1].colors[2]"},
         {"#563412", "#56341g", HistoryFile::Outcome::Damaged, "$.states[1].colors[2]"},
-        {"\"after\": 1", "\"after\": 2", HistoryFile::Outcome::Damaged, "$.steps[0].after"},
-        {"\"after\": 1", "\"after\": 0.5", HistoryFile::Outcome::Damaged, "$.steps[0].after"},
-        {"\"position\": 1", "\"position\": 2", HistoryFile::Outcome::Damaged, "$.position"},
-        {"\"selected\": 0", "\"selected\": 5", HistoryFile::Outcome::Damaged, "$.states[0].selected"},
-        {"\"size\": 12", "\"size\": -1", HistoryFile::Outcome::Damaged, "$.states[0].labels[0].font.size"},
-        {"\"bold\": false", "\"bold\": 0", HistoryFile::Outcome::Damaged, "$.states[0].labels[0].font.bold"},
-        {"\"label\": \"a\"", "\"labe\": \"a\"", HistoryFile::Outcome::Damaged, "$.steps[0].label"},
-        {"\"steps\": [", "\"steps\": {", HistoryFile::Outcome::Damaged, "3 行目"},
+        {"\"after\":1", "\"after\":2", HistoryFile::Outcome::Damaged, "$.steps[0].after"},
+        {"\"after\":1", "\"after\":0.5", HistoryFile::Outcome::Damaged, "$.steps[0].after"},
+        {"\"position\":1", "\"position\":2", HistoryFile::Outcome::Damaged, "$.position"},
+        {"\"selected\":0", "\"selected\":5", HistoryFile::Outcome::Damaged, "$.states[0].selected"},
+        {"\"size\":12", "\"size\":-1", HistoryFile::Outcome::Damaged, "$.states[0].labels[0].font.size"},
+        {"\"bold\":false", "\"bold\":0", HistoryFile::Outcome::Damaged, "$.states[0].labels[0].font.bold"},
+        {"\"label\":\"a\"", "\"labe\":\"a\"", HistoryFile::Outcome::Damaged, "$.steps[0].label"},
+        {"\"steps\":[", "\"steps\":{", HistoryFile::Outcome::Damaged, "3 行目"},
         {"{", "\xff{", HistoryFile::Outcome::Damaged, "1 行目"},
     };
     for (const Row& row : rows) {
@@ -126,7 +126,7 @@ TEST(HistoryStore, LosesNothingAndSaysSo)
         QFile f(p);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
-    const QByteArray newer = QByteArray(oneStep()).replace("\"version\": 1", "\"version\": 9");
+    const QByteArray newer = QByteArray(oneStep()).replace("\"version\":1", "\"version\":9");
     for (const QByteArray& bad : {QByteArray("{\"format\": 1"), newer}) {
         put(path, bad);
         HistoryStore store(path);
