@@ -19,6 +19,14 @@ Form* Workspace::displayWindow() const
     return m_display && !m_display->isUnloaded() ? m_display.data() : nullptr;
 }
 
+std::optional<Workspace::Place> Workspace::place(Placed window) const
+{
+    const Form* form = window == Placed::Main ? mainWindow() : displayWindow();
+    if (!form)
+        return std::nullopt;
+    return Place{form->leftTw(), form->topTw(), form->widthTw(), form->heightTw(), form->formState()};
+}
+
 void Workspace::setCodePrefix(const QString& prefix)
 {
     if (prefix == m_prefix)

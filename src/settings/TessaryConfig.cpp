@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "settings/TessaryConfig.h"
 
-#include "contrast/frmContrast.h"
 #include "cvd/VisionModeHolder.h"
 #include "platform/AppInfo.h"
 #include "platform/Form.h"
@@ -21,9 +20,9 @@ namespace tessary {
 
 namespace {
 
-ConfigRecord::Frame frameOf(const Form& form)
+ConfigRecord::Frame frameOf(const Workspace::Place& place)
 {
-    return {form.leftTw(), form.topTw(), form.widthTw(), form.heightTw()};
+    return {place.left, place.top, place.width, place.height};
 }
 
 QRectF twipsOf(const QRect& px)
@@ -70,11 +69,14 @@ void TessaryConfig::saveConfig()
     r.prefix = prefix();
     r.restoreWindow = m_restoreWindow;
     r.restoreColor = m_restoreColor;
-    const Form* main = Workspace::instance().mainWindow();
-    const Form* display = Workspace::instance().displayWindow();
+    Workspace& workspace = Workspace::instance();
+    // The contrast window, while open, hands over what it shows.
+    workspace.gatherSettings();
+    const auto main = workspace.place(Workspace::Placed::Main);
+    const auto display = workspace.place(Workspace::Placed::Display);
     if (main) {
         r.mainWindow = frameOf(*main);
-        r.windowState = main->formState();
+        r.windowState = main->state;
     }
     if (display)
         r.tessaryWindow = frameOf(*display);
@@ -94,10 +96,6 @@ void TessaryConfig::saveConfig()
         scheme.selectLastObject();
     }
     r.write(ini);
-    if (frmContrast* contrast = frmContrast::loadedInstance()) {
-        m_contrast = contrast->settings();
-        m_contrast->visible = true;
-    }
     // After every other section, so that their order and bytes stay as they were.
     if (m_contrast)
         m_contrast->write(ini);
