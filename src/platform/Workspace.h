@@ -39,9 +39,9 @@ public:
     void setCommonDialog(CommonDialog* dialog) { m_dialog = dialog; }
     // The main and the display window while they are loaded, else null.
     Form* mainWindow() const;
-    void setMainWindow(Form* main) { m_main = main; }
+    void setMainWindow(Form* main);
     Form* displayWindow() const;
-    void setDisplayWindow(Form* display) { m_display = display; }
+    void setDisplayWindow(Form* display);
 
     // Where a window is as the settings keep it: its outer frame in twips and its state
     // (0 normal, 1 minimised, 2 maximised).
@@ -55,6 +55,10 @@ public:
     enum class Placed { Main, Display };
     // The place of the main or the display window while it is loaded.
     std::optional<Place> place(Placed window) const;
+    // Puts a loaded window in the frame of a place (its state aside), as the settings restore it.
+    void setFrame(Placed window, const Place& place);
+    // Gives a loaded window a state and returns the state it took (0 when it is not loaded).
+    int setState(Placed window, int state);
     // Before the settings are written: a window that keeps settings of its own (the contrast
     // window) hands them to the settings object on settingsWanted.
     void gatherSettings() { emit settingsWanted(); }

@@ -3,7 +3,6 @@
 
 #include "cvd/VisionModeHolder.h"
 #include "platform/AppInfo.h"
-#include "platform/Form.h"
 #include "platform/Twips.h"
 #include "platform/Workspace.h"
 #include "scheme/Scheme.h"
@@ -33,20 +32,20 @@ QRectF twipsOf(const QRect& px)
 
 // Sets a window's frame from the settings, one property at a time, after making sure the
 // frame can be seen on one of the screens there are now.
-void restoreFrame(Form& form, const ConfigRecord::Frame& saved)
+void restoreFrame(Workspace::Placed window, const ConfigRecord::Frame& saved)
 {
+    Workspace& workspace = Workspace::instance();
+    const auto now = workspace.place(window);
+    if (!now)
+        return;
     QList<QRectF> screens;
     for (const QScreen* s : QGuiApplication::screens())
         screens.append(twipsOf(s->geometry()));
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QRectF area = primary ? twipsOf(primary->availableGeometry()) : QRectF();
     const QRectF r = WindowPlacement::restore(QRectF(saved.left, saved.top, saved.width, saved.height),
-                                              QRectF(form.leftTw(), form.topTw(), form.widthTw(), form.heightTw()),
-                                              screens, area);
-    form.setLeftTw(r.left());
-    form.setTopTw(r.top());
-    form.setWidthTw(r.width());
-    form.setHeightTw(r.height());
+                                              QRectF(now->left, now->top, now->width, now->height), screens, area);
+    workspace.setFrame(window, {r.left(), r.top(), r.width(), r.height(), now->state});
 }
 
 } // namespace
@@ -114,21 +113,20 @@ void TessaryConfig::loadConfig()
     m_contrast = ContrastSettings::read(ini);
     m_cssColor = CssColorSettings::read(ini);
     Scheme& scheme = Scheme::instance();
-    Form* main = Workspace::instance().mainWindow();
-    Form* display = Workspace::instance().displayWindow();
+    Workspace& workspace = Workspace::instance();
+    const bool mainLoaded = workspace.place(Workspace::Placed::Main).has_value();
 
     setPrefix(r.prefix);
     setRestoreWindow(numberFromFlag(r.restoreWindow));
     setRestoreColor(numberFromFlag(r.restoreColor));
 
-    if (restoreWindow() == 1 && main) {
-        main->setFormState(Form::WindowState(r.windowState));
-        if (main->formState() != Form::Normal) {
-            main->setFormState(Form::Normal);
+    if (restoreWindow() == 1 && mainLoaded) {
+        // A window kept minimised or maximised comes back normal, where it is.
+        if (workspace.setState(Workspace::Placed::Main, r.windowState) != 0) {
+            workspace.setState(Workspace::Placed::Main, 0);
         } else {
-            restoreFrame(*main, r.mainWindow);
-            if (display)
-                restoreFrame(*display, r.tessaryWindow);
+            restoreFrame(Workspace::Placed::Main, r.mainWindow);
+            restoreFrame(Workspace::Placed::Display, r.tessaryWindow);
         }
     }
 
