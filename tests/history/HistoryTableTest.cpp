@@ -28,6 +28,7 @@ namespace {
 class HistoryTableTest : public test::GuiTest {
 public:
     using test::GuiTest::fakes;
+    using test::GuiTest::writeFile;
 
     void SetUp() override
     {
@@ -154,6 +155,13 @@ TEST_F(HistoryTableTest, EveryChangeIsOneStepThatUndoesAndRedoesExactly)
              [picture](HistoryTableTest& t) {
                  picture(t);
                  t.find<QAction>("mnuBGLoad")->trigger();
+             }),
+        menu("mnuOpenScheme",
+             [](HistoryTableTest& t) {
+                 t.fakes.fileDialogs->answers.push_back(t.writeFile(
+                     QStringLiteral("scheme.css"), ":root { --tessary-text-1: #010203; --tessary-text-2: #040506;"
+                                                   " --tessary-text-3: #070809; --tessary-background-1: #0A0B0C;"
+                                                   " --tessary-background-2: #0D0E0F; }"));
              }),
         menu("mnuUpDown"), menu("mnuLeftRight", style(3)), menu("mnuSIS"), menu("mnuDivide"), menu("mnuLattice"),
         menu("mnuSTTop", sampleText), menu("mnuSTMiddle", sampleText), menu("mnuSTBottom", sampleText),

@@ -679,6 +679,7 @@ const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
           {"mnuQuit", "終了(&Q)", ""},
           {"mnuSeparator9", "-", ""},
           {"mnuExportScheme", "配色を書き出す…", ""},
+          {"mnuOpenScheme", "配色を読み込む…", ""},
           {"mnuCopyScheme", "配色をコピー", ""}}},
         {"mnuBG",
          {{"mnuBGView", "背景画像の表示", "Ctrl+W", true},
