@@ -15,15 +15,20 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
+#include <memory>
 
 namespace tessary {
 
 namespace {
 
+// The file beside the settings; a new store when the settings' folder is another one.
 HistoryStore& store()
 {
-    static HistoryStore s(HistoryStore::pathBeside(CiniFile::defaultPath()));
-    return s;
+    static std::unique_ptr<HistoryStore> s;
+    const QString path = HistoryStore::pathBeside(CiniFile::defaultPath());
+    if (!s || s->path() != path)
+        s = std::make_unique<HistoryStore>(path);
+    return *s;
 }
 
 QString widgetId(const QWidget* w)

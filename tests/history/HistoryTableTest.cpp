@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -246,4 +247,26 @@ TEST_F(HistoryTableTest, UndoInAFieldUndoesItsTypingFirst)
     EXPECT_TRUE(History::sameValues(Scheme::instance().state(), typed));
     QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(history.position(), steps - 1);
+}
+
+// A damaged history file found at start is kept aside and reported once; the history of
+// this run is written at close, and the file kept aside stays as it was.
+TEST_F(HistoryTableTest, DamagedFileIsKeptAsideAndReportedOnce)
+{
+    frmMain::unloadInstance();
+    const QByteArray damaged("{\"format\":\"tessary-history\",\"version\":1,\"steps\":[");
+    const QString path = writeFile(QStringLiteral("tessary-history.json"), damaged);
+    fakes.messageBox->calls.clear();
+    frmMain::instance().showModeless();
+    ASSERT_EQ(fakes.messageBox->calls.size(), 1);
+    EXPECT_TRUE(fakes.messageBox->calls[0].text.contains(QStringLiteral("tessary-history.json.bak")));
+    Scheme::instance().setColor(0, Scheme::instance().color(0) ^ 0x0F);
+    frmMain::unloadInstance();
+    EXPECT_EQ(fakes.messageBox->calls.size(), 1);
+    QFile kept(path + QStringLiteral(".bak"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), damaged);
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("色の変更"));
 }
