@@ -49,8 +49,8 @@ void CLabel::setText(const QString& text)
 
 const QPaintDevice* CLabel::device() const
 {
-    // Measuring needs the resolution only: it leaves the drawing owed for later.
-    return targetObject ? &targetObject->lastDrawing().image() : nullptr;
+    // Measured at the resolution of the window it is drawn on.
+    return targetObject;
 }
 
 void CLabel::ensureMeasured()
@@ -81,6 +81,12 @@ std::int32_t CLabel::getHeight()
 {
     ensureMeasured();
     return m_height;
+}
+
+std::int32_t CLabel::getAscent()
+{
+    ensureMeasured();
+    return m_ascent;
 }
 
 std::int32_t CLabel::getWidth()

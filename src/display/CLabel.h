@@ -34,6 +34,8 @@ public:
     // line high.
     std::int32_t getHeight();
     std::int32_t getWidth();
+    // From the top of the text's box to its baseline.
+    std::int32_t getAscent();
     // The label's own font object, created with the default attributes if it has none.
     FontRef getFont();
     // Draws the text with its top-left corner at (x, y) onto the target's surface.
