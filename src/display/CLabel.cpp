@@ -6,7 +6,6 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QPainter>
 
 namespace tessary {
 
@@ -99,24 +98,6 @@ const QFont& CLabel::drawnFont()
 {
     ensureMeasured();
     return m_qfont;
-}
-
-void CLabel::drawText(int x, int y)
-{
-    if (!targetObject || m_text.isEmpty())
-        return;
-    QPainter painter(&targetObject->surface().image());
-    drawText(painter, x, y);
-}
-
-void CLabel::drawText(QPainter& painter, int x, int y)
-{
-    if (m_text.isEmpty())
-        return;
-    ensureMeasured();
-    painter.setFont(m_qfont);
-    painter.setPen(Surface::toQColor(color));
-    painter.drawText(QPoint(x, y + m_ascent), m_text);
 }
 
 } // namespace tessary

@@ -7,7 +7,6 @@
 #include <QString>
 #include <cstdint>
 
-class QPainter;
 class QPaintDevice;
 
 namespace tessary {
@@ -38,12 +37,6 @@ public:
     std::int32_t getAscent();
     // The label's own font object, created with the default attributes if it has none.
     FontRef getFont();
-    // Draws the text with its top-left corner at (x, y) onto the target's surface.
-    void drawText(int x, int y);
-    // The same with a painter already open on the target's surface, so that several labels
-    // share one.
-    void drawText(QPainter& painter, int x, int y);
-
     // The Qt font the text is drawn with.
     const QFont& drawnFont();
 
