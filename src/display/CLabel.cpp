@@ -49,7 +49,7 @@ void CLabel::setText(const QString& text)
 const QPaintDevice* CLabel::device() const
 {
     // Measured at the resolution of the window it is drawn on.
-    return targetObject;
+    return m_target;
 }
 
 void CLabel::ensureMeasured()

@@ -24,9 +24,10 @@ public:
     CLabel& operator=(const CLabel&) = delete;
 
     // Text colour, a colour value; black at creation.
-    std::int32_t color = 0;
+    std::int32_t color() const { return m_color; }
+    void setColor(std::int32_t color) { m_color = color; }
     // The window the text is measured and drawn on.
-    frmTessary* targetObject = nullptr;
+    void setTargetObject(frmTessary* target) { m_target = target; }
 
     void setFont(const FontRef& font);
     // Height and width of the text in the target's pixels; an empty text is 0 wide and one
@@ -50,6 +51,8 @@ private:
     const QPaintDevice* device() const;
     void ensureMeasured();
 
+    std::int32_t m_color = 0;
+    frmTessary* m_target = nullptr;
     QString m_text;
     FontRef m_font;
 

@@ -122,7 +122,7 @@ CLabel* frmTessary::label(int index)
     auto& slot = d->labels[static_cast<std::size_t>(index)];
     if (!slot) {
         slot = std::make_unique<CLabel>();
-        slot->targetObject = this;
+        slot->setTargetObject(this);
     }
     syncLabel(index);
     return slot.get();

@@ -78,14 +78,14 @@ void frmTessary::drawLabels(const Colors& colors)
     std::vector<DrawnText> texts;
     for (int i = 0; i < 3; ++i) {
         CLabel& l = *label(i);
-        l.color = drawnColor(colors, i);
+        l.setColor(drawnColor(colors, i));
         QRect& box = d->labelBoxes[static_cast<std::size_t>(i)];
         if (l.text().isEmpty()) {
             box = QRect();
             continue;
         }
         box = DisplayPainter::labelBox(i, area, QSize(l.getWidth(), l.getHeight()));
-        texts.push_back({l.text(), l.drawnFont(), box.topLeft() + QPoint(0, l.getAscent()), l.color, box});
+        texts.push_back({l.text(), l.drawnFont(), box.topLeft() + QPoint(0, l.getAscent()), l.color(), box});
     }
     d->drawing.addTexts(std::move(texts));
 }
