@@ -3,6 +3,8 @@
 
 #include "scheme/Scheme.h"
 
+#include <algorithm>
+
 namespace tessary {
 
 History::History(Scheme& scheme, int capacity)
