@@ -39,8 +39,12 @@ QString widgetId(const QWidget* w)
 // What a control's change is called as a step.
 QString controlName(const QWidget* w)
 {
-    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
-        return cleanCaption(button->text());
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        // A dialog's OK is named after the dialog ("設定"), other buttons after themselves ("適用").
+        const QString caption = cleanCaption(button->text());
+        const QString title = w->window()->windowTitle();
+        return caption.compare(QLatin1String("OK"), Qt::CaseInsensitive) == 0 && !title.isEmpty() ? title : caption;
+    }
     const QString name = w->accessibleName();
     if (qobject_cast<const QLineEdit*>(w)) {
         if (w->objectName().startsWith(QLatin1String("txtSampleString")))
