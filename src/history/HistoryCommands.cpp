@@ -5,12 +5,14 @@
 #include "history/History.h"
 #include "history/HistoryStore.h"
 #include "platform/Services.h"
+#include "scheme/Scheme.h"
 #include "settings/CiniFile.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -118,7 +120,16 @@ void HistoryCommands::addTo(QWidget* window, QMenu* menu)
     self.m_undo = item("mnuUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &History::undo);
     self.m_redo = item("mnuRedo", {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                        &History::redo);
+    self.m_saveSnapshot = menu->addAction(QStringLiteral("配色を保存…"));
+    self.m_saveSnapshot->setObjectName(QStringLiteral("mnuSaveSnapshot"));
+    self.m_saveSnapshot->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    self.m_saveSnapshot->setShortcutContext(Qt::ApplicationShortcut);
+    window->addAction(self.m_saveSnapshot);
+    connect(self.m_saveSnapshot, &QAction::triggered, window, [window] { saveSnapshot(window); });
     connect(&History::instance(), &History::changed, &self, &HistoryCommands::refresh, Qt::UniqueConnection);
+    // Snapshots are what the user chose to keep: they reach the file at once, not at close.
+    connect(&History::instance(), &History::snapshotsChanged, &self, &HistoryCommands::writeSnapshots,
+            Qt::UniqueConnection);
     self.refresh();
 }
 
@@ -152,6 +163,28 @@ void HistoryCommands::save(bool silent)
     const QString problem = store().save(History::instance().data());
     if (!problem.isEmpty() && !silent)
         MsgBox(problem, IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
+}
+
+void HistoryCommands::writeSnapshots() { save(false); }
+
+QString HistoryCommands::defaultSnapshotName(const QDateTime& when)
+{
+    return when.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+}
+
+void HistoryCommands::saveSnapshot(QWidget* parent)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    QString name = defaultSnapshotName(now);
+    if (!Services::messageBox().input(parent, QStringLiteral("この配色の名前:"), QStringLiteral("配色を保存"), name))
+        return;
+    name = name.simplified().left(kMaxNameLength);
+    if (name.isEmpty())
+        name = defaultSnapshotName(now);
+    History& history = History::instance();
+    std::vector<HistorySnapshot> kept = history.snapshots();
+    kept.push_back({name, now.toUTC().toString(Qt::ISODate), Scheme::instance().state()});
+    history.setSnapshots(std::move(kept));
 }
 
 bool HistoryCommands::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class QAction;
+class QDateTime;
 class QMenu;
 class QWidget;
 
@@ -23,6 +24,12 @@ public:
     static void start();
     // Writes the history file; a problem is told unless silent.
     static void save(bool silent);
+    // Keeps the scheme as it is now as a snapshot, under a name the user is asked for.
+    static void saveSnapshot(QWidget* parent);
+    // The name a snapshot gets when the user gives none: the date and time.
+    static QString defaultSnapshotName(const QDateTime& when);
+    // Longer names are cut, so the file stays readable.
+    static constexpr int kMaxNameLength = 200;
 
     // The name of a menu command as a step: its caption, after its submenu's where the
     // caption alone says too little ("統一(色相)").
@@ -36,9 +43,11 @@ protected:
 private:
     HistoryCommands();
     void refresh();
+    void writeSnapshots();
 
     QPointer<QAction> m_undo;
     QPointer<QAction> m_redo;
+    QPointer<QAction> m_saveSnapshot;
     // The widget the mouse button went down on, until just after it comes up again.
     QPointer<QWidget> m_pressed;
     quint64 m_pressSerial = 0;

@@ -16,6 +16,8 @@ public:
 
     virtual ~IMessageBox() = default;
     virtual int show(QWidget* parent, const QString& text, int buttons, const QString& title, int icon) = 0;
+    // Asks for one line of text, proposing text; false when cancelled, else text is the answer.
+    virtual bool input(QWidget* parent, const QString& prompt, const QString& title, QString& text) = 0;
 };
 
 } // namespace tessary

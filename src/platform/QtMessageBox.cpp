@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/QtMessageBox.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -67,6 +68,20 @@ int QtMessageBox::show(QWidget* parent, const QString& text, int buttons, const 
     if (clicked == ok && ok)
         return OK;
     return buttons == OKOnly ? OK : Cancel;
+}
+
+bool QtMessageBox::input(QWidget* parent, const QString& prompt, const QString& title, QString& text)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(text);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    text = dialog.textValue();
+    return true;
 }
 
 } // namespace tessary

@@ -50,6 +50,12 @@ public:
         ++g_failures;
         return OK;
     }
+    bool input(QWidget*, const QString& prompt, const QString&, QString&) override
+    {
+        std::fprintf(stderr, "FAIL: question asked: %s\n", qPrintable(prompt));
+        ++g_failures;
+        return false;
+    }
 };
 
 bool haveWaylandPlugin()

@@ -4,7 +4,10 @@
 // against the menus, so a command added later cannot be left out.
 #include "dialogs/frmEditSampleText.h"
 #include "history/History.h"
+#include "history/HistoryStore.h"
+#include "history/HistoryCommands.h"
 #include "main/frmMain.h"
+#include "settings/CiniFile.h"
 #include "scheme/Scheme.h"
 #include "support/GuiTest.h"
 
@@ -14,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStyleOptionSlider>
@@ -98,7 +102,7 @@ bool changesNothing(const QString& name)
         QStringLiteral("mnuExportScheme"), QStringLiteral("mnuCopyScheme"), QStringLiteral("mnuPalette"),
         QStringLiteral("mnuColorCircle"), QStringLiteral("mnuOnTop"), QStringLiteral("mnuConfig"),
         QStringLiteral("mnuContrast"), QStringLiteral("mnuOklchPage"), QStringLiteral("mnuEyedropper"),
-        QStringLiteral("mnuUndo"), QStringLiteral("mnuRedo"), QStringLiteral("mnuShowHelp"), QStringLiteral("mnuAbout"),
+        QStringLiteral("mnuUndo"), QStringLiteral("mnuRedo"), QStringLiteral("mnuSaveSnapshot"), QStringLiteral("mnuShowHelp"), QStringLiteral("mnuAbout"),
         QStringLiteral("mnuCopyColor0"), QStringLiteral("mnuCopyColor1"), QStringLiteral("mnuCopyColor2"),
         QStringLiteral("mnuCopyColor3"), QStringLiteral("mnuCopyColor4")};
     return names.count(name) || name.startsWith(QLatin1String("mnuVision"));
@@ -269,4 +273,45 @@ TEST_F(HistoryTableTest, DamagedFileIsKeptAsideAndReportedOnce)
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll().contains("色の変更"));
+}
+
+// Ctrl+S keeps the scheme under the name given (blank: the date and time; cancelled: nothing),
+// and the file holds every snapshot at once, before any close.
+TEST_F(HistoryTableTest, SnapshotIsKeptUnderItsNameAndWrittenAtOnce)
+{
+    struct Row {
+        QString answer;
+        QString name; // "" : no snapshot; "*": the date and time
+    };
+    const std::vector<Row> rows = {{QStringLiteral("朝の配色"), QStringLiteral("朝の配色")},
+                                   {QStringLiteral("  二つ\t目  "), QStringLiteral("二つ 目")},
+                                   {QStringLiteral("   "), QStringLiteral("*")},
+                                   {QStringLiteral("\x1b"), QString()},
+                                   {QString(300, u'長'), QString(HistoryCommands::kMaxNameLength, u'長')}};
+    History& history = History::instance();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.answer.toStdString());
+        Scheme::instance().setColor(0, Scheme::instance().color(0) ^ 0x010101);
+        const SchemeState now = Scheme::instance().state();
+        const std::size_t count = history.snapshots().size();
+        const int steps = history.size();
+        fakes.messageBox->inputAnswers.push_back(row.answer);
+        QTest::keyClick(&frmMain::instance(), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(history.size(), steps);
+        if (row.name.isEmpty()) {
+            EXPECT_EQ(history.snapshots().size(), count);
+            continue;
+        }
+        ASSERT_EQ(history.snapshots().size(), count + 1);
+        const HistorySnapshot& kept = history.snapshots().back();
+        if (row.name == QLatin1String("*"))
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d$")).match(kept.name).hasMatch())
+                << kept.name.toStdString();
+        else
+            EXPECT_EQ(kept.name, row.name);
+        EXPECT_EQ(kept.state, now);
+        const HistoryStore::Loaded loaded = HistoryStore(HistoryStore::pathBeside(CiniFile::defaultPath())).load();
+        EXPECT_TRUE(loaded.problem.isEmpty());
+        EXPECT_EQ(loaded.data.snapshots, history.snapshots());
+    }
 }

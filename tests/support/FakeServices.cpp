@@ -18,6 +18,19 @@ int FakeMessageBox::show(QWidget*, const QString& text, int buttons, const QStri
     return (buttons == YesNoCancel || buttons == YesNo) ? Cancel : OK;
 }
 
+bool FakeMessageBox::input(QWidget*, const QString& prompt, const QString& title, QString& text)
+{
+    inputs.append({prompt + u'\n' + text, OKCancel, title, NoIcon});
+    if (inputAnswers.empty())
+        return true;
+    const QString a = inputAnswers.front();
+    inputAnswers.pop_front();
+    if (a == QLatin1String("\x1b"))
+        return false;
+    text = a;
+    return true;
+}
+
 QString FakeFileDialogs::openFile(QWidget*, const QString& initialName, const QString& filter)
 {
     calls.append({false, initialName, filter});

@@ -24,7 +24,13 @@ public:
     QList<Call> calls;
     std::deque<int> answers;
 
+    // Questions asked for a line of text, with the text proposed; answers: "\x1b" cancels,
+    // none left: the proposal is taken.
+    QList<Call> inputs;
+    std::deque<QString> inputAnswers;
+
     int show(QWidget*, const QString& text, int buttons, const QString& title, int icon) override;
+    bool input(QWidget*, const QString& prompt, const QString& title, QString& text) override;
 };
 
 class FakeFileDialogs : public IFileDialogs {
