@@ -5,6 +5,7 @@
 #include "contrast/frmContrast.h"
 #include "display/frmTessary.h"
 #include "history/HistoryCommands.h"
+#include "historyview/frmHistory.h"
 #include "main/MainCaptions.h"
 #include "main/frmMainPrivate.h"
 #include "palette/frmPalette.h"
@@ -86,6 +87,8 @@ void frmMain::Form_Load()
     configManager().loadConfig();
     if (configManager().contrastSettings().visible)
         showContrastWindow(configManager().contrastSettings());
+    if (const auto history = configManager().historyViewSettings(); history && history->visible)
+        showHistoryWindow(*history);
     applyCssColorSettings();
 
     optSelectObject[3]->switchOn();
@@ -127,6 +130,7 @@ void frmMain::Form_Unload(int& cancel)
                QString(), IMessageBox::Exclamation);
     }
     frmContrast::unloadInstance();
+    frmHistory::unloadInstance();
     frmTessary::unloadInstance();
     frmColorCircle::unloadInstance();
     frmPalette::unloadInstance();

@@ -26,6 +26,7 @@ class colorCode;
 class frmColorCircle;
 class frmContrast;
 struct ContrastSettings;
+struct HistoryViewSettings;
 class frmPalette;
 class TessaryConfig;
 class OptionButton;
@@ -51,6 +52,9 @@ public:
     void selectObject(int index);
     // Opens the contrast window with these settings and checks its menu item.
     void showContrastWindow(const ContrastSettings& settings);
+    // Opens the history window where these settings put it (beside the display window when
+    // they have no place) and checks its menu item.
+    void showHistoryWindow(const HistoryViewSettings& settings);
 
     // Unloads as unload() does but tells the user nothing, not even that the settings could
     // not be saved: for a shut-down asked for from outside (a signal, the end of the
@@ -116,6 +120,7 @@ private:
     QAction* mnuOnTop = nullptr;
     QAction* mnuConfig = nullptr;
     QAction* mnuContrast = nullptr;
+    QAction* mnuHistory = nullptr;
     QMenu* mnuVision = nullptr;
     // One item per VisionKind, in the order of its numbers (なし first).
     std::array<QAction*, 7> mnuVisionKind{};
@@ -152,6 +157,7 @@ private:
     void connectControls();
     // Colours as CSS writes them: paste, copy, the eyedropper command and the OKLCH page.
     void createCssColorControls();
+    void createHistoryViewItem();
     void applyCssColorSettings();
     void showOklchTab(bool on);
     void refreshOklchPage();
@@ -240,6 +246,7 @@ private:
     void mnuOnTop_Click();
     void mnuConfig_Click();
     void mnuContrast_Click();
+    void mnuHistory_Click();
     void mnuVisionKind_Click(int kind);
     void mnuVisionStrength_Click(int index);
     void mnuVisionNext_Click();

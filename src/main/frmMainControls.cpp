@@ -144,6 +144,7 @@ frmMain::frmMain()
     connectControls();
     createCssColorControls();
     HistoryCommands::addTo(this, mnuTool);
+    createHistoryViewItem();
     followScheme();
 
     const int menuHeight = d->menuBar->sizeHint().height();

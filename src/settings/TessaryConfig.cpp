@@ -100,6 +100,8 @@ void TessaryConfig::saveConfig()
         m_contrast->write(ini);
     VisionSettings::write(ini, visionMode());
     m_cssColor.write(ini);
+    if (m_historyView)
+        m_historyView->write(ini);
     m_lastSaveStatus = ini.flush();
     if (!m_lastSaveStatus.ok())
         qWarning("Tessary: settings not saved: %s", qPrintable(m_lastSaveStatus.message()));
@@ -112,6 +114,7 @@ void TessaryConfig::loadConfig()
     const ConfigRecord r = ConfigRecord::read(ini, defaultPaletteFileName());
     m_contrast = ContrastSettings::read(ini);
     m_cssColor = CssColorSettings::read(ini);
+    m_historyView = HistoryViewSettings::read(ini);
     Scheme& scheme = Scheme::instance();
     Workspace& workspace = Workspace::instance();
     const bool mainLoaded = workspace.place(Workspace::Placed::Main).has_value();

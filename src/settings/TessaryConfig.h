@@ -4,6 +4,7 @@
 #include "contrast/ContrastSettings.h"
 #include "csscolor/CssColorSettings.h"
 #include "cvd/VisionMode.h"
+#include "historyview/HistoryViewSettings.h"
 #include "settings/IniStatus.h"
 
 #include <QString>
@@ -51,6 +52,10 @@ public:
     // From now on the file gets a contrast section.
     void setContrastSettings(const ContrastSettings& v) { m_contrast = v; }
 
+    // The history window's place; from a set on, the file gets its section.
+    std::optional<HistoryViewSettings> historyViewSettings() const { return m_historyView; }
+    void setHistoryViewSettings(const HistoryViewSettings& v) { m_historyView = v; }
+
     // The copy form and the OKLCH page (defaults when the file has none).
     const CssColorSettings& cssColorSettings() const { return m_cssColor; }
     void setCssColorSettings(const CssColorSettings& v) { m_cssColor = v; }
@@ -76,6 +81,8 @@ private:
     // Only a file that had the section, or a run that opened the window, writes it.
     std::optional<ContrastSettings> m_contrast;
     CssColorSettings m_cssColor;
+    // As the contrast section: only a file that had it, or a run that opened the window.
+    std::optional<HistoryViewSettings> m_historyView;
 
     void setSchemeLattice();
     IniStatus m_lastSaveStatus = IniStatus::success();

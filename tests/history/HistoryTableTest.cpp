@@ -102,7 +102,7 @@ bool changesNothing(const QString& name)
         QStringLiteral("mnuExportScheme"), QStringLiteral("mnuCopyScheme"), QStringLiteral("mnuPalette"),
         QStringLiteral("mnuColorCircle"), QStringLiteral("mnuOnTop"), QStringLiteral("mnuConfig"),
         QStringLiteral("mnuContrast"), QStringLiteral("mnuOklchPage"), QStringLiteral("mnuEyedropper"),
-        QStringLiteral("mnuUndo"), QStringLiteral("mnuRedo"), QStringLiteral("mnuSaveSnapshot"), QStringLiteral("mnuShowHelp"), QStringLiteral("mnuAbout"),
+        QStringLiteral("mnuUndo"), QStringLiteral("mnuRedo"), QStringLiteral("mnuSaveSnapshot"), QStringLiteral("mnuHistory"), QStringLiteral("mnuShowHelp"), QStringLiteral("mnuAbout"),
         QStringLiteral("mnuCopyColor0"), QStringLiteral("mnuCopyColor1"), QStringLiteral("mnuCopyColor2"),
         QStringLiteral("mnuCopyColor3"), QStringLiteral("mnuCopyColor4")};
     return names.count(name) || name.startsWith(QLatin1String("mnuVision"));
