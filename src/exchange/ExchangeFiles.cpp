@@ -9,6 +9,7 @@
 #include "platform/Services.h"
 #include "scheme/Scheme.h"
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -93,15 +94,15 @@ bool ExchangeFiles::writeFile(const QString& path, const QByteArray& bytes)
         return true;
     QString text;
     if (written.replaced()) {
-        text = QStringLiteral("ファイルは書き込みましたが、ディスクへの書き込みを確かめられませんでした。"
+        text = QCoreApplication::translate("ExchangeFiles", "ファイルは書き込みましたが、ディスクへの書き込みを確かめられませんでした。"
                               "停電などで失われるおそれがあります。\r\n%1\r\n%2")
                    .arg(shown(path), written.reason());
     } else {
-        text = QStringLiteral("ファイルに書き込めませんでした。\r\n%1\r\n%2\r\n\r\n"
+        text = QCoreApplication::translate("ExchangeFiles", "ファイルに書き込めませんでした。\r\n%1\r\n%2\r\n\r\n"
                               "書き込み先のフォルダーと空き容量を確かめてください。")
                    .arg(shown(path), written.reason());
         if (existed)
-            text += QStringLiteral("元のファイルは変更されていません。");
+            text += QCoreApplication::translate("ExchangeFiles", "元のファイルは変更されていません。");
     }
     MsgBox(text, IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
     return written.replaced();
@@ -124,7 +125,7 @@ std::optional<ExchangeFileType::Target> ExchangeFiles::askSaveTarget(CommonDialo
         return std::nullopt;
     const auto target = ExchangeFileType::saveTarget(chosen, dialogs.filterIndex());
     if (!target) {
-        MsgBox(QStringLiteral("ファイルの種類がわかりません。\r\n%1\r\n\r\n"
+        MsgBox(QCoreApplication::translate("ExchangeFiles", "ファイルの種類がわかりません。\r\n%1\r\n\r\n"
                               ".css、.json、.gpl、.ase のどれかの拡張子を付けてください。")
                    .arg(shown(chosen)),
                IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
@@ -133,7 +134,7 @@ std::optional<ExchangeFileType::Target> ExchangeFiles::askSaveTarget(CommonDialo
     // The dialog asked about replacing the name the user typed, not the one the file
     // type's suffix made of it.
     if (target->fileName != chosen && QFileInfo::exists(target->fileName)) {
-        const int answer = MsgBox(QStringLiteral("%1 は既にあります。\r\n置き換えますか?").arg(shown(target->fileName)),
+        const int answer = MsgBox(QCoreApplication::translate("ExchangeFiles", "%1 は既にあります。\r\n置き換えますか?").arg(shown(target->fileName)),
                                   IMessageBox::YesNo, QString(), IMessageBox::Exclamation);
         if (answer != IMessageBox::Yes)
             return std::nullopt;

@@ -140,6 +140,7 @@ protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
     void Form_Resize() override;
+    void retranslate() override;
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -12,6 +12,8 @@
 #include "settings/ConfigConversions.h"
 #include "settings/ConfigRecord.h"
 #include "settings/VisionSettings.h"
+#include "language/LanguageSettings.h"
+#include "language/LanguageSwitch.h"
 #include "settings/WindowPlacement.h"
 
 #include <QGuiApplication>
@@ -103,6 +105,7 @@ void TessaryConfig::saveConfig()
         m_contrast->write(ini);
     VisionSettings::write(ini, visionMode());
     m_cssColor.write(ini);
+    LanguageSettings::write(ini, LanguageSwitch::instance().chosen());
     m_lastSaveStatus = ini.flush();
     if (!m_lastSaveStatus.ok())
         qWarning("Tessary: settings not saved: %s", qPrintable(m_lastSaveStatus.message()));
