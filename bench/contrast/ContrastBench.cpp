@@ -49,7 +49,7 @@ void BM_RGBSliderStep(benchmark::State& state)
     display.resize(kWidth, kHeight);
     QCoreApplication::processEvents();
     main.setColor(0x204080);
-    Slider* red = main.RGBSlider[0];
+    Slider* red = main.findChild<Slider*>(QStringLiteral("RGBSlider0"));
     int v = 0;
     for (auto _ : state) {
         v = (v + 1) & 0xFF;

@@ -10,6 +10,7 @@
 #include "platform/Slider.h"
 #include "scheme/Scheme.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
@@ -36,11 +37,13 @@ frmMain& prepareWindows()
     return main;
 }
 
+QAction* contrastItem(frmMain& main) { return main.findChild<QAction*>(QStringLiteral("mnuContrast")); }
+
 // The whole path of a user's step on the slider.
 void BM_RGBSliderStep(benchmark::State& state)
 {
     frmMain& main = prepareWindows();
-    Slider* red = main.RGBSlider[0];
+    Slider* red = main.findChild<Slider*>(QStringLiteral("RGBSlider0"));
     int v = 0;
     for (auto _ : state) {
         v = (v + 1) & 0xFF;
@@ -60,10 +63,10 @@ BENCHMARK(BM_RGBSliderStep)->Unit(benchmark::kMicrosecond);
 void BM_RGBSliderStepWithContrastWindow(benchmark::State& state)
 {
     frmMain& main = prepareWindows();
-    if (!main.mnuContrast->isChecked())
-        main.mnuContrast->trigger();
+    if (!contrastItem(main)->isChecked())
+        contrastItem(main)->trigger();
     QCoreApplication::processEvents();
-    Slider* red = main.RGBSlider[0];
+    Slider* red = main.findChild<Slider*>(QStringLiteral("RGBSlider0"));
     int v = 0;
     for (auto _ : state) {
         v = (v + 1) & 0xFF;
@@ -72,7 +75,7 @@ void BM_RGBSliderStepWithContrastWindow(benchmark::State& state)
         benchmark::DoNotOptimize(frmTessary::instance().surface().image().constBits());
         benchmark::DoNotOptimize(frmContrast::loadedInstance()->table().cell(0, 0).ratio);
     }
-    main.mnuContrast->trigger();
+    contrastItem(main)->trigger();
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -84,8 +87,8 @@ void BM_ColourAnnounced(benchmark::State& state)
 {
     frmMain& main = prepareWindows();
     const bool open = state.range(0) != 0;
-    if (main.mnuContrast->isChecked() != open)
-        main.mnuContrast->trigger();
+    if (contrastItem(main)->isChecked() != open)
+        contrastItem(main)->trigger();
     QCoreApplication::processEvents();
     frmTessary& display = frmTessary::instance();
     display.setSelectObject(0);
@@ -97,7 +100,7 @@ void BM_ColourAnnounced(benchmark::State& state)
         benchmark::DoNotOptimize(display.red());
     }
     if (open)
-        main.mnuContrast->trigger();
+        contrastItem(main)->trigger();
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -15,6 +15,7 @@
 #include "platform/Twips.h"
 #include "platform/Workspace.h"
 #include "scheme/Scheme.h"
+#include "settings/TessaryConfig.h"
 #include "settings/WindowPlacement.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,15 @@ frmContrast::frmContrast()
     VisionModeHolder& vision = VisionModeHolder::instance();
     d->vision = vision.mode();
     connect(&vision, &VisionModeHolder::modeChanged, this, &frmContrast::setVisionMode);
+    // While open, the window hands what it shows to the settings each time they are saved.
+    connect(&Workspace::instance(), &Workspace::settingsWanted, this, [this] {
+        TessaryConfig* config = Workspace::instance().settings();
+        if (!config || isUnloaded())
+            return;
+        ContrastSettings shown = settings();
+        shown.visible = true;
+        config->setContrastSettings(shown);
+    });
     // An unloaded window waits for its deletion hidden: it follows nothing from then on.
     connect(this, &Form::unloaded, this, &frmContrast::stopFollowing);
 }
@@ -93,6 +103,7 @@ void frmContrast::stopFollowing()
 {
     disconnect(&Scheme::instance(), nullptr, this, nullptr);
     disconnect(&VisionModeHolder::instance(), nullptr, this, nullptr);
+    disconnect(&Workspace::instance(), &Workspace::settingsWanted, this, nullptr);
     disconnect(&Scheme::instance(), nullptr, &d->refreshTimer, nullptr);
     d->refreshTimer.stop();
 }

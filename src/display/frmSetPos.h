@@ -24,14 +24,6 @@ public:
     frmSetPos();
     ~frmSetPos() override;
 
-    // Rows 0 X, 1 Y, 2 width, 3 height.
-    std::array<QLabel*, 4> lblPos{};
-    std::array<TextBox*, 4> txtPosValue{};
-    std::array<QComboBox*, 4> cmbValueMethod{};   // "Pixel", "%", "Twip"
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnCancel = nullptr;
-    QPushButton* btnReset = nullptr;
-
     // The start values in twips; each is also written into its field as it is.
     void setPositionInfo(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
 
@@ -47,6 +39,15 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // Controls; tests find them by their object names.
+    // Rows 0 X, 1 Y, 2 width, 3 height.
+    std::array<QLabel*, 4> lblPos{};
+    std::array<TextBox*, 4> txtPosValue{};
+    std::array<QComboBox*, 4> cmbValueMethod{};   // "Pixel", "%", "Twip"
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QPushButton* btnReset = nullptr;
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

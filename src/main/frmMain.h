@@ -40,9 +40,6 @@ public:
     frmMain();
     ~frmMain() override;
 
-    // Text put in front of colour codes: "#" or empty.
-    QString prefix;
-
     TessaryConfig& configManager();
     ColorModel& currentColor();
 
@@ -60,7 +57,17 @@ public:
     // session), when nobody may be there to answer.
     void unloadSilently();
 
-    // Controls, public so that the other windows can reach them.
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+    void Form_Resize() override;
+    void retranslate() override;
+
+private:
+    // Text put in front of colour codes: "#" or empty.
+    QString prefix;
+
+    // Controls; tests find them by their object names.
     CommonDialog CommonDialog1{this};
     TextBox* txtColorCode = nullptr;
     QGroupBox* Frame1 = nullptr;
@@ -136,13 +143,6 @@ public:
     QAction* mnuShowHelp = nullptr;
     QAction* mnuAbout = nullptr;
 
-protected:
-    void Form_Load() override;
-    void Form_Unload(int& cancel) override;
-    void Form_Resize() override;
-    void retranslate() override;
-
-private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Building the window.

@@ -33,15 +33,16 @@ public:
 
     const OklchEditor& editor() const { return m_editor; }
 
+signals:
+    void colorChosen(std::int32_t color);
+
+private:
+    // Tests find them by their object names.
     std::array<QLabel*, 3> captions{};
     std::array<TextBox*, 3> fields{};
     std::array<Slider*, 3> sliders{};
     QLabel* gamutLabel = nullptr;
 
-signals:
-    void colorChosen(std::int32_t color);
-
-private:
     void slider_Change(int i);
     void field_Commit(int i);
     void refresh();

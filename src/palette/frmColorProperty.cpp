@@ -14,6 +14,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <initializer_list>
+#include <utility>
+
 namespace tessary {
 
 frmColorProperty::frmColorProperty()
@@ -49,6 +52,11 @@ frmColorProperty::frmColorProperty()
     btnCancel = new QPushButton(tr("キャンセル"), this);
     placeTw(btnCancel, 1260, 2040, 975, 375);
 
+    for (auto [control, name] : std::initializer_list<std::pair<QWidget*, const char*>>{
+             {Label1, "Label1"}, {lblcolorCode, "lblcolorCode"}, {lblColorBox, "lblColorBox"}, {Label2, "Label2"},
+             {txtColorName, "txtColorName"}, {Label3, "Label3"}, {txtComment, "txtComment"}, {btnAdd, "btnAdd"},
+             {btnCancel, "btnCancel"}})
+        control->setObjectName(QLatin1String(name));
     for (QWidget* w : {static_cast<QWidget*>(btnAdd), static_cast<QWidget*>(btnCancel)})
         w->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(btnAdd, btnCancel);
@@ -121,10 +129,8 @@ void frmColorProperty::btnAdd_Click()
         }
         m_tube->setComment(comment);
     }
-    if (frmPalette* palette = frmPalette::loadedInstance()) {
-        palette->refreshPalette();
-        palette->mnuEasySave->setEnabled(true);
-    }
+    if (frmPalette* palette = frmPalette::loadedInstance())
+        palette->colorEdited();
     unload();
 }
 

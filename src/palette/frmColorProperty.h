@@ -31,6 +31,12 @@ public:
 
     bool addMode() const { return m_addMode; }
 
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+
+private:
+    // Controls; tests find them by their object names.
     QLabel* Label1 = nullptr;
     QLabel* lblcolorCode = nullptr;
     QLabel* lblColorBox = nullptr;
@@ -41,11 +47,6 @@ public:
     QPushButton* btnAdd = nullptr;
     QPushButton* btnCancel = nullptr;
 
-protected:
-    void Form_Load() override;
-    void Form_Unload(int& cancel) override;
-
-private:
     std::shared_ptr<DefinedColor> m_pal;
     std::shared_ptr<DefinedColorModel> m_tube;
     bool m_addMode = false;

@@ -39,6 +39,9 @@
 #include <QSignalBlocker>
 #include <QToolTip>
 
+#include <initializer_list>
+#include <utility>
+
 namespace tessary {
 
 namespace {
@@ -139,6 +142,15 @@ frmPalette::frmPalette()
     VScroll1->setPageStep(1);
     VScroll1->resize(kScrollBarWidth, VScroll1->height());
 
+    for (auto [control, name] : std::initializer_list<std::pair<QObject*, const char*>>{
+             {menuBar, "menuBar"}, {mnuFile, "mnuFile"}, {mnuNew, "mnuNew"}, {mnuLoadPalette, "mnuLoadPalette"},
+             {mnuSave, "mnuSave"}, {mnuEasySave, "mnuEasySave"}, {mnuQuit, "mnuQuit"}, {mnuEdit, "mnuEdit"},
+             {mnuDelete, "mnuDelete"}, {mnuAddColor, "mnuAddColor"}, {mnuColorProperty, "mnuColorProperty"},
+             {mnuPaletteProperty, "mnuPaletteProperty"}, {client, "client"}, {infoFrame, "infoFrame"},
+             {Label1, "Label1"}, {Label2, "Label2"}, {Label3, "Label3"}, {cmbColorSelect, "cmbColorSelect"},
+             {colorCodeInfo, "colorCodeInfo"}, {colorCommentInfo, "colorCommentInfo"}, {picPalette, "picPalette"},
+             {VScroll1, "VScroll1"}})
+        control->setObjectName(QLatin1String(name));
     d->list = std::make_unique<ComboColorList>(cmbColorSelect, [this] { cmbColorSelect_Click(); });
 
     connect(cmbColorSelect, &QComboBox::activated, this, [this](int) { cmbColorSelect_Click(); });

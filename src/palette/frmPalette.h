@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -77,6 +78,32 @@ public:
     void mnuPaletteProperty_Click();
     void mnuCopyColorCode_Click();
 
+    // What the window shows: the palette (shared with the property dialogs) and its file;
+    // the 1-based positions of the top left chip and of the selection (which may lie past
+    // the last colour, on an empty cell); the selected cell counted from the top left
+    // visible one; the grid's columns and rows; a chip's side in pixels.
+    const std::shared_ptr<DefinedColor>& shownPalette() const { return palette; }
+    const QString& fileName() const { return currentFileName; }
+    int firstVisiblePosition() const { return firstVisibleIndex; }
+    int selectedPosition() const { return selectedIndex; }
+    QPoint selectedCell() const { return {selectedColumn, selectedRow}; }
+    QSize gridSize() const { return {columnCount, rowCount}; }
+    int chipPixels() const { return chipSize; }
+    // A colour of the palette was changed in place: the grid shows it, and the palette can
+    // be saved over its file.
+    void colorEdited();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+    void Form_Resize() override;
+    // The chip grid's keys: arrows, Home, End, Page Up and Page Down move the selection,
+    // Enter takes the selected colour as a double click does.
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    friend class PaletteChips;
+
     // The palette shown; shared with the property dialogs.
     std::shared_ptr<DefinedColor> palette;
     int chipSize = 0;
@@ -90,7 +117,7 @@ public:
     int selectedIndex = 0;        // 1-based; may lie past the last colour (an empty cell)
     QString currentFileName;
 
-    // Controls.
+    // Controls; tests find them by their object names.
     QMenuBar* menuBar = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuNew = nullptr;
@@ -122,15 +149,6 @@ public:
     PictureBox* picPalette = nullptr;
     QScrollBar* VScroll1 = nullptr;
 
-protected:
-    void Form_Load() override;
-    void Form_Unload(int& cancel) override;
-    void Form_Resize() override;
-    // The chip grid's keys: arrows, Home, End, Page Up and Page Down move the selection,
-    // Enter takes the selected colour as a double click does.
-    bool eventFilter(QObject* watched, QEvent* e) override;
-
-private:
     void moveSelection(int delta);
     void selectPosition(int position);
     void openPaletteFile(const QString& fileName);

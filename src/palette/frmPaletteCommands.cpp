@@ -277,4 +277,10 @@ void frmPalette::showColorProperty()
     dialog.showModal();
 }
 
+void frmPalette::colorEdited()
+{
+    refreshPalette();
+    mnuEasySave->setEnabled(true);
+}
+
 } // namespace tessary

@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <initializer_list>
+#include <utility>
+
 namespace tessary {
 
 frmPaletteProperty::frmPaletteProperty()
@@ -35,6 +38,10 @@ frmPaletteProperty::frmPaletteProperty()
     btnClose = new QPushButton(tr("閉じる"), this);
     placeTw(btnClose, 3720, 1260, 1215, 315);
 
+    for (auto [control, name] : std::initializer_list<std::pair<QWidget*, const char*>>{
+             {Label1, "Label1"}, {txtName, "txtName"}, {Label2, "Label2"}, {txtComment, "txtComment"}, {Label3, "Label3"},
+             {colorCountLabel, "colorCountLabel"}, {btnOK, "btnOK"}, {btnClose, "btnClose"}})
+        control->setObjectName(QLatin1String(name));
     Label1->setBuddy(txtName);
     Label2->setBuddy(txtComment);
     colorCountLabel->setAccessibleName(tr("色数"));

@@ -27,6 +27,12 @@ public:
     void btnOK_Click();
     void btnClose_Click();
 
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+
+private:
+    // Controls; tests find them by their object names.
     QLabel* Label1 = nullptr;
     TextBox* txtName = nullptr;
     QLabel* Label2 = nullptr;
@@ -36,11 +42,6 @@ public:
     QPushButton* btnOK = nullptr;
     QPushButton* btnClose = nullptr;
 
-protected:
-    void Form_Load() override;
-    void Form_Unload(int& cancel) override;
-
-private:
     std::shared_ptr<DefinedColor> m_palette;
 };
 

@@ -26,6 +26,8 @@ DesktopWaitWindow::DesktopWaitWindow()
     message->setWordWrap(true);
     btnCancel = new QPushButton(tr("取り消し"), this);
     btnCancel->setDefault(true);
+    message->setObjectName(QStringLiteral("message"));
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(message);
     layout->addWidget(btnCancel, 0, Qt::AlignRight);

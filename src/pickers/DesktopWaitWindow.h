@@ -18,15 +18,17 @@ public:
     // Shows the window beside the given one (the display window), on the same screen.
     void showBeside(const QWidget* other);
 
-    QLabel* message = nullptr;
-    QPushButton* btnCancel = nullptr;
-
 signals:
     void cancelled();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    // Tests find them by their object names.
+    QLabel* message = nullptr;
+    QPushButton* btnCancel = nullptr;
 };
 
 } // namespace tessary

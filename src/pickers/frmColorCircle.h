@@ -25,8 +25,6 @@ public:
     // Shows the ring, disc and marker for the given colour.
     void update(ColorModel& model);
 
-    PictureBox* Picture1 = nullptr;
-
     // Null before Form_Load and after Form_Unload.
     ColorCircle* circle() const;
 
@@ -48,6 +46,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // Tests find it by its object name.
+    PictureBox* Picture1 = nullptr;
+
     void pickColorAt(int x, int y);
     void announceHue();
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace tessary {
 
@@ -38,9 +39,29 @@ public:
     void setCommonDialog(CommonDialog* dialog) { m_dialog = dialog; }
     // The main and the display window while they are loaded, else null.
     Form* mainWindow() const;
-    void setMainWindow(Form* main) { m_main = main; }
+    void setMainWindow(Form* main);
     Form* displayWindow() const;
-    void setDisplayWindow(Form* display) { m_display = display; }
+    void setDisplayWindow(Form* display);
+
+    // Where a window is as the settings keep it: its outer frame in twips and its state
+    // (0 normal, 1 minimised, 2 maximised).
+    struct Place {
+        double left = 0;
+        double top = 0;
+        double width = 0;
+        double height = 0;
+        int state = 0;
+    };
+    enum class Placed { Main, Display };
+    // The place of the main or the display window while it is loaded.
+    std::optional<Place> place(Placed window) const;
+    // Puts a loaded window in the frame of a place (its state aside), as the settings restore it.
+    void setFrame(Placed window, const Place& place);
+    // Gives a loaded window a state and returns the state it took (0 when it is not loaded).
+    int setState(Placed window, int state);
+    // Before the settings are written: a window that keeps settings of its own (the contrast
+    // window) hands them to the settings object on settingsWanted.
+    void gatherSettings() { emit settingsWanted(); }
 
     // Whether the user keeps the program's windows in front of all others.
     bool keptOnTop() const { return m_onTop; }
@@ -82,6 +103,7 @@ signals:
     void showRequested(Workspace::Tool tool);
     void editObjectRequested(int object);
     void takeColorRequested(std::int32_t color);
+    void settingsWanted();
 
 private:
     static int index(Tool tool) { return tool == Tool::Palette ? 0 : 1; }

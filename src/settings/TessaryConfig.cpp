@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "settings/TessaryConfig.h"
 
-#include "contrast/frmContrast.h"
 #include "cvd/VisionModeHolder.h"
 #include "platform/AppInfo.h"
-#include "platform/Form.h"
 #include "platform/Twips.h"
 #include "platform/Workspace.h"
 #include "scheme/Scheme.h"
@@ -23,9 +21,9 @@ namespace tessary {
 
 namespace {
 
-ConfigRecord::Frame frameOf(const Form& form)
+ConfigRecord::Frame frameOf(const Workspace::Place& place)
 {
-    return {form.leftTw(), form.topTw(), form.widthTw(), form.heightTw()};
+    return {place.left, place.top, place.width, place.height};
 }
 
 QRectF twipsOf(const QRect& px)
@@ -36,20 +34,20 @@ QRectF twipsOf(const QRect& px)
 
 // Sets a window's frame from the settings, one property at a time, after making sure the
 // frame can be seen on one of the screens there are now.
-void restoreFrame(Form& form, const ConfigRecord::Frame& saved)
+void restoreFrame(Workspace::Placed window, const ConfigRecord::Frame& saved)
 {
+    Workspace& workspace = Workspace::instance();
+    const auto now = workspace.place(window);
+    if (!now)
+        return;
     QList<QRectF> screens;
     for (const QScreen* s : QGuiApplication::screens())
         screens.append(twipsOf(s->geometry()));
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QRectF area = primary ? twipsOf(primary->availableGeometry()) : QRectF();
     const QRectF r = WindowPlacement::restore(QRectF(saved.left, saved.top, saved.width, saved.height),
-                                              QRectF(form.leftTw(), form.topTw(), form.widthTw(), form.heightTw()),
-                                              screens, area);
-    form.setLeftTw(r.left());
-    form.setTopTw(r.top());
-    form.setWidthTw(r.width());
-    form.setHeightTw(r.height());
+                                              QRectF(now->left, now->top, now->width, now->height), screens, area);
+    workspace.setFrame(window, {r.left(), r.top(), r.width(), r.height(), now->state});
 }
 
 } // namespace
@@ -72,11 +70,14 @@ void TessaryConfig::saveConfig()
     r.prefix = prefix();
     r.restoreWindow = m_restoreWindow;
     r.restoreColor = m_restoreColor;
-    const Form* main = Workspace::instance().mainWindow();
-    const Form* display = Workspace::instance().displayWindow();
+    Workspace& workspace = Workspace::instance();
+    // The contrast window, while open, hands over what it shows.
+    workspace.gatherSettings();
+    const auto main = workspace.place(Workspace::Placed::Main);
+    const auto display = workspace.place(Workspace::Placed::Display);
     if (main) {
         r.mainWindow = frameOf(*main);
-        r.windowState = main->formState();
+        r.windowState = main->state;
     }
     if (display)
         r.tessaryWindow = frameOf(*display);
@@ -96,10 +97,6 @@ void TessaryConfig::saveConfig()
         scheme.selectLastObject();
     }
     r.write(ini);
-    if (frmContrast* contrast = frmContrast::loadedInstance()) {
-        m_contrast = contrast->settings();
-        m_contrast->visible = true;
-    }
     // After every other section, so that their order and bytes stay as they were.
     if (m_contrast)
         m_contrast->write(ini);
@@ -119,21 +116,20 @@ void TessaryConfig::loadConfig()
     m_contrast = ContrastSettings::read(ini);
     m_cssColor = CssColorSettings::read(ini);
     Scheme& scheme = Scheme::instance();
-    Form* main = Workspace::instance().mainWindow();
-    Form* display = Workspace::instance().displayWindow();
+    Workspace& workspace = Workspace::instance();
+    const bool mainLoaded = workspace.place(Workspace::Placed::Main).has_value();
 
     setPrefix(r.prefix);
     setRestoreWindow(numberFromFlag(r.restoreWindow));
     setRestoreColor(numberFromFlag(r.restoreColor));
 
-    if (restoreWindow() == 1 && main) {
-        main->setFormState(Form::WindowState(r.windowState));
-        if (main->formState() != Form::Normal) {
-            main->setFormState(Form::Normal);
+    if (restoreWindow() == 1 && mainLoaded) {
+        // A window kept minimised or maximised comes back normal, where it is.
+        if (workspace.setState(Workspace::Placed::Main, r.windowState) != 0) {
+            workspace.setState(Workspace::Placed::Main, 0);
         } else {
-            restoreFrame(*main, r.mainWindow);
-            if (display)
-                restoreFrame(*display, r.tessaryWindow);
+            restoreFrame(Workspace::Placed::Main, r.mainWindow);
+            restoreFrame(Workspace::Placed::Display, r.tessaryWindow);
         }
     }
 

@@ -28,23 +28,6 @@ public:
     frmConfig();
     ~frmConfig() override;
 
-    QTabBar* tabConfig = nullptr;
-    std::array<QFrame*, 2> configFrame{};
-    QCheckBox* chkPrefix = nullptr;
-    QCheckBox* chkRestoreColor = nullptr;
-    QCheckBox* chkRestoreWindow = nullptr;
-    QGroupBox* Frame1 = nullptr;   // lattice
-    QGroupBox* Frame2 = nullptr;   // square in square
-    QGroupBox* Frame3 = nullptr;   // check
-    TextBox* txtLDivideNum = nullptr;
-    TextBox* txtLLineWidth = nullptr;
-    TextBox* txtDDivideNum = nullptr;
-    TextBox* txtOutsideWidth = nullptr;
-    QScrollBar* hsOutSideWidth = nullptr;   // 1..49
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnCancel = nullptr;
-    QPushButton* btnApply = nullptr;
-
     void tabConfig_Click();
     void chkPrefix_Click();
     void chkRestoreColor_Click();
@@ -65,6 +48,24 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // Controls; tests find them by their object names.
+    QTabBar* tabConfig = nullptr;
+    std::array<QFrame*, 2> configFrame{};
+    QCheckBox* chkPrefix = nullptr;
+    QCheckBox* chkRestoreColor = nullptr;
+    QCheckBox* chkRestoreWindow = nullptr;
+    QGroupBox* Frame1 = nullptr;   // lattice
+    QGroupBox* Frame2 = nullptr;   // square in square
+    QGroupBox* Frame3 = nullptr;   // check
+    TextBox* txtLDivideNum = nullptr;
+    TextBox* txtLLineWidth = nullptr;
+    TextBox* txtDDivideNum = nullptr;
+    TextBox* txtOutsideWidth = nullptr;
+    QScrollBar* hsOutSideWidth = nullptr;   // 1..49
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QPushButton* btnApply = nullptr;
+
     // The outside width goes back only when the user moved it: a stored width above 49,
     // which the scroll bar cannot show, is kept by OK and apply otherwise.
     void applyConfig();

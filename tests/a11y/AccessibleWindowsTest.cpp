@@ -120,14 +120,18 @@ TEST_F(AccessibleWindowsTest, SlidersOfTheMainWindowReportNameValueAndRange)
 {
     frmMain& main = frmMain::instance();
     main.showModeless();
-    main.RGBSlider[0]->setValue(200);
+    test::control<Slider>(main, "RGBSlider", 0)->setValue(200);
     const struct {
         QAbstractSlider* slider;
         const char16_t* name;
         int maximum;
     } cases[] = {
-        {main.RGBSlider[0], u"赤", 255}, {main.RGBSlider[1], u"緑", 255}, {main.RGBSlider[2], u"青", 255},
-        {main.HSLSlider[0], u"色相", 360}, {main.HSLSlider[1], u"彩度", 255}, {main.HSLSlider[2], u"輝度", 255},
+        {test::control<Slider>(main, "RGBSlider", 0), u"赤", 255},
+        {test::control<Slider>(main, "RGBSlider", 1), u"緑", 255},
+        {test::control<Slider>(main, "RGBSlider", 2), u"青", 255},
+        {test::control<Slider>(main, "HSLSlider", 0), u"色相", 360},
+        {test::control<Slider>(main, "HSLSlider", 1), u"彩度", 255},
+        {test::control<Slider>(main, "HSLSlider", 2), u"輝度", 255},
     };
     for (const auto& c : cases) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(c.slider);
@@ -187,18 +191,19 @@ TEST_F(AccessibleWindowsTest, ControlsWithoutCaptionsAreToldApart)
     main.showModeless();
     QStringList names;
     for (int i = 0; i < 3; ++i)
-        names << spoken(main.optSelectObject[i]);
+        names << spoken(test::control<OptionButton>(main, "optSelectObject", i));
     EXPECT_EQ(names, (QStringList{"sample1", "sample2", "sample3"}));
     main.setSampleText(1, QStringLiteral("見出し"));
-    EXPECT_EQ(spoken(main.optSelectObject[1]), QStringLiteral("見出し"));
+    EXPECT_EQ(spoken(test::control<OptionButton>(main, "optSelectObject", 1)), QStringLiteral("見出し"));
 
     frmPalette& palette = frmPalette::instance();
     palette.showModeless();
     // A list speaks its current entry as its name; its label comes as the label relation.
     bool labelled = false;
     for (const auto& [other, relation] :
-         QAccessible::queryAccessibleInterface(palette.cmbColorSelect)->relations(QAccessible::Label))
-        labelled = labelled || other->object() == palette.Label2;
+         QAccessible::queryAccessibleInterface(test::control<QComboBox>(palette, "cmbColorSelect"))
+             ->relations(QAccessible::Label))
+        labelled = labelled || other->object() == test::control<QLabel>(palette, "Label2");
     EXPECT_TRUE(labelled);
 }
 

@@ -48,7 +48,7 @@ TEST_F(FocusMarkTest, PaintedControlsMarkTheKeyboardFocus)
              setTwelveByEight(w);
              click(w, 3, 2);
              const QRect chip(3 * 16, 2 * 16, 16, 16);
-             return Part{w.picPalette, chip, chip.center()};
+             return Part{test::control<PictureBox>(w, "picPalette"), chip, chip.center()};
          }},
         {"hue marker of the colour circle",
          [] {
@@ -62,7 +62,9 @@ TEST_F(FocusMarkTest, PaintedControlsMarkTheKeyboardFocus)
              w.update(m);
              const CircleGeometry& g = w.circle()->geometry();
              const int middle = (g.outerRadius() + g.innerRadius()) / 2;
-             return Part{w.Picture1, QRect(0, g.centerY() + 1, w.Picture1->width(), w.Picture1->height()),
+             return Part{test::control<PictureBox>(w, "Picture1"),
+                         QRect(0, g.centerY() + 1, test::control<PictureBox>(w, "Picture1")->width(),
+                               test::control<PictureBox>(w, "Picture1")->height()),
                          QPoint(g.centerX(), g.centerY() + middle)};
          }},
         {"contrast cell",

@@ -29,7 +29,7 @@ protected:
     {
         frmPalette& w = openWith(numbered(n));
         setTwelveByEight(w);
-        w.picPalette->setFocus();
+        test::control<PictureBox>(w, "picPalette")->setFocus();
         return w;
     }
 };
@@ -73,12 +73,13 @@ TEST_F(PaletteKeysTest, KeysMoveTheSelectionAndEnterTakesTheColour)
         {Qt::Key_Up, 1},     {Qt::Key_PageDown, 30}, {Qt::Key_End, 30}, {Qt::Key_PageUp, 1},
     };
     for (const auto& s : steps) {
-        QTest::keyClick(w.picPalette, s.key);
-        EXPECT_EQ(w.selectedIndex, s.selected) << QKeySequence(s.key).toString().toStdString();
-        EXPECT_EQ(w.colorCodeInfo->text(), QStringLiteral("%1").arg(s.selected, 6, 16, QLatin1Char('0')).toUpper());
+        QTest::keyClick(test::control<PictureBox>(w, "picPalette"), s.key);
+        EXPECT_EQ(w.selectedPosition(), s.selected) << QKeySequence(s.key).toString().toStdString();
+        EXPECT_EQ(test::control<QLabel>(w, "colorCodeInfo")->text(),
+                  QStringLiteral("%1").arg(s.selected, 6, 16, QLatin1Char('0')).toUpper());
     }
-    QTest::keyClick(w.picPalette, Qt::Key_Right);
-    QTest::keyClick(w.picPalette, Qt::Key_Return);
+    QTest::keyClick(test::control<PictureBox>(w, "picPalette"), Qt::Key_Right);
+    QTest::keyClick(test::control<PictureBox>(w, "picPalette"), Qt::Key_Return);
     EXPECT_EQ(mainColor(), w.colorValueAt(2));
 }
 
@@ -86,22 +87,22 @@ TEST_F(PaletteKeysTest, KeysScrollTheSelectedChipIntoView)
 {
     frmPalette& w = openNumbered(300);
     for (Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Up}) {
-        QTest::keyClick(w.picPalette, key);
-        EXPECT_GE(w.selectedIndex, w.firstVisibleIndex);
-        EXPECT_LT(w.selectedIndex, w.firstVisibleIndex + w.columnCount * w.rowCount);
+        QTest::keyClick(test::control<PictureBox>(w, "picPalette"), key);
+        EXPECT_GE(w.selectedPosition(), w.firstVisiblePosition());
+        EXPECT_LT(w.selectedPosition(), w.firstVisiblePosition() + w.gridSize().width() * w.gridSize().height());
     }
-    EXPECT_EQ(w.selectedIndex, 1 + 2 * 96 - 12);
+    EXPECT_EQ(w.selectedPosition(), 1 + 2 * 96 - 12);
 }
 
 TEST_F(PaletteKeysTest, ChipsAreListItemsWithNameCodeAndComment)
 {
     frmPalette& w = openNumbered(30);
-    QAccessibleInterface* grid = accessible(w.picPalette);
+    QAccessibleInterface* grid = accessible(test::control<PictureBox>(w, "picPalette"));
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->role(), QAccessible::List);
     EXPECT_EQ(grid->text(QAccessible::Name), QStringLiteral("パレットの色"));
     ASSERT_EQ(grid->childCount(), 30);
-    QTest::keyClick(w.picPalette, Qt::Key_Right);
+    QTest::keyClick(test::control<PictureBox>(w, "picPalette"), Qt::Key_Right);
     const struct {
         int child;
         const char* name;
@@ -129,7 +130,7 @@ TEST_F(PaletteKeysTest, ChipsAreListItemsWithNameCodeAndComment)
 TEST_F(CircleKeysTest, ArrowKeysTurnTheHue)
 {
     frmColorCircle& w = openWithHue(100);
-    QAccessibleInterface* iface = accessible(w.Picture1);
+    QAccessibleInterface* iface = accessible(test::control<PictureBox>(w, "Picture1"));
     ASSERT_NE(iface, nullptr);
     EXPECT_EQ(iface->role(), QAccessible::Dial);
     EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("色相"));
@@ -145,15 +146,15 @@ TEST_F(CircleKeysTest, ArrowKeysTurnTheHue)
     } steps[] = {{Qt::Key_Right, 101}, {Qt::Key_Right, 102}, {Qt::Key_Up, 103}, {Qt::Key_PageDown, 88},
                  {Qt::Key_Left, 87},   {Qt::Key_PageUp, 102}, {Qt::Key_Down, 101}};
     for (const auto& s : steps) {
-        QTest::keyClick(w.Picture1, s.key);
+        QTest::keyClick(test::control<PictureBox>(w, "Picture1"), s.key);
         EXPECT_EQ(value->currentValue().toInt(), s.hue);
         EXPECT_NEAR(mainHue(), s.hue, 1.0);
     }
     value->setCurrentValue(0);
-    QTest::keyClick(w.Picture1, Qt::Key_Left);
+    QTest::keyClick(test::control<PictureBox>(w, "Picture1"), Qt::Key_Left);
     EXPECT_EQ(value->currentValue().toInt(), 359);
     value->setCurrentValue(359);
-    QTest::keyClick(w.Picture1, Qt::Key_Right);
+    QTest::keyClick(test::control<PictureBox>(w, "Picture1"), Qt::Key_Right);
     EXPECT_EQ(value->currentValue().toInt(), 0);
     EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("0度"));
 }
@@ -163,7 +164,7 @@ TEST_F(CircleKeysTest, RepeatedStepsNeverStall)
 {
     frmColorCircle& w = openWithHue(10);
     for (int i = 0; i < 60; ++i)
-        QTest::keyClick(w.Picture1, Qt::Key_Right);
+        QTest::keyClick(test::control<PictureBox>(w, "Picture1"), Qt::Key_Right);
     EXPECT_EQ(w.hueValue(), 70);
 }
 

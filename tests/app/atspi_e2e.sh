@@ -43,7 +43,7 @@ sleep 1
 cd "$work"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$exe" "${lang_args[@]}" > "$work/out.log" 2>&1 &
 pid=$!
-if ! "$xtool" wait "$pid" 2 20000; then
+if ! "$xtool" wait "$pid" 2 60000; then
   echo "windows did not appear"; cat "$work/out.log"; exit 1
 fi
 "$py" "$here/atspi_check.py" "$pid" "$first_chip" "$lang"

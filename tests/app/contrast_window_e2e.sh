@@ -35,7 +35,7 @@ expect_contrast() {
 start() {
   "$exe" > out.log 2>&1 &
   pid=$!
-  "$xtool" wait "$pid" 2 20000 || fail "windows did not appear"
+  "$xtool" wait "$pid" 2 60000 || fail "windows did not appear"
   sleep 0.3
 }
 

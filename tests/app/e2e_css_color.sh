@@ -24,7 +24,7 @@ cd "$work" || exit 1
 } > tessary.ini
 "$exe" > out.log 2>&1 &
 pid=$!
-"$xtool" wait "$pid" 2 20000 || { echo "windows did not appear"; cat out.log; exit 1; }
+"$xtool" wait "$pid" 2 60000 || { echo "windows did not appear"; cat out.log; exit 1; }
 
 failures=0
 shape1() { "$xtool" pixels "$pid" "Tessary" 10,10; }

@@ -20,11 +20,11 @@ printf '%s\r\n' "[General]" "Prefix=#" "RestoreColorFlug=1" \
   "ColorObject 3=255" "ColorObject 4=16711680" > tessary.ini
 "$exe" > out.log 2>&1 &
 pid=$!
-"$xtool" wait "$pid" 2 20000 || { echo "windows did not appear"; cat out.log; exit 1; }
+"$xtool" wait "$pid" 2 60000 || { echo "windows did not appear"; cat out.log; exit 1; }
 
 # The first menu opens on its first item; its last items are the two new ones.
 "$xtool" keys "$pid" "$main_title" alt+i Up Up Return || { echo "could not reach the menu"; exit 1; }
-"$xtool" wait "$pid" 3 10000 || { echo "no save dialog"; "$xtool" list "$pid"; cat out.log; exit 1; }
+"$xtool" wait "$pid" 3 30000 || { echo "no save dialog"; "$xtool" list "$pid"; cat out.log; exit 1; }
 dialog_title=$("$xtool" list "$pid" | cut -d' ' -f6- | grep -vx -e "$main_title" -e "Tessary" | head -n 1)
 echo "save dialog: $dialog_title"
 # The dialog lists the folder and puts the caret in its name field once it is up.

@@ -49,7 +49,7 @@ for style in 0 1 2 3 4; do
     write_ini "$style"
     "$exe" > out.log 2>&1 &
     pid=$!
-    if ! "$xtool" wait "$pid" 2 20000; then
+    if ! "$xtool" wait "$pid" 2 60000; then
       echo "style $style: windows did not appear"; cat out.log; kill -9 "$pid"; exit 1
     fi
     sleep 0.3

@@ -59,7 +59,7 @@ expect_mode() {
 start() {
   "$exe" > out.log 2>&1 &
   pid=$!
-  "$xtool" wait "$pid" 2 20000 || { echo "windows did not appear"; cat out.log; exit 1; }
+  "$xtool" wait "$pid" 2 60000 || { echo "windows did not appear"; cat out.log; exit 1; }
 }
 shortcut() { "$xtool" key "$pid" "$main_title" s ctrl+shift || failures=$((failures + 1)); }
 

@@ -15,7 +15,7 @@ main_title="Tessary Ver.2.0"
 cd "$work" || exit 1
 "$exe" > out.log 2>&1 &
 pid=$!
-if ! "$xtool" wait "$pid" 2 20000; then
+if ! "$xtool" wait "$pid" 2 60000; then
   echo "windows did not appear"; cat out.log; exit 1
 fi
 
@@ -68,7 +68,7 @@ printf '%s\r\n' "[General]" "RestoreWindowFlug=1" "[WindowPosition]" "mainLeft=1
   "tessaryWidth=3000" "tessaryHeight=3000" > tessary.ini
 "$exe" > out.log 2>&1 &
 pid=$!
-"$xtool" wait "$pid" 2 20000 || { echo "windows did not appear"; cat out.log; exit 1; }
+"$xtool" wait "$pid" 2 60000 || { echo "windows did not appear"; cat out.log; exit 1; }
 for _ in $(seq 1 20); do
   got=$(display_rect)
   [ "$got" = "600 400 200 200" ] || { echo "FAIL restored: display window at '$got'"; failures=$((failures + 1)); break; }

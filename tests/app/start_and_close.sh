@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 "$exe" > "$work/out.log" 2>&1 &
 pid=$!
-if ! "$xtool" wait "$pid" 2 20000; then
+if ! "$xtool" wait "$pid" 2 60000; then
   echo "windows did not appear"; "$xtool" list "$pid"; cat "$work/out.log"; kill -9 "$pid"; exit 1
 fi
 "$xtool" list "$pid"

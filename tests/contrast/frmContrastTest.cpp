@@ -48,7 +48,7 @@ protected:
     static std::int32_t colourOf(int object) { return Scheme::instance().state().colors[size_t(object)]; }
     static frmContrast& open()
     {
-        main().mnuContrast->trigger();
+        test::action(main(), "mnuContrast")->trigger();
         return *frmContrast::loadedInstance();
     }
     template <class T>
@@ -77,17 +77,17 @@ TEST_F(frmContrastTest, MenuItemOpensAndClosesTheWindowAndKeepsItsMark)
         const char* name;
         std::function<void()> close;
     } closers[] = {
-        {"MenuItemAgain", [] { main().mnuContrast->trigger(); }},
+        {"MenuItemAgain", [] { test::action(main(), "mnuContrast")->trigger(); }},
         {"CloseButton", [] { frmContrast::loadedInstance()->close(); }},
     };
     for (const auto& c : closers) {
         frmContrast& w = open();
-        EXPECT_TRUE(main().mnuContrast->isChecked()) << c.name;
+        EXPECT_TRUE(test::action(main(), "mnuContrast")->isChecked()) << c.name;
         EXPECT_TRUE(w.isVisible()) << c.name;
         EXPECT_EQ(w.windowTitle(), QStringLiteral("コントラスト"));
         c.close();
         EXPECT_FALSE(frmContrast::isInstanceLoaded()) << c.name;
-        EXPECT_FALSE(main().mnuContrast->isChecked()) << c.name;
+        EXPECT_FALSE(test::action(main(), "mnuContrast")->isChecked()) << c.name;
     }
 }
 
@@ -97,7 +97,7 @@ TEST_F(frmContrastTest, TableFollowsEverySliderStep)
     frmContrast& w = open();
     main().selectObject(0);
     for (const int red : {0, 1, 100, 119, 255}) {
-        main().RGBSlider[0]->setValue(red);
+        test::control<Slider>(main(), "RGBSlider", 0)->setValue(red);
         followed();
         const std::int32_t text = colourOf(0);
         ASSERT_EQ(ColorValue::red(text), red);
@@ -192,7 +192,7 @@ TEST_F(frmContrastTest, SuggestionIsAppliedAsATypedColourOrRefused)
             // The proposal was used up with the colour it was made for.
             EXPECT_FALSE(apply->isEnabled()) << c.name;
         }
-        main().mnuContrast->trigger();
+        test::action(main(), "mnuContrast")->trigger();
     }
 }
 
@@ -203,17 +203,17 @@ TEST_F(frmContrastTest, OpenedAndClosedTwentyTimesFollowsEachChangeOnlyWhileOpen
 {
     setColours({rgb(0, 0, 0), rgb(90, 90, 90), rgb(250, 250, 250), rgb(255, 255, 255), rgb(0, 0, 128)});
     main().selectObject(0);
-    const std::function<void()> closers[] = {[] { main().mnuContrast->trigger(); },
+    const std::function<void()> closers[] = {[] { test::action(main(), "mnuContrast")->trigger(); },
                                              [] { frmContrast::loadedInstance()->close(); }};
     for (int n = 0; n < 20; ++n) {
         open();
         int before = frmContrast::tableComputations();
-        main().RGBSlider[0]->setValue(2 * n + 1);
+        test::control<Slider>(main(), "RGBSlider", 0)->setValue(2 * n + 1);
         followed();
         EXPECT_EQ(frmContrast::tableComputations() - before, 1) << n;
         closers[n % 2]();
         before = frmContrast::tableComputations();
-        main().RGBSlider[0]->setValue(2 * n + 2);
+        test::control<Slider>(main(), "RGBSlider", 0)->setValue(2 * n + 2);
         followed();
         EXPECT_EQ(frmContrast::tableComputations() - before, 0) << n;
     }
@@ -243,14 +243,14 @@ TEST_F(frmContrastTest, OpensBesideTheDisplayWindowAndTakesTheProgramsShortcuts)
     // Ctrl+K, the menu item's own shortcut, closes the window from inside it.
     QTest::keyClick(child<QComboBox>("cboTarget"), Qt::Key_K, Qt::ControlModifier);
     EXPECT_FALSE(frmContrast::isInstanceLoaded());
-    EXPECT_FALSE(main().mnuContrast->isChecked());
+    EXPECT_FALSE(test::action(main(), "mnuContrast")->isChecked());
 }
 
 TEST_F(frmContrastTest, OverAPictureEachLabelIsMeasuredOnThePixelsUnderIt)
 {
     main();
     fakes.fileDialogs->answers = {dataPath(QStringLiteral("display/tile16x8.gif"))};
-    main().mnuBGLoad->trigger();
+    test::action(main(), "mnuBGLoad")->trigger();
     frmContrast& w = open();
     const SchemeState state = Scheme::instance().state();
     const DisplayState shown = frmTessary::shown();
@@ -266,7 +266,7 @@ TEST_F(frmContrastTest, OverAPictureEachLabelIsMeasuredOnThePixelsUnderIt)
         EXPECT_DOUBLE_EQ(w.table().cell(i, 0).ratio, measure->lowest) << i;
         EXPECT_DOUBLE_EQ(*w.table().cell(i, 1).percentile5, measure->percentile5) << i;
     }
-    main().mnuBGView->trigger();
+    test::action(main(), "mnuBGView")->trigger();
     followed();
     EXPECT_FALSE(w.table().row(0).overPicture);
     EXPECT_TRUE(child<QLabel>("lblPicture")->isHidden());
@@ -321,17 +321,17 @@ TEST_F(frmContrastTest, VisionModeAddsATableOnTheSimulatedColours)
     EXPECT_TRUE(frame->isHidden());
 
     // The display window's mode, chosen in the menu, reaches the open window and a new one.
-    main().mnuVisionKind[size_t(VisionKind::Deuteranopia)]->trigger();
+    test::control<QAction>(main(), "mnuVisionKind", size_t(VisionKind::Deuteranopia))->trigger();
     EXPECT_FALSE(frame->isHidden());
     frmContrast::unloadInstance();
     EXPECT_FALSE(open().findChild<QGroupBox*>("fraVision")->isHidden());
-    main().mnuVisionKind[0]->trigger();
+    test::control<QAction>(main(), "mnuVisionKind", 0)->trigger();
     EXPECT_TRUE(frmContrast::instance().findChild<QGroupBox*>("fraVision")->isHidden());
 }
 
 TEST_F(frmContrastTest, EveryControlHasASpokenName)
 {
-    main().RGBSlider[0]->setValue(10);
+    test::control<Slider>(main(), "RGBSlider", 0)->setValue(10);
     frmContrast& w = open();
     w.setVisionMode(VisionMode(VisionKind::Deuteranopia));
     for (QWidget* c : w.findChildren<QWidget*>()) {
@@ -365,10 +365,10 @@ TEST_F(frmContrastTest, SettingsSectionIsWrittenOnlyOnceTheWindowWasUsedAndResto
     main();
     frmContrast* restored = frmContrast::loadedInstance();
     ASSERT_NE(restored, nullptr);
-    EXPECT_TRUE(main().mnuContrast->isChecked());
+    EXPECT_TRUE(test::action(main(), "mnuContrast")->isChecked());
     EXPECT_EQ(restored->settings().target, Wcag::Level::AAA);
     EXPECT_EQ(restored->leftTw(), left);
-    main().mnuContrast->trigger();
+    test::action(main(), "mnuContrast")->trigger();
     quit();
     EXPECT_TRUE(iniBytes().contains("[Contrast]\r\nVisible=0\r\n"));
 }

@@ -287,7 +287,7 @@ TEST_F(EditorTest, OkHandsTextAndFontToTheWindows)
         text()->setText(QString::fromUtf8(typed));
         button("btnOK")->click();
         EXPECT_FALSE(frmEditSampleText::isInstanceLoaded());
-        EXPECT_EQ(frmMain::instance().txtSampleString[2]->text(), QString::fromUtf8(typed));
+        EXPECT_EQ(test::control<TextBox>(frmMain::instance(), "txtSampleString", 2)->text(), QString::fromUtf8(typed));
         EXPECT_EQ(display.getLabelFont(2), labelFont);
     }
 }
@@ -304,7 +304,7 @@ TEST_F(EditorTest, CancelKeepsTheTextButAFontChosenStaysWithTheLabel)
     EXPECT_EQ(fakes.fileDialogs->fontsShown.back(), font("DejaVu Sans", 12));
     button("btnCancel")->click();
     EXPECT_FALSE(frmEditSampleText::isInstanceLoaded());
-    EXPECT_EQ(frmMain::instance().txtSampleString[0]->text(), QStringLiteral("kept"));
+    EXPECT_EQ(test::control<TextBox>(frmMain::instance(), "txtSampleString", 0)->text(), QStringLiteral("kept"));
     EXPECT_EQ(*frmTessary::instance().getLabelFont(0), font("Noto Serif CJK JP", 24, true));
 }
 
@@ -320,7 +320,7 @@ TEST_F(EditorTest, EnterPressesOkAndEscapeCancel)
         text()->setText(QStringLiteral("after"));
         QTest::keyClick(text(), c.key);
         EXPECT_FALSE(frmEditSampleText::isInstanceLoaded());
-        EXPECT_EQ(frmMain::instance().txtSampleString[1]->text(), QString::fromUtf8(c.result));
+        EXPECT_EQ(test::control<TextBox>(frmMain::instance(), "txtSampleString", 1)->text(), QString::fromUtf8(c.result));
     }
 }
 

@@ -66,7 +66,7 @@ protected:
             display().setSelectObject(static_cast<std::int16_t>(i));
             display().setColor(start[static_cast<std::size_t>(i)]);
         }
-        main().optSelectObject[3]->switchOn();
+        test::control<OptionButton>(main(), "optSelectObject", 3)->switchOn();
     }
 
     frmMain& main() { return frmMain::instance(); }
@@ -83,19 +83,24 @@ struct ActionCase {
 TEST_F(SchemeActionsTest, OneUserActionIsAnnouncedOnceForEachKindOfChange)
 {
     auto none = [](frmMain&, test::FakeServices&) {};
-    auto hslPage = [](frmMain& m, test::FakeServices&) { m.tabSelectColorModel->setCurrentIndex(1); };
+    auto hslPage = [](frmMain& m, test::FakeServices&) {
+        test::control<QTabBar>(m, "tabSelectColorModel")->setCurrentIndex(1);
+    };
     const QString picture = dataPath(QStringLiteral("display/tile16x8.gif"));
     auto pictureShown = [picture](frmMain& m, test::FakeServices& f) {
         f.fileDialogs->answers = {picture};
-        m.mnuBGLoad->trigger();
+        test::action(m, "mnuBGLoad")->trigger();
     };
     const std::vector<ActionCase> cases{
-        {"RgbSliderStep", none, [](frmMain& m, auto&) { m.RGBSlider[1]->setValue(101); }, {"color 3", "scheme"}},
-        {"HslSliderStep", hslPage, [](frmMain& m, auto&) { m.HSLSlider[0]->setValue(200); }, {"color 3", "scheme"}},
+        {"RgbSliderStep", none, [](frmMain& m, auto&) { test::control<Slider>(m, "RGBSlider", 1)->setValue(101); },
+         {"color 3", "scheme"}},
+        {"HslSliderStep", hslPage, [](frmMain& m, auto&) { test::control<Slider>(m, "HSLSlider", 0)->setValue(200); },
+         {"color 3", "scheme"}},
         {"TypedCodeSetsThreeChannels", none,
          [](frmMain& m, auto&) {
-             m.txtColorCode->setText(m.prefix + QStringLiteral("123456"));
-             emit m.txtColorCode->KeyUp(0, 0);
+             TextBox* code = test::control<TextBox>(m, "txtColorCode");
+             code->setText(Workspace::instance().codePrefix() + QStringLiteral("123456"));
+             emit code->KeyUp(0, 0);
          },
          {"color 3", "scheme"}},
         {"ColourSetFromAnotherWindow", none, [](frmMain& m, auto&) { m.setColor(rgb(1, 2, 3)); },
@@ -103,36 +108,41 @@ TEST_F(SchemeActionsTest, OneUserActionIsAnnouncedOnceForEachKindOfChange)
         {"ColourTakenOnTheHslPageIsAnnouncedOnceAsStored", hslPage,
          [](frmMain&, auto&) { Workspace::instance().takeColor(rgb(1, 2, 3)); }, {"color 3", "scheme"}},
         {"SameColourAgainIsNoChange", none, [](frmMain& m, auto&) { m.setColor(rgb(200, 100, 50)); }, {}},
-        {"SelectAnObject", none, [](frmMain& m, auto&) { m.optSelectObject[1]->switchOn(); },
+        {"SelectAnObject", none,
+         [](frmMain& m, auto&) { test::control<OptionButton>(m, "optSelectObject", 1)->switchOn(); },
          {"selected 1", "scheme"}},
-        {"TypeASampleText", none, [](frmMain& m, auto&) { m.txtSampleString[2]->setText(QStringLiteral("abc")); },
+        {"TypeASampleText", none,
+         [](frmMain& m, auto&) { test::control<TextBox>(m, "txtSampleString", 2)->setText(QStringLiteral("abc")); },
          {"text 2", "scheme"}},
         {"ChooseOneLabelFont", none,
          [](frmMain& m, test::FakeServices& f) {
              f.fileDialogs->fontAnswers = {fontNamed("IPAGothic")};
-             m.mnuFontMiddle->trigger();
+             test::action(m, "mnuFontMiddle")->trigger();
          },
          {"font 1", "scheme"}},
-        {"CancelTheFontDialog", none, [](frmMain& m, auto&) { m.mnuFontMiddle->trigger(); }, {}},
+        {"CancelTheFontDialog", none, [](frmMain& m, auto&) { test::action(m, "mnuFontMiddle")->trigger(); }, {}},
         {"ChooseEveryLabelFont", none,
          [](frmMain& m, test::FakeServices& f) {
              f.fileDialogs->fontAnswers = {fontNamed("IPAGothic")};
-             m.mnuFontAll->trigger();
+             test::action(m, "mnuFontAll")->trigger();
          },
          {"font 0", "font 1", "font 2", "scheme"}},
-        {"ChooseAStyle", none, [](frmMain& m, auto&) { m.mnuLattice->trigger(); }, {"style", "scheme"}},
+        {"ChooseAStyle", none, [](frmMain& m, auto&) { test::action(m, "mnuLattice")->trigger(); }, {"style", "scheme"}},
         {"ChangeAStyleParameter", none, [](frmMain& m, auto&) { m.configManager().setLatticeDivideNum(9); },
          {"style", "scheme"}},
         {"LoadAPictureSelectsObject0", none,
          [picture](frmMain& m, test::FakeServices& f) {
              f.fileDialogs->answers = {picture};
-             m.mnuBGLoad->trigger();
+             test::action(m, "mnuBGLoad")->trigger();
          },
          {"selected 0", "picture", "scheme"}},
-        {"HideThePicture", pictureShown, [](frmMain& m, auto&) { m.mnuBGView->trigger(); }, {"picture", "scheme"}},
-        {"ToolOnAllObjectsKeepsTheSelection", none, [](frmMain& m, auto&) { m.mnuComplementaryColorAll->trigger(); },
+        {"HideThePicture", pictureShown, [](frmMain& m, auto&) { test::action(m, "mnuBGView")->trigger(); },
+         {"picture", "scheme"}},
+        {"ToolOnAllObjectsKeepsTheSelection", none,
+         [](frmMain& m, auto&) { test::action(m, "mnuComplementaryColorAll")->trigger(); },
          {"color 0", "color 1", "color 2", "color 3", "color 4", "scheme"}},
-        {"ToolOnTheSelectedObject", none, [](frmMain& m, auto&) { m.mnuComplementaryColorSingle->trigger(); },
+        {"ToolOnTheSelectedObject", none,
+         [](frmMain& m, auto&) { test::action(m, "mnuComplementaryColorSingle")->trigger(); },
          {"color 3", "scheme"}},
         {"SaveTheSettingsLeavesObject4Selected", none, [](frmMain& m, auto&) { m.configManager().saveConfig(); },
          {"selected 4", "scheme"}},
@@ -152,7 +162,7 @@ TEST_F(SchemeActionsTest, OneUserActionIsAnnouncedOnceForEachKindOfChange)
 TEST_F(SchemeActionsTest, StateIsReadWithoutAnyWindowAndFollowsTheDisplayWindow)
 {
     main().setSampleText(0, QStringLiteral("Sample"));
-    main().RGBSlider[0]->setValue(7);
+    test::control<Slider>(main(), "RGBSlider", 0)->setValue(7);
     SchemeState s = Scheme::instance().state();
     DisplayState shown = frmTessary::shown();
     EXPECT_TRUE(shown.loaded);

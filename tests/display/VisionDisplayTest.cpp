@@ -183,22 +183,27 @@ TEST_F(VisionDisplay, StoredColoursStayRealInEveryMode)
     }
     t.setSelectObject(1);
     main.setColor(scheme[1]);
-    const QString code = main.txtColorCode->text();
-    const std::array<int, 3> sliders{main.RGBSlider[0]->value(), main.RGBSlider[1]->value(), main.RGBSlider[2]->value()};
+    const QString code = test::control<TextBox>(main, "txtColorCode")->text();
+    const std::array<int, 3> sliders{test::control<Slider>(main, "RGBSlider", 0)->value(),
+                                     test::control<Slider>(main, "RGBSlider", 1)->value(),
+                                     test::control<Slider>(main, "RGBSlider", 2)->value()};
     QSignalSpy colourSignals(&Scheme::instance(), &Scheme::colorChanged);
 
-    std::vector<QAction*> choices(main.mnuVisionKind.begin(), main.mnuVisionKind.end());
-    choices.push_back(main.mnuVisionStrength[7]);
-    choices.push_back(main.mnuVisionNext);
+    std::vector<QAction*> choices;
+    for (int k = 0; k < 7; ++k)
+        choices.push_back(test::control<QAction>(main, "mnuVisionKind", k));
+    choices.push_back(test::action(main, "mnuVisionStrength80"));
+    choices.push_back(test::action(main, "mnuVisionNext"));
     for (QAction* a : choices) {
         a->trigger();
         const SchemeState s = Scheme::instance().state();
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(s.colors[size_t(i)], scheme[size_t(i)]) << a->objectName().toStdString() << " object " << i;
         EXPECT_EQ(t.getColor(), scheme[1]) << a->objectName().toStdString();
-        EXPECT_EQ(main.txtColorCode->text(), code) << a->objectName().toStdString();
-        EXPECT_EQ((std::array<int, 3>{main.RGBSlider[0]->value(), main.RGBSlider[1]->value(),
-                                      main.RGBSlider[2]->value()}),
+        EXPECT_EQ(test::control<TextBox>(main, "txtColorCode")->text(), code) << a->objectName().toStdString();
+        EXPECT_EQ((std::array<int, 3>{test::control<Slider>(main, "RGBSlider", 0)->value(),
+                                      test::control<Slider>(main, "RGBSlider", 1)->value(),
+                                      test::control<Slider>(main, "RGBSlider", 2)->value()}),
                   sliders)
             << a->objectName().toStdString();
     }
@@ -213,7 +218,7 @@ TEST_F(VisionDisplay, MenuMarksTheModeInForceAndTheShortcutCycles)
     auto checkedKind = [&] {
         int n = 0, kind = -1;
         for (int k = 0; k < 7; ++k) {
-            if (main.mnuVisionKind[size_t(k)]->isChecked()) {
+            if (test::control<QAction>(main, "mnuVisionKind", size_t(k))->isChecked()) {
                 ++n;
                 kind = k;
             }
@@ -221,15 +226,15 @@ TEST_F(VisionDisplay, MenuMarksTheModeInForceAndTheShortcutCycles)
         return n == 1 ? kind : -n - 1;   // a negative answer: not exactly one mark
     };
     EXPECT_EQ(checkedKind(), 0);
-    EXPECT_TRUE(main.mnuVisionStrength[4]->isChecked()) << "50 % at first";
+    EXPECT_TRUE(test::action(main, "mnuVisionStrength50")->isChecked()) << "50 % at first";
 
-    main.mnuVisionKind[5]->trigger();
+    test::control<QAction>(main, "mnuVisionKind", 5)->trigger();
     EXPECT_EQ(checkedKind(), 5);
-    main.mnuVisionStrength[2]->trigger();
+    test::action(main, "mnuVisionStrength30")->trigger();
     EXPECT_EQ(VisionModeHolder::instance().mode(), VisionMode(VisionKind::Deuteranomaly, 30));
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(main.mnuVisionStrength[size_t(i)]->isChecked(), i == 2) << i;
-        EXPECT_TRUE(main.mnuVisionStrength[size_t(i)]->isEnabled()) << i;
+        EXPECT_EQ(test::action(main, QStringLiteral("mnuVisionStrength%1").arg(10 * (i + 1)))->isChecked(), i == 2) << i;
+        EXPECT_TRUE(test::action(main, QStringLiteral("mnuVisionStrength%1").arg(10 * (i + 1)))->isEnabled()) << i;
     }
 
     // Ctrl+Shift+S: an anomalous kind goes to none, then P, D, T and none again; the strength stays.
@@ -239,7 +244,7 @@ TEST_F(VisionDisplay, MenuMarksTheModeInForceAndTheShortcutCycles)
         EXPECT_EQ(checkedKind(), k);
         EXPECT_EQ(static_cast<int>(frmTessary::instance().visionMode().kind()), k);
         EXPECT_EQ(frmTessary::instance().visionMode().strength(), 30);
-        EXPECT_FALSE(main.mnuVisionStrength[2]->isEnabled()) << "strengths wait for an anomalous kind";
-        EXPECT_TRUE(main.mnuVisionStrength[2]->isChecked());
+        EXPECT_FALSE(test::action(main, "mnuVisionStrength30")->isEnabled()) << "strengths wait for an anomalous kind";
+        EXPECT_TRUE(test::action(main, "mnuVisionStrength30")->isChecked());
     }
 }

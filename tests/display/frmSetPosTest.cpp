@@ -42,8 +42,8 @@ protected:
     static QStringList fields(frmSetPos& dlg)
     {
         QStringList out;
-        for (TextBox* t : dlg.txtPosValue)
-            out << t->text();
+        for (int row = 0; row < 4; ++row)
+            out << test::control<TextBox>(dlg, "txtPosValue", row)->text();
         return out;
     }
 
@@ -57,7 +57,8 @@ TEST_F(PositionDialog, OpensWithTheWindowInPixels)
     frmSetPos& dlg = open();
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("位置の指定"));
     EXPECT_EQ(fields(dlg), (QStringList{"200", "100", "300", "200"}));
-    for (QComboBox* c : dlg.cmbValueMethod) {
+    for (int row = 0; row < 4; ++row) {
+        const QComboBox* c = test::control<QComboBox>(dlg, "cmbValueMethod", row);
         ASSERT_EQ(c->count(), 3);
         EXPECT_EQ(c->itemText(0), QStringLiteral("Pixel"));
         EXPECT_EQ(c->itemText(1), QStringLiteral("%"));
@@ -65,30 +66,30 @@ TEST_F(PositionDialog, OpensWithTheWindowInPixels)
         EXPECT_EQ(c->currentIndex(), 0);
     }
     // Coming back to the dialog later keeps what was typed.
-    dlg.txtPosValue[0]->setText(QStringLiteral("7"));
+    test::control<TextBox>(dlg, "txtPosValue", 0)->setText(QStringLiteral("7"));
     dlg.Form_Activate();
-    EXPECT_EQ(dlg.txtPosValue[0]->text(), QStringLiteral("7"));
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtPosValue", 0)->text(), QStringLiteral("7"));
 }
 
 TEST_F(PositionDialog, ChangingTheUnitShowsTheStartValueInIt)
 {
     frmSetPos& dlg = open();
-    dlg.txtPosValue[0]->setText(QStringLiteral("999"));
-    dlg.cmbValueMethod[0]->setCurrentIndex(2);
-    EXPECT_EQ(dlg.txtPosValue[0]->text(), QString::number(roundHalfEven(200 * perPixel)));
-    dlg.cmbValueMethod[0]->setCurrentIndex(1);
-    EXPECT_EQ(dlg.txtPosValue[0]->text(),
+    test::control<TextBox>(dlg, "txtPosValue", 0)->setText(QStringLiteral("999"));
+    test::control<QComboBox>(dlg, "cmbValueMethod", 0)->setCurrentIndex(2);
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtPosValue", 0)->text(), QString::number(roundHalfEven(200 * perPixel)));
+    test::control<QComboBox>(dlg, "cmbValueMethod", 0)->setCurrentIndex(1);
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtPosValue", 0)->text(),
               QString::number(roundHalfEven(200 * perPixel / Twips::screenWidth() * 100)));
-    dlg.cmbValueMethod[3]->setCurrentIndex(1);
-    EXPECT_EQ(dlg.txtPosValue[3]->text(),
+    test::control<QComboBox>(dlg, "cmbValueMethod", 3)->setCurrentIndex(1);
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtPosValue", 3)->text(),
               QString::number(roundHalfEven(200 * perPixel / Twips::screenHeight() * 100)));
 
     // "やり直し": every unit back to Pixel, every field to its start value.
-    dlg.txtPosValue[2]->setText(QStringLiteral("1"));
-    dlg.btnReset->click();
+    test::control<TextBox>(dlg, "txtPosValue", 2)->setText(QStringLiteral("1"));
+    test::control<QPushButton>(dlg, "btnReset")->click();
     EXPECT_EQ(fields(dlg), (QStringList{"200", "100", "300", "200"}));
-    for (QComboBox* c : dlg.cmbValueMethod)
-        EXPECT_EQ(c->currentIndex(), 0);
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(test::control<QComboBox>(dlg, "cmbValueMethod", row)->currentIndex(), 0);
 }
 
 TEST_F(PositionDialog, OkMovesTheWindowByTheTypedValues)
@@ -110,10 +111,10 @@ TEST_F(PositionDialog, OkMovesTheWindowByTheTypedValues)
     };
     for (const Row& r : rows) {
         frmSetPos& dlg = open();
-        dlg.cmbValueMethod[2]->setCurrentIndex(r.widthUnit);
+        test::control<QComboBox>(dlg, "cmbValueMethod", 2)->setCurrentIndex(r.widthUnit);
         for (int i = 0; i < 4; ++i)
-            dlg.txtPosValue[i]->setText(r.texts[i]);
-        dlg.btnOK->click();
+            test::control<TextBox>(dlg, "txtPosValue", i)->setText(r.texts[i]);
+        test::control<QPushButton>(dlg, "btnOK")->click();
         EXPECT_FALSE(frmSetPos::isInstanceLoaded()) << r.name;
         EXPECT_EQ(display().frameGeometry(), r.expectedPx) << r.name;
     }
@@ -124,7 +125,7 @@ TEST_F(PositionDialog, OkReturnsAMaximisedWindowToNormal)
     display().setPosFullScreen();
     frmSetPos& dlg = open();
     for (int i = 0; i < 4; ++i)
-        dlg.txtPosValue[i]->setText(QStringLiteral("30"));
+        test::control<TextBox>(dlg, "txtPosValue", i)->setText(QStringLiteral("30"));
     dlg.btnOK_Click();
     EXPECT_EQ(display().formState(), Form::Normal);
     EXPECT_EQ(display().frameGeometry(), QRect(30, 30, 30, 30));
@@ -134,12 +135,12 @@ TEST_F(PositionDialog, CancelAndEscapeChangeNothing)
 {
     const QRect before = display().frameGeometry();
     frmSetPos& dlg = open();
-    dlg.txtPosValue[0]->setText(QStringLiteral("1"));
-    dlg.btnCancel->click();
+    test::control<TextBox>(dlg, "txtPosValue", 0)->setText(QStringLiteral("1"));
+    test::control<QPushButton>(dlg, "btnCancel")->click();
     EXPECT_FALSE(frmSetPos::isInstanceLoaded());
     frmSetPos& again = open();
-    again.txtPosValue[0]->setText(QStringLiteral("1"));
-    QTest::keyClick(again.txtPosValue[0], Qt::Key_Escape);
+    test::control<TextBox>(again, "txtPosValue", 0)->setText(QStringLiteral("1"));
+    QTest::keyClick(test::control<TextBox>(again, "txtPosValue", 0), Qt::Key_Escape);
     EXPECT_FALSE(frmSetPos::isInstanceLoaded());
     EXPECT_EQ(display().frameGeometry(), before);
 }
@@ -150,8 +151,8 @@ TEST_F(PositionDialog, SetPosManualRunsTheDialogModal)
     QTimer::singleShot(0, [&] {
         frmSetPos& dlg = frmSetPos::instance();
         shown = fields(dlg);
-        dlg.txtPosValue[1]->setText(QStringLiteral("40"));
-        QTest::keyClick(dlg.txtPosValue[1], Qt::Key_Return);   // Enter presses OK
+        test::control<TextBox>(dlg, "txtPosValue", 1)->setText(QStringLiteral("40"));
+        QTest::keyClick(test::control<TextBox>(dlg, "txtPosValue", 1), Qt::Key_Return);   // Enter presses OK
     });
     display().setPosManual();
     EXPECT_EQ(shown, (QStringList{"200", "100", "300", "200"}));

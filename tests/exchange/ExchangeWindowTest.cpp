@@ -86,7 +86,7 @@ TEST_F(SchemeExchange, SavesInTheFormatOfTheChosenFileType)
     };
     for (const auto& c : cases) {
         answerSave(QString::fromUtf8(c.typed), c.filterIndex);
-        frmMain::instance().mnuExportScheme->trigger();
+        test::action(frmMain::instance(), "mnuExportScheme")->trigger();
         EXPECT_EQ(contents(workDir() + u'/' + QString::fromUtf8(c.written)), SchemeExport::toBytes(expected, c.format))
             << c.written;
     }
@@ -122,7 +122,7 @@ TEST_F(SchemeExchange, AFailedOrCancelledSaveChangesNothingOnDisk)
             answerSave(QString::fromUtf8(c.typed), c.filterIndex);
         else
             fakes.fileDialogs->answers.push_back(QString());
-        frmMain::instance().mnuExportScheme->trigger();
+        test::action(frmMain::instance(), "mnuExportScheme")->trigger();
 
         EXPECT_EQ(entriesOf(workDir()), before) << c.what;
         EXPECT_EQ(contents(workDir() + QStringLiteral("/old.css")), "old") << c.what;
@@ -138,14 +138,14 @@ TEST_F(SchemeExchange, AFailedOrCancelledSaveChangesNothingOnDisk)
     // Yes replaces the file the suffix points at.
     fakes.messageBox->answers = {IMessageBox::Yes};
     answerSave(QStringLiteral("old"), 1);
-    frmMain::instance().mnuExportScheme->trigger();
+    test::action(frmMain::instance(), "mnuExportScheme")->trigger();
     EXPECT_EQ(contents(workDir() + QStringLiteral("/old.css")), SchemeExport::toBytes(expected, ExchangeFormat::Css));
 }
 
 TEST_F(SchemeExchange, CopyPutsTheCssFormOnTheClipboard)
 {
     QGuiApplication::clipboard()->clear();
-    frmMain::instance().mnuCopyScheme->trigger();
+    test::action(frmMain::instance(), "mnuCopyScheme")->trigger();
     const QString text = QGuiApplication::clipboard()->text();
     EXPECT_EQ(text, SchemeExport::clipboardText(expected));
     EXPECT_TRUE(text.contains(QStringLiteral("--tessary-text-2: #FEDCBA;"))) << text.toStdString();
@@ -164,16 +164,16 @@ TEST_F(PaletteExchange, ExportsTheOpenPaletteInEachFormat)
         const QString path = workDir() + QStringLiteral("/out%1").arg(filterIndex);
         fakes.fileDialogs->answers.push_back(path);
         fakes.fileDialogs->filterAnswers.push_back(filterIndex);
-        w.mnuExport->trigger();
+        test::action(w, "mnuExport")->trigger();
         const QString written = path + u'.' + ExchangeFileType::suffix(format);
         EXPECT_EQ(contents(written),
-                  PaletteExport::toBytes(*w.palette, format, [&w](int p) { return w.colorValueAt(p); }))
+                  PaletteExport::toBytes(*w.shownPalette(), format, [&w](int p) { return w.colorValueAt(p); }))
             << written.toStdString();
     }
     EXPECT_TRUE(contents(workDir() + QStringLiteral("/out4.gpl")).contains("  0   0   2\tC2\n"));
     EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
     EXPECT_EQ(fakes.fileDialogs->calls.first().initialName, "Numbers.gpl") << "named after the palette";
-    EXPECT_FALSE(w.mnuEasySave->isEnabled());   // exporting saves nothing of the palette
+    EXPECT_FALSE(test::action(w, "mnuEasySave")->isEnabled());   // exporting saves nothing of the palette
 }
 
 TEST_F(PaletteExchange, AGplBecomesTheOpenUnsavedPalette)
@@ -184,18 +184,18 @@ TEST_F(PaletteExchange, AGplBecomesTheOpenUnsavedPalette)
         gpl += "1 2 3\tred\n";   // the same name in another letter case: refused
     const QString path = writeFile(QStringLiteral("in.gpl"), gpl);
     fakes.fileDialogs->answers.push_back(path);
-    w.mnuImportGpl->trigger();
+    test::action(w, "mnuImportGpl")->trigger();
 
-    EXPECT_EQ(w.palette->paletteName(), "Imported");
-    ASSERT_EQ(w.palette->count(), 2);
-    EXPECT_EQ(w.cmbColorSelect->count(), 2);
-    EXPECT_EQ(w.cmbColorSelect->itemText(1), "Blue");
+    EXPECT_EQ(w.shownPalette()->paletteName(), "Imported");
+    ASSERT_EQ(w.shownPalette()->count(), 2);
+    EXPECT_EQ(test::control<QComboBox>(w, "cmbColorSelect")->count(), 2);
+    EXPECT_EQ(test::control<QComboBox>(w, "cmbColorSelect")->itemText(1), "Blue");
     EXPECT_EQ(w.colorValueAt(2), ColorValue::pack(0, 0, 255));
-    EXPECT_EQ(w.selectedIndex, 1);
+    EXPECT_EQ(w.selectedPosition(), 1);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Palette : a comment"));
-    EXPECT_TRUE(w.currentFileName.isEmpty());
-    EXPECT_TRUE(w.mnuSave->isEnabled());
-    EXPECT_TRUE(w.mnuEasySave->isEnabled());
+    EXPECT_TRUE(w.fileName().isEmpty());
+    EXPECT_TRUE(test::action(w, "mnuSave")->isEnabled());
+    EXPECT_TRUE(test::action(w, "mnuEasySave")->isEnabled());
     // However many duplicates, one message counts them and names the first.
     EXPECT_EQ(messages(), QStringList{"名前が重複している 12 色は読み込みませんでした:\r\nred"});
     // The settings keep naming the palette file opened last.
@@ -204,10 +204,10 @@ TEST_F(PaletteExchange, AGplBecomesTheOpenUnsavedPalette)
     // Saving asks for a palette file.
     const QString saved = workDir() + QStringLiteral("/imported.tcf");
     fakes.fileDialogs->answers.push_back(saved);
-    w.mnuEasySave->trigger();
+    test::action(w, "mnuEasySave")->trigger();
     EXPECT_TRUE(fakes.fileDialogs->calls.last().save);
-    EXPECT_EQ(contents(saved), w.palette->toBytes());
-    EXPECT_FALSE(w.mnuEasySave->isEnabled());
+    EXPECT_EQ(contents(saved), w.shownPalette()->toBytes());
+    EXPECT_FALSE(test::action(w, "mnuEasySave")->isEnabled());
 }
 
 TEST_F(PaletteExchange, NamesThePaletteFileCannotKeepAreToldOnImport)
@@ -215,7 +215,7 @@ TEST_F(PaletteExchange, NamesThePaletteFileCannotKeepAreToldOnImport)
     frmPalette& w = openWith(numbered(3));
     fakes.messageBox->calls.clear();
     fakes.fileDialogs->answers.push_back(writeFile(QStringLiteral("in.gpl"), "GIMP Palette\n1 2 3\tcafé\n"));
-    w.mnuImportGpl->trigger();
+    test::action(w, "mnuImportGpl")->trigger();
     ASSERT_EQ(fakes.messageBox->calls.size(), 1);
     const QString& told = fakes.messageBox->calls[0].text;
     EXPECT_TRUE(told.startsWith(QStringLiteral("1 個の名前"))) << told.toStdString();
@@ -233,19 +233,19 @@ TEST_F(PaletteExchange, BadGplInputLeavesTheOpenPaletteAsItWas)
         {"binary", QByteArray("GIMP Palette\n\0\1\2", 16)},
     };
     frmPalette& w = openWith(numbered(3, QStringLiteral("三色")));
-    const auto before = w.palette;
+    const auto before = w.shownPalette();
     for (const auto& c : cases) {
         fakes.messageBox->calls.clear();
         const QString path = writeFile(QStringLiteral("bad.gpl"), c.bytes);
         fakes.fileDialogs->answers.push_back(path);
-        w.mnuImportGpl->trigger();
+        test::action(w, "mnuImportGpl")->trigger();
         ASSERT_EQ(fakes.messageBox->calls.size(), 1) << c.what;
         EXPECT_TRUE(fakes.messageBox->calls[0].text.contains(QDir::toNativeSeparators(path))) << c.what;
-        EXPECT_EQ(w.palette, before) << c.what;
-        EXPECT_EQ(w.palette->count(), 3) << c.what;
-        EXPECT_EQ(w.cmbColorSelect->count(), 3) << c.what;
-        EXPECT_EQ(w.currentFileName, workDir() + "/p.tcf") << c.what;
-        EXPECT_FALSE(w.mnuEasySave->isEnabled()) << c.what;
+        EXPECT_EQ(w.shownPalette(), before) << c.what;
+        EXPECT_EQ(w.shownPalette()->count(), 3) << c.what;
+        EXPECT_EQ(test::control<QComboBox>(w, "cmbColorSelect")->count(), 3) << c.what;
+        EXPECT_EQ(w.fileName(), workDir() + "/p.tcf") << c.what;
+        EXPECT_FALSE(test::action(w, "mnuEasySave")->isEnabled()) << c.what;
         EXPECT_EQ(w.windowTitle(), "Palette : 三色") << c.what;
     }
 }
@@ -279,7 +279,9 @@ TEST_F(PaletteExchange, FilesThatAreNoRegularFilesAreRefusedAtOnce)
     const struct {
         const char* what;
         QAction* command;
-    } openers[] = {{"palette", w.mnuLoadPalette}, {"GIMP palette", w.mnuImportGpl}, {"picture", frmMain::instance().mnuBGLoad}};
+    } openers[] = {{"palette", test::action(w, "mnuLoadPalette")},
+                   {"GIMP palette", test::action(w, "mnuImportGpl")},
+                   {"picture", test::action(frmMain::instance(), "mnuBGLoad")}};
     for (const QString& path : {fifo, QStringLiteral("/dev/null")}) {
         for (const auto& o : openers) {
             SCOPED_TRACE(::testing::Message() << o.what << " " << path.toStdString());
@@ -291,8 +293,8 @@ TEST_F(PaletteExchange, FilesThatAreNoRegularFilesAreRefusedAtOnce)
             EXPECT_LT(t.elapsed(), 2000);
             ASSERT_EQ(fakes.messageBox->calls.size(), 1);
             EXPECT_TRUE(fakes.messageBox->calls[0].text.contains(path));
-            EXPECT_EQ(w.palette->count(), 3);
-            EXPECT_EQ(w.currentFileName, workDir() + "/p.tcf");
+            EXPECT_EQ(w.shownPalette()->count(), 3);
+            EXPECT_EQ(w.fileName(), workDir() + "/p.tcf");
         }
     }
     stop = true;
@@ -306,7 +308,7 @@ TEST_F(PaletteExchange, AnImportedPaletteWithoutACommentIsTitledByItsName)
 {
     frmPalette& w = openWith(numbered(3));
     fakes.fileDialogs->answers.push_back(writeFile(QStringLiteral("n.gpl"), "GIMP Palette\nName: 名前だけ\n1 2 3 a\n"));
-    w.mnuImportGpl->trigger();
+    test::action(w, "mnuImportGpl")->trigger();
     EXPECT_EQ(w.windowTitle(), "Palette : 名前だけ");
 }
 

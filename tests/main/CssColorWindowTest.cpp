@@ -9,6 +9,7 @@
 #include "platform/ColorValue.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
+#include "platform/Workspace.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 
@@ -38,7 +39,7 @@ protected:
     }
 
     frmMain& main() { return frmMain::instance(); }
-    TextBox* field() { return main().txtColorCode; }
+    TextBox* field() { return test::control<TextBox>(main(), "txtColorCode"); }
     std::int32_t selectedColor() { return frmTessary::instance().getColor(); }
     QAction* action(const char* name) { return main().findChild<QAction*>(QString::fromLatin1(name)); }
     OklchPage* page() { return main().findChild<OklchPage*>(); }
@@ -120,7 +121,7 @@ TEST_F(CssColorWindowTest, ASixDigitPasteEqualsTyping)
 {
     std::mt19937 random(25);
     for (const QString& prefix : {QStringLiteral("#"), QString()}) {
-        main().prefix = prefix;
+        Workspace::instance().setCodePrefix(prefix);
         for (int k = 0; k < 200; ++k) {
             const QString code = QStringLiteral("%1").arg(random() & 0xFFFFFF, 6, 16, QChar(u'0'));
             const QString text = prefix + (k % 2 ? code.toUpper() : code);
@@ -136,7 +137,7 @@ TEST_F(CssColorWindowTest, ASixDigitPasteEqualsTyping)
 
 TEST_F(CssColorWindowTest, EnterReadsTheFieldAndTypingStaysAsItWas)
 {
-    main().prefix = QStringLiteral("#");
+    Workspace::instance().setCodePrefix(QStringLiteral("#"));
     main().setColor(rgb(1, 1, 1));
     field()->setText(QStringLiteral("rebeccapurple"));
     QTest::keyClick(field(), Qt::Key_Return);
@@ -182,17 +183,17 @@ TEST_F(CssColorWindowTest, PasteCommandCopyFormsAndTheirSetting)
 
 TEST_F(CssColorWindowTest, OklchPageIsOffByDefaultAndAddsAThirdTab)
 {
-    EXPECT_EQ(main().tabSelectColorModel->count(), 2);
+    EXPECT_EQ(test::control<QTabBar>(main(), "tabSelectColorModel")->count(), 2);
     EXPECT_FALSE(action("mnuOklchPage")->isChecked());
     EXPECT_FALSE(page()->isVisible());
     action("mnuOklchPage")->trigger();
-    ASSERT_EQ(main().tabSelectColorModel->count(), 3);
-    EXPECT_EQ(main().tabSelectColorModel->tabText(2), QStringLiteral("OKLCH"));
+    ASSERT_EQ(test::control<QTabBar>(main(), "tabSelectColorModel")->count(), 3);
+    EXPECT_EQ(test::control<QTabBar>(main(), "tabSelectColorModel")->tabText(2), QStringLiteral("OKLCH"));
     EXPECT_TRUE(main().configManager().cssColorSettings().oklchPage);
-    main().tabSelectColorModel->setCurrentIndex(2);
+    test::control<QTabBar>(main(), "tabSelectColorModel")->setCurrentIndex(2);
     action("mnuOklchPage")->trigger();
-    EXPECT_EQ(main().tabSelectColorModel->count(), 2);
-    EXPECT_EQ(main().tabSelectColorModel->currentIndex(), 0);
+    EXPECT_EQ(test::control<QTabBar>(main(), "tabSelectColorModel")->count(), 2);
+    EXPECT_EQ(test::control<QTabBar>(main(), "tabSelectColorModel")->currentIndex(), 0);
 }
 
 // A thousand random slider moves: each component holds exactly what its slider says, the
@@ -201,18 +202,18 @@ TEST_F(CssColorWindowTest, OklchPageHoldsItsValuesWithoutDrift)
 {
     main().showModeless();
     action("mnuOklchPage")->trigger();
-    main().tabSelectColorModel->setCurrentIndex(2);
+    test::control<QTabBar>(main(), "tabSelectColorModel")->setCurrentIndex(2);
     main().setColor(rgb(0x33, 0x66, 0x99));
     const double step[] = {0.001, 0.001, 1.0};
     std::mt19937 random(1000);
     std::array<int, 3> start{};
     for (int i = 0; i < 3; ++i)
-        start[i] = page()->sliders[i]->value();
+        start[i] = test::control<Slider>(*page(), "OklchSlider", i)->value();
     for (int move = 0; move < 1000; ++move) {
         const int i = int(random() % 3);
         const int position = int(random() % std::uint32_t(OklchPage::kSliderMaximum[i] + 1));
         const auto before = page()->editor();
-        page()->sliders[i]->setValue(position);
+        test::control<Slider>(*page(), "OklchSlider", i)->setValue(position);
         const auto& e = page()->editor();
         for (int k = 0; k < 3; ++k) {
             const double expected = k == i ? (position == 360 && k == 2 ? 0.0 : position * step[k])
@@ -221,16 +222,16 @@ TEST_F(CssColorWindowTest, OklchPageHoldsItsValuesWithoutDrift)
         }
         ASSERT_EQ(selectedColor(),
                   CssColorReader::fromOklch(e.value(OklchEditor::L), e.value(OklchEditor::C), e.value(OklchEditor::H)));
-        ASSERT_EQ(page()->gamutLabel->text() == QStringLiteral("色域内"), e.inGamut());
+        ASSERT_EQ(test::control<QLabel>(*page(), "OklchGamut")->text() == QStringLiteral("色域内"), e.inGamut());
     }
     for (int i = 0; i < 3; ++i)
-        page()->sliders[i]->setValue(start[i]);
+        test::control<Slider>(*page(), "OklchSlider", i)->setValue(start[i]);
     const auto& e = page()->editor();
     EXPECT_EQ(selectedColor(),
               CssColorReader::fromOklch(start[0] * step[0], start[1] * step[1], start[2] * step[2]));
     // A typed value is taken as it is, finer than a slider step.
-    page()->fields[0]->setText(QStringLiteral("55.55"));
-    QTest::keyClick(page()->fields[0], Qt::Key_Return);
+    test::control<TextBox>(*page(), "txtOklch", 0)->setText(QStringLiteral("55.55"));
+    QTest::keyClick(test::control<TextBox>(*page(), "txtOklch", 0), Qt::Key_Return);
     EXPECT_EQ(e.value(OklchEditor::L), 0.5555);
 }
 

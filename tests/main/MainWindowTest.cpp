@@ -15,6 +15,7 @@
 #include "platform/Services.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
+#include "platform/Workspace.h"
 #include "settings/TessaryConfig.h"
 #include "support/GuiTest.h"
 
@@ -104,10 +105,10 @@ protected:
             display().setSelectObject(static_cast<std::int16_t>(i));
             display().setColor(s[i]);
         }
-        main().optSelectObject[selected]->switchOn();
+        test::control<OptionButton>(main(), "optSelectObject", selected)->switchOn();
     }
 
-    void showHslPage() { main().tabSelectColorModel->setCurrentIndex(1); }
+    void showHslPage() { test::control<QTabBar>(main(), "tabSelectColorModel")->setCurrentIndex(1); }
 
     void showActive()
     {
@@ -118,7 +119,7 @@ protected:
 
     QString codeText(std::int32_t c)
     {
-        return main().prefix
+        return Workspace::instance().codePrefix()
             + QStringLiteral("%1%2%3")
                   .arg(ColorValue::red(c), 2, 16, QLatin1Char('0'))
                   .arg(ColorValue::green(c), 2, 16, QLatin1Char('0'))
@@ -134,23 +135,25 @@ TEST_F(MainWindowTest, FirstStartShowsShape1OfABlackSchemeOnTheRgbPage)
     frmMain& m = main();
     EXPECT_EQ(m.windowTitle(), QStringLiteral("Tessary Ver.%1.%2").arg(kVersionMajor).arg(kVersionMinor));
     EXPECT_EQ(display().selectObject(), 3);
-    EXPECT_TRUE(m.optSelectObject[3]->isChecked());
-    EXPECT_EQ(m.tabSelectColorModel->currentIndex(), 0);
-    EXPECT_FALSE(m.RGBorHSLFrame[0]->isHidden());
-    EXPECT_TRUE(m.RGBorHSLFrame[1]->isHidden());
+    EXPECT_TRUE(test::control<OptionButton>(m, "optSelectObject", 3)->isChecked());
+    EXPECT_EQ(test::control<QTabBar>(m, "tabSelectColorModel")->currentIndex(), 0);
+    EXPECT_FALSE(test::control<QFrame>(m, "RGBorHSLFrame", 0)->isHidden());
+    EXPECT_TRUE(test::control<QFrame>(m, "RGBorHSLFrame", 1)->isHidden());
     EXPECT_EQ(scheme(), (Scheme{0, 0, 0, 0, 0}));
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(m.RGBSlider[i]->value(), 0);
-        EXPECT_EQ(m.txtRGB[i]->text(), QStringLiteral("0"));
-        EXPECT_TRUE(m.txtSampleString[i]->isHidden());
-        EXPECT_EQ(m.optSelectObject[i]->text(), m.txtSampleString[i]->text());
+        EXPECT_EQ(test::control<Slider>(m, "RGBSlider", i)->value(), 0);
+        EXPECT_EQ(test::control<TextBox>(m, "txtRGB", i)->text(), QStringLiteral("0"));
+        EXPECT_TRUE(test::control<TextBox>(m, "txtSampleString", i)->isHidden());
+        EXPECT_EQ(test::control<OptionButton>(m, "optSelectObject", i)->text(),
+                  test::control<TextBox>(m, "txtSampleString", i)->text());
     }
-    EXPECT_EQ(m.txtColorCode->text(), m.prefix + QStringLiteral("000000"));
-    EXPECT_FALSE(m.mnuBGView->isEnabled());
-    EXPECT_FALSE(m.mnuBGView->isChecked());
-    EXPECT_FALSE(m.mnuOnTop->isChecked());
-    EXPECT_FALSE(m.mnuPalette->isChecked());
-    EXPECT_FALSE(m.mnuColorCircle->isChecked());
+    EXPECT_EQ(test::control<TextBox>(m, "txtColorCode")->text(),
+              Workspace::instance().codePrefix() + QStringLiteral("000000"));
+    EXPECT_FALSE(test::action(m, "mnuBGView")->isEnabled());
+    EXPECT_FALSE(test::action(m, "mnuBGView")->isChecked());
+    EXPECT_FALSE(test::action(m, "mnuOnTop")->isChecked());
+    EXPECT_FALSE(test::action(m, "mnuPalette")->isChecked());
+    EXPECT_FALSE(test::action(m, "mnuColorCircle")->isChecked());
 }
 
 TEST_F(MainWindowTest, ClientAreaKeepsItsDesignSize)
@@ -159,9 +162,9 @@ TEST_F(MainWindowTest, ClientAreaKeepsItsDesignSize)
     const auto* client = m.findChild<QWidget*>(QStringLiteral("client"));
     ASSERT_NE(client, nullptr);
     EXPECT_EQ(client->size(), QSize(325, 106));
-    EXPECT_EQ(m.txtColorCode->geometry(), QRect(132, 0, 77, 20));
-    EXPECT_EQ(m.Frame1->geometry(), QRect(212, 4, 113, 101));
-    EXPECT_EQ(m.RGBSlider[2]->geometry(), QRect(44, 48, 153, 25));
+    EXPECT_EQ(test::control<TextBox>(m, "txtColorCode")->geometry(), QRect(132, 0, 77, 20));
+    EXPECT_EQ(test::control<QGroupBox>(m, "Frame1")->geometry(), QRect(212, 4, 113, 101));
+    EXPECT_EQ(test::control<Slider>(m, "RGBSlider", 2)->geometry(), QRect(44, 48, 153, 25));
     EXPECT_EQ(m.minimumSize(), m.maximumSize());
     EXPECT_TRUE(m.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(m.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -179,13 +182,14 @@ TEST_F(MainWindowTest, SetColorOnTheRgbPageStoresTheSelectedObjectExactly)
         expected[1] = c;
         EXPECT_EQ(scheme(), expected);
         EXPECT_EQ(display().selectObject(), 1);
-        EXPECT_EQ(main().RGBSlider[0]->value(), ColorValue::red(c));
-        EXPECT_EQ(main().RGBSlider[1]->value(), ColorValue::green(c));
-        EXPECT_EQ(main().RGBSlider[2]->value(), ColorValue::blue(c));
-        EXPECT_EQ(main().txtRGB[0]->text(), QString::number(ColorValue::red(c), 16).toUpper());
-        EXPECT_EQ(main().txtColorCode->text(), codeText(c));
-        EXPECT_EQ(main().getColorCode(), codeText(c).mid(main().prefix.size()));
-        EXPECT_EQ(main().rgbLabel[1]->palette().color(QPalette::Window), QColor(0, ColorValue::green(c), 0));
+        EXPECT_EQ(test::control<Slider>(main(), "RGBSlider", 0)->value(), ColorValue::red(c));
+        EXPECT_EQ(test::control<Slider>(main(), "RGBSlider", 1)->value(), ColorValue::green(c));
+        EXPECT_EQ(test::control<Slider>(main(), "RGBSlider", 2)->value(), ColorValue::blue(c));
+        EXPECT_EQ(test::control<TextBox>(main(), "txtRGB", 0)->text(), QString::number(ColorValue::red(c), 16).toUpper());
+        EXPECT_EQ(test::control<TextBox>(main(), "txtColorCode")->text(), codeText(c));
+        EXPECT_EQ(main().getColorCode(), codeText(c).mid(Workspace::instance().codePrefix().size()));
+        EXPECT_EQ(test::control<QLabel>(main(), "rgbLabel", 1)->palette().color(QPalette::Window),
+                  QColor(0, ColorValue::green(c), 0));
     }
 }
 
@@ -196,36 +200,36 @@ TEST_F(MainWindowTest, SetColorOnTheHslPageQuantisesTheStoredColour)
     main().setColor(rgb(200, 101, 50));
     EXPECT_EQ(colorOf(3), quantised(20, 153, 125));
     EXPECT_NE(colorOf(3), rgb(200, 101, 50));
-    EXPECT_EQ(main().HSLSlider[0]->value(), 20);
-    EXPECT_EQ(main().txtHSL[0]->text(), QStringLiteral("20"));
-    EXPECT_EQ(main().txtHSL[1]->text(), QStringLiteral("153"));
-    EXPECT_EQ(main().txtHSL[2]->text(), QStringLiteral("125"));
-    EXPECT_EQ(main().txtColorCode->text(), codeText(colorOf(3)));
+    EXPECT_EQ(test::control<Slider>(main(), "HSLSlider", 0)->value(), 20);
+    EXPECT_EQ(test::control<TextBox>(main(), "txtHSL", 0)->text(), QStringLiteral("20"));
+    EXPECT_EQ(test::control<TextBox>(main(), "txtHSL", 1)->text(), QStringLiteral("153"));
+    EXPECT_EQ(test::control<TextBox>(main(), "txtHSL", 2)->text(), QStringLiteral("125"));
+    EXPECT_EQ(test::control<TextBox>(main(), "txtColorCode")->text(), codeText(colorOf(3)));
 }
 
 TEST_F(MainWindowTest, AGreyOnTheHslPageShowsHueZeroAndStaysGrey)
 {
     showHslPage();
     main().setColor(rgb(128, 128, 128));
-    EXPECT_EQ(main().HSLSlider[0]->value(), 0);
-    EXPECT_EQ(main().txtHSL[0]->text(), QStringLiteral("0"));
-    EXPECT_EQ(main().txtHSL[1]->text(), QStringLiteral("0"));
+    EXPECT_EQ(test::control<Slider>(main(), "HSLSlider", 0)->value(), 0);
+    EXPECT_EQ(test::control<TextBox>(main(), "txtHSL", 0)->text(), QStringLiteral("0"));
+    EXPECT_EQ(test::control<TextBox>(main(), "txtHSL", 1)->text(), QStringLiteral("0"));
     EXPECT_EQ(colorOf(3), rgb(128, 128, 128));
 }
 
 TEST_F(MainWindowTest, SelectingAnObjectShowsItsColourOnEitherPage)
 {
     setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0)}, 3);
-    QTest::mouseClick(main().optSelectObject[1], Qt::LeftButton);
+    QTest::mouseClick(test::control<OptionButton>(main(), "optSelectObject", 1), Qt::LeftButton);
     EXPECT_EQ(display().selectObject(), 1);
-    EXPECT_EQ(main().RGBSlider[2]->value(), 255);
-    EXPECT_EQ(main().txtColorCode->text(), codeText(rgb(0, 0, 255)));
+    EXPECT_EQ(test::control<Slider>(main(), "RGBSlider", 2)->value(), 255);
+    EXPECT_EQ(test::control<TextBox>(main(), "txtColorCode")->text(), codeText(rgb(0, 0, 255)));
     showHslPage();
-    EXPECT_EQ(main().HSLSlider[0]->value(), 240);
-    EXPECT_EQ(main().HSLSlider[1]->value(), 255);
-    EXPECT_EQ(main().HSLSlider[2]->value(), 128);
-    EXPECT_TRUE(main().RGBorHSLFrame[0]->isHidden());
-    EXPECT_FALSE(main().RGBorHSLFrame[1]->isHidden());
+    EXPECT_EQ(test::control<Slider>(main(), "HSLSlider", 0)->value(), 240);
+    EXPECT_EQ(test::control<Slider>(main(), "HSLSlider", 1)->value(), 255);
+    EXPECT_EQ(test::control<Slider>(main(), "HSLSlider", 2)->value(), 128);
+    EXPECT_TRUE(test::control<QFrame>(main(), "RGBorHSLFrame", 0)->isHidden());
+    EXPECT_FALSE(test::control<QFrame>(main(), "RGBorHSLFrame", 1)->isHidden());
     // Lightness 0.5 becomes 128/255 on the HSL page.
     EXPECT_EQ(colorOf(1), quantised(240, 255, 128));
     EXPECT_EQ(colorOf(0), rgb(255, 0, 0));
@@ -234,28 +238,28 @@ TEST_F(MainWindowTest, SelectingAnObjectShowsItsColourOnEitherPage)
 TEST_F(MainWindowTest, DraggingAnRgbSliderWritesTheChannelAtEveryStep)
 {
     setScheme({0, 0, 0, rgb(10, 20, 30), 0}, 3);
-    Slider* green = main().RGBSlider[1];
+    Slider* green = test::control<Slider>(main(), "RGBSlider", 1);
     green->setSliderDown(true);
     for (const int v : {21, 40, 77}) {
         green->setValue(v);
         EXPECT_EQ(colorOf(3), rgb(10, v, 30));
-        EXPECT_EQ(main().txtRGB[1]->text(), QString::number(v, 16).toUpper());
-        EXPECT_EQ(main().txtColorCode->text(), codeText(rgb(10, v, 30)));
+        EXPECT_EQ(test::control<TextBox>(main(), "txtRGB", 1)->text(), QString::number(v, 16).toUpper());
+        EXPECT_EQ(test::control<TextBox>(main(), "txtColorCode")->text(), codeText(rgb(10, v, 30)));
     }
     green->setSliderDown(false);
-    EXPECT_EQ(main().rgbLabel[1]->palette().color(QPalette::Window), QColor(0, 77, 0));
-    EXPECT_EQ(main().rgbLabel[0]->palette().color(QPalette::Window), QColor(10, 0, 0));
+    EXPECT_EQ(test::control<QLabel>(main(), "rgbLabel", 1)->palette().color(QPalette::Window), QColor(0, 77, 0));
+    EXPECT_EQ(test::control<QLabel>(main(), "rgbLabel", 0)->palette().color(QPalette::Window), QColor(10, 0, 0));
 }
 
 TEST_F(MainWindowTest, MovingAnHslSliderWritesTheColourFromHsl)
 {
     setScheme({0, 0, 0, rgb(255, 0, 0), 0}, 3);
     showHslPage();
-    main().HSLSlider[0]->setValue(120);
+    test::control<Slider>(main(), "HSLSlider", 0)->setValue(120);
     EXPECT_EQ(colorOf(3), quantised(120, 255, 128));
-    main().HSLSlider[2]->setValue(64);
+    test::control<Slider>(main(), "HSLSlider", 2)->setValue(64);
     EXPECT_EQ(colorOf(3), quantised(120, 255, 64));
-    EXPECT_EQ(main().txtHSL[2]->text(), QStringLiteral("64"));
+    EXPECT_EQ(test::control<TextBox>(main(), "txtHSL", 2)->text(), QStringLiteral("64"));
 }
 
 // ---- Typed entry ------------------------------------------------------------------
@@ -277,11 +281,11 @@ TEST_P(CodeEntry, TakesTheColourAndRewritesTheField)
     const CodeEntryCase& c = GetParam();
     const std::int32_t start = rgb(0x12, 0x34, 0x56);
     main().setColor(start);
-    main().prefix = QString::fromUtf8(c.prefix);
-    main().txtColorCode->setText(QString::fromUtf8(c.typed));
-    emit main().txtColorCode->KeyUp(0, 0);
+    Workspace::instance().setCodePrefix(QString::fromUtf8(c.prefix));
+    test::control<TextBox>(main(), "txtColorCode")->setText(QString::fromUtf8(c.typed));
+    emit test::control<TextBox>(main(), "txtColorCode")->KeyUp(0, 0);
     EXPECT_EQ(colorOf(3), c.color.value_or(start));
-    EXPECT_EQ(main().txtColorCode->text(), QString::fromUtf8(c.fieldAfter));
+    EXPECT_EQ(test::control<TextBox>(main(), "txtColorCode")->text(), QString::fromUtf8(c.fieldAfter));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -302,9 +306,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowTest, TypingACodeTakesItAtTheSeventhCharacter)
 {
     showActive();
-    main().prefix = QStringLiteral("#");
+    Workspace::instance().setCodePrefix(QStringLiteral("#"));
     main().setColor(rgb(1, 1, 1));
-    TextBox* field = main().txtColorCode;
+    TextBox* field = test::control<TextBox>(main(), "txtColorCode");
     field->setFocus();
     field->clear();
     QTest::keyClicks(field, QStringLiteral("#ff800"));
@@ -317,9 +321,9 @@ TEST_F(MainWindowTest, TypingACodeTakesItAtTheSeventhCharacter)
 
 TEST_F(MainWindowTest, KeysThatChangeNoTextKeepTheCaretAndSelection)
 {
-    main().prefix = QStringLiteral("#");
+    Workspace::instance().setCodePrefix(QStringLiteral("#"));
     main().setColor(rgb(255, 128, 0));
-    TextBox* field = main().txtColorCode;
+    TextBox* field = test::control<TextBox>(main(), "txtColorCode");
     field->setSelection(1, 2);
     emit field->KeyUp(16, 1);   // a Shift release
     EXPECT_EQ(field->selectedText(), QStringLiteral("FF"));
@@ -330,10 +334,10 @@ TEST_F(MainWindowTest, KeysThatChangeNoTextKeepTheCaretAndSelection)
 // page, whatever the colour, so the selection the user made stays for the code typed next.
 TEST_F(MainWindowTest, ARefreshWithTheSameTextKeepsTheSelectionOnBothPages)
 {
-    main().prefix = QStringLiteral("#");
-    TextBox* field = main().txtColorCode;
+    Workspace::instance().setCodePrefix(QStringLiteral("#"));
+    TextBox* field = test::control<TextBox>(main(), "txtColorCode");
     for (const int page : {0, 1}) {
-        main().tabSelectColorModel->setCurrentIndex(page);
+        test::control<QTabBar>(main(), "tabSelectColorModel")->setCurrentIndex(page);
         for (int r = 0; r < 256; r += 15) {
             for (int g = 0; g < 256; g += 15) {
                 for (int b = 0; b < 256; b += 15) {
@@ -370,11 +374,11 @@ TEST_P(ChannelEntry, TakesTheChannels)
 {
     const ChannelEntryCase& c = GetParam();
     main().setColor(rgb(0xFF, 0x80, 0x40));
-    main().txtRGB[c.field]->setText(QString::fromUtf8(c.typed));
-    emit main().txtRGB[c.field]->KeyUp(0, 0);
+    test::control<TextBox>(main(), "txtRGB", c.field)->setText(QString::fromUtf8(c.typed));
+    emit test::control<TextBox>(main(), "txtRGB", c.field)->KeyUp(0, 0);
     EXPECT_EQ(colorOf(3), c.color);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(main().txtRGB[i]->text(), QString::fromUtf8(c.fieldsAfter[i])) << "field " << i;
+        EXPECT_EQ(test::control<TextBox>(main(), "txtRGB", i)->text(), QString::fromUtf8(c.fieldsAfter[i])) << "field " << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -392,19 +396,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowTest, EveryToolKeepsTheSelectedObject)
 {
     const Scheme start{rgb(255, 0, 0), rgb(0, 0, 255), rgb(30, 200, 90), rgb(128, 128, 128), rgb(9, 9, 200)};
-    const std::array<QAction* frmMain::*, 11> tools{
-        &frmMain::mnuCordinateHue, &frmMain::mnuCordinateSatuation, &frmMain::mnuCordinateLightness,
-        &frmMain::mnuAveHue, &frmMain::mnuAveLightness, &frmMain::mnuAveSatuation,
-        &frmMain::mnuRandomAll, &frmMain::mnuRandomSingle, &frmMain::mnuComplementaryColorAll,
-        &frmMain::mnuComplementaryColorSingle, &frmMain::mnuCopyColorALL};
-    for (QAction* frmMain::*tool : tools) {
+    const std::array<const char*, 11> tools{"mnuCordinateHue", "mnuCordinateSatuation", "mnuCordinateLightness",
+                                            "mnuAveHue", "mnuAveLightness", "mnuAveSatuation",
+                                            "mnuRandomAll", "mnuRandomSingle", "mnuComplementaryColorAll",
+                                            "mnuComplementaryColorSingle", "mnuCopyColorALL"};
+    for (const char* tool : tools) {
         setScheme(start, 2);
         fakes.messageBox->answers = {IMessageBox::Yes};
-        (main().*tool)->trigger();
-        EXPECT_EQ(display().selectObject(), 2) << (main().*tool)->objectName().toStdString();
-        EXPECT_TRUE(main().optSelectObject[2]->isChecked());
+        test::action(main(), tool)->trigger();
+        EXPECT_EQ(display().selectObject(), 2) << test::action(main(), tool)->objectName().toStdString();
+        EXPECT_TRUE(test::control<OptionButton>(main(), "optSelectObject", 2)->isChecked());
         EXPECT_EQ(main().currentColor().getColor(), colorOf(2));
-        EXPECT_EQ(main().txtColorCode->text(), codeText(colorOf(2)));
+        EXPECT_EQ(test::control<TextBox>(main(), "txtColorCode")->text(), codeText(colorOf(2)));
     }
 }
 
@@ -412,9 +415,9 @@ TEST_F(MainWindowTest, UnifyHueWithAGreySelectedGivesEveryObjectHueMinusOne)
 {
     // The hue slider shows a grey's hue as 0; showing it must not make it 0.
     for (const bool hslPage : {false, true}) {
-        main().tabSelectColorModel->setCurrentIndex(hslPage ? 1 : 0);
+        test::control<QTabBar>(main(), "tabSelectColorModel")->setCurrentIndex(hslPage ? 1 : 0);
         setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(64, 64, 64), rgb(128, 128, 128), rgb(0, 255, 0)}, 3);
-        main().mnuCordinateHue->trigger();
+        test::action(main(), "mnuCordinateHue")->trigger();
         EXPECT_EQ(scheme(), (Scheme{rgb(255, 0, 4), rgb(255, 0, 4), rgb(64, 64, 64), rgb(128, 128, 128),
                                     rgb(255, 0, 4)}))
             << (hslPage ? "HSL page" : "RGB page");
@@ -425,7 +428,7 @@ TEST_F(MainWindowTest, UnifyHueWithAGreySelectedGivesEveryObjectHueMinusOne)
 TEST_F(MainWindowTest, AverageHueIsTheArithmeticMean)
 {
     setScheme({rgb(252, 0, 42), rgb(252, 42, 0), rgb(252, 42, 0), rgb(252, 42, 0), rgb(252, 42, 0)}, 0);
-    main().mnuAveHue->trigger();
+    test::action(main(), "mnuAveHue")->trigger();
     for (const std::int32_t c : scheme())
         EXPECT_NEAR(hueOf(c), 78.0, 0.6);
 }
@@ -437,7 +440,7 @@ TEST_F(MainWindowTest, RandomAllDrawsRedGreenBlueForEachObject)
     for (const int ch : channels)
         fakes.random->values.push_back(drawFor(ch));
     fakes.random->values[2] = 0.99999999;   // the largest draws still give 254
-    main().mnuRandomAll->trigger();
+    test::action(main(), "mnuRandomAll")->trigger();
     EXPECT_EQ(scheme(), (Scheme{rgb(0, 1, 254), rgb(10, 20, 30), rgb(100, 101, 102), rgb(254, 254, 254),
                                 rgb(7, 8, 9)}));
     EXPECT_TRUE(fakes.random->values.empty());
@@ -446,10 +449,10 @@ TEST_F(MainWindowTest, RandomAllDrawsRedGreenBlueForEachObject)
 TEST_F(MainWindowTest, ComplementsOfAllAndOfTheCurrentColour)
 {
     setScheme({rgb(255, 0, 0), rgb(0, 0, 255), rgb(128, 128, 128), rgb(0, 255, 0), rgb(255, 255, 0)}, 3);
-    main().mnuComplementaryColorAll->trigger();
+    test::action(main(), "mnuComplementaryColorAll")->trigger();
     EXPECT_EQ(scheme(), (Scheme{rgb(0, 255, 255), rgb(255, 255, 0), rgb(128, 128, 128), rgb(255, 0, 255),
                                 rgb(0, 0, 255)}));
-    main().mnuComplementaryColorSingle->trigger();
+    test::action(main(), "mnuComplementaryColorSingle")->trigger();
     EXPECT_EQ(colorOf(3), rgb(0, 255, 0));
     EXPECT_EQ(colorOf(4), rgb(0, 0, 255));
 }
@@ -465,7 +468,7 @@ TEST_F(MainWindowTest, CopyToAllAsksAndOnlyYesProceeds)
         setScheme(start, 1);
         fakes.messageBox->calls.clear();
         fakes.messageBox->answers = {c.answer};
-        main().mnuCopyColorALL->trigger();
+        test::action(main(), "mnuCopyColorALL")->trigger();
         ASSERT_EQ(fakes.messageBox->calls.size(), 1);
         const auto& call = fakes.messageBox->calls.front();
         EXPECT_EQ(call.title, QStringLiteral("全て同色"));
@@ -486,21 +489,21 @@ TEST_F(MainWindowTest, OnTheHslPageOnlyTheSelectedObjectIsQuantised)
         for (const int ch : {200, 101, 50})
             fakes.random->values.push_back(drawFor(ch));
     }
-    main().mnuRandomAll->trigger();
+    test::action(main(), "mnuRandomAll")->trigger();
     const std::int32_t q = quantised(20, 153, 125);
     EXPECT_EQ(scheme(), (Scheme{rgb(200, 101, 50), q, rgb(200, 101, 50), rgb(200, 101, 50), rgb(200, 101, 50)}));
 
     for (const int ch : {200, 101, 50})
         fakes.random->values.push_back(drawFor(ch));
-    main().optSelectObject[0]->switchOn();   // object 0 is quantised on selection
-    main().tabSelectColorModel->setCurrentIndex(0);
-    main().mnuRandomSingle->trigger();
+    test::control<OptionButton>(main(), "optSelectObject", 0)->switchOn();   // object 0 is quantised on selection
+    test::control<QTabBar>(main(), "tabSelectColorModel")->setCurrentIndex(0);
+    test::action(main(), "mnuRandomSingle")->trigger();
     EXPECT_EQ(colorOf(0), rgb(200, 101, 50));   // the RGB page stores it exactly
     showHslPage();
     for (const int ch : {200, 101, 50})
         fakes.random->values.push_back(drawFor(ch));
-    main().optSelectObject[2]->switchOn();
-    main().mnuRandomSingle->trigger();
+    test::control<OptionButton>(main(), "optSelectObject", 2)->switchOn();
+    test::action(main(), "mnuRandomSingle")->trigger();
     EXPECT_EQ(colorOf(2), q);
 }
 
@@ -514,8 +517,8 @@ TEST_F(MainWindowTest, InPlaceEditingShortensLongCaptionsAndSwallowsEnter)
         const char* caption;
     } cases[] = {{"0123456789", "0123456789"}, {"0123456789A", "0123456789..."}, {"R&D", "R&&D"}};
     for (const auto& c : cases) {
-        QTest::mouseDClick(main().optSelectObject[0], Qt::LeftButton);
-        TextBox* field = main().txtSampleString[0];
+        QTest::mouseDClick(test::control<OptionButton>(main(), "optSelectObject", 0), Qt::LeftButton);
+        TextBox* field = test::control<TextBox>(main(), "txtSampleString", 0);
         ASSERT_TRUE(field->isVisible());
         ASSERT_TRUE(field->hasFocus());
         field->selectAll();
@@ -523,7 +526,7 @@ TEST_F(MainWindowTest, InPlaceEditingShortensLongCaptionsAndSwallowsEnter)
         QTest::keyClick(field, Qt::Key_Return);
         EXPECT_TRUE(field->isHidden());
         EXPECT_EQ(field->text(), QString::fromUtf8(c.typed));
-        EXPECT_EQ(main().optSelectObject[0]->text(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(test::control<OptionButton>(main(), "optSelectObject", 0)->text(), QString::fromUtf8(c.caption));
     }
 }
 
@@ -531,10 +534,10 @@ TEST_F(MainWindowTest, InPlaceEditingStartsWithTheCaretAfterTheText)
 {
     showActive();
     main().setSampleText(1, QStringLiteral("abc"));
-    TextBox* field = main().txtSampleString[1];
+    TextBox* field = test::control<TextBox>(main(), "txtSampleString", 1);
     // Also when the last edit ended with the text selected.
     for (const char* typed : {"d", "e"}) {
-        QTest::mouseDClick(main().optSelectObject[1], Qt::LeftButton);
+        QTest::mouseDClick(test::control<OptionButton>(main(), "optSelectObject", 1), Qt::LeftButton);
         ASSERT_TRUE(field->hasFocus());
         EXPECT_FALSE(field->hasSelectedText());
         QTest::keyClicks(field, QString::fromUtf8(typed));
@@ -547,23 +550,23 @@ TEST_F(MainWindowTest, InPlaceEditingStartsWithTheCaretAfterTheText)
 TEST_F(MainWindowTest, InPlaceEditEndsWhenTheFocusMovesAway)
 {
     showActive();
-    QTest::mouseDClick(main().optSelectObject[2], Qt::LeftButton);
-    TextBox* field = main().txtSampleString[2];
+    QTest::mouseDClick(test::control<OptionButton>(main(), "optSelectObject", 2), Qt::LeftButton);
+    TextBox* field = test::control<TextBox>(main(), "txtSampleString", 2);
     ASSERT_TRUE(field->isVisible());
     field->selectAll();
     QTest::keyClicks(field, QStringLiteral("abcdefghijkl"));
-    main().txtColorCode->setFocus(Qt::MouseFocusReason);
+    test::control<TextBox>(main(), "txtColorCode")->setFocus(Qt::MouseFocusReason);
     EXPECT_TRUE(field->isHidden());
-    EXPECT_EQ(main().optSelectObject[2]->text(), QStringLiteral("abcdefghij..."));
+    EXPECT_EQ(test::control<OptionButton>(main(), "optSelectObject", 2)->text(), QStringLiteral("abcdefghij..."));
 }
 
 TEST_F(MainWindowTest, DoubleClickingShape1OrShape2EditsNothing)
 {
     showActive();
     for (const int i : {3, 4}) {
-        QTest::mouseDClick(main().optSelectObject[i], Qt::LeftButton);
-        for (TextBox* field : main().txtSampleString)
-            EXPECT_TRUE(field->isHidden());
+        QTest::mouseDClick(test::control<OptionButton>(main(), "optSelectObject", i), Qt::LeftButton);
+        for (int field = 0; field < 3; ++field)
+            EXPECT_TRUE(test::control<TextBox>(main(), "txtSampleString", field)->isHidden());
         EXPECT_FALSE(frmEditSampleText::isInstanceLoaded());
     }
 }
@@ -571,8 +574,8 @@ TEST_F(MainWindowTest, DoubleClickingShape1OrShape2EditsNothing)
 TEST_F(MainWindowTest, SetSampleTextShowsTheWholeText)
 {
     main().setSampleText(1, QStringLiteral("0123456789ABC"));
-    EXPECT_EQ(main().txtSampleString[1]->text(), QStringLiteral("0123456789ABC"));
-    EXPECT_EQ(main().optSelectObject[1]->text(), QStringLiteral("0123456789ABC"));
+    EXPECT_EQ(test::control<TextBox>(main(), "txtSampleString", 1)->text(), QStringLiteral("0123456789ABC"));
+    EXPECT_EQ(test::control<OptionButton>(main(), "optSelectObject", 1)->text(), QStringLiteral("0123456789ABC"));
 }
 
 TEST_F(MainWindowTest, SampleTextEditorTakesTheTextOnOkOnly)
@@ -591,11 +594,11 @@ TEST_F(MainWindowTest, SampleTextEditorTakesTheTextOnOkOnly)
             text->setText(QStringLiteral("a sample text"));
             editor.findChild<QPushButton*>(QString::fromUtf8(c.button))->click();
         });
-        main().mnuSTMiddle->trigger();   // returns when the editor is unloaded
+        test::action(main(), "mnuSTMiddle")->trigger();   // returns when the editor is unloaded
         EXPECT_TRUE(seen);
         EXPECT_FALSE(frmEditSampleText::isInstanceLoaded());
-        EXPECT_EQ(main().txtSampleString[1]->text(), QString::fromUtf8(c.result));
-        EXPECT_EQ(main().optSelectObject[1]->text(), QString::fromUtf8(c.result));
+        EXPECT_EQ(test::control<TextBox>(main(), "txtSampleString", 1)->text(), QString::fromUtf8(c.result));
+        EXPECT_EQ(test::control<OptionButton>(main(), "optSelectObject", 1)->text(), QString::fromUtf8(c.result));
     }
 }
 
@@ -615,13 +618,13 @@ StdFont font(const char* name, double size, bool bold = false)
 TEST_F(MainWindowTest, FontForAllLabelsGivesEachLabelTheChosenFontOfItsOwn)
 {
     fakes.fileDialogs->fontAnswers = {font("Noto Serif CJK JP", 20, true)};
-    main().mnuFontAll->trigger();
+    test::action(main(), "mnuFontAll")->trigger();
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(*display().getLabelFont(i), font("Noto Serif CJK JP", 20, true)) << "label " << i;
 
     // A later change of one label's font changes that label alone.
     fakes.fileDialogs->fontAnswers = {font("DejaVu Sans", 9)};
-    main().mnuFontMiddle->trigger();
+    test::action(main(), "mnuFontMiddle")->trigger();
     EXPECT_EQ(*display().getLabelFont(1), font("DejaVu Sans", 9));
     EXPECT_EQ(*display().getLabelFont(0), font("Noto Serif CJK JP", 20, true));
     EXPECT_EQ(*display().getLabelFont(2), font("Noto Serif CJK JP", 20, true));
@@ -631,7 +634,7 @@ TEST_F(MainWindowTest, CancellingTheFontForAllGivesLabelsOneAndTwoTheFontOfLabel
 {
     for (int i = 0; i < 3; ++i)
         display().setLabelFont(static_cast<std::int16_t>(i), copyFont(font("DejaVu Sans", 10 + i)));
-    main().mnuFontAll->trigger();
+    test::action(main(), "mnuFontAll")->trigger();
     EXPECT_EQ(fakes.fileDialogs->fontCalls, 1);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(*display().getLabelFont(i), font("DejaVu Sans", 10));
@@ -640,15 +643,14 @@ TEST_F(MainWindowTest, CancellingTheFontForAllGivesLabelsOneAndTwoTheFontOfLabel
 TEST_F(MainWindowTest, FontOfOneLabel)
 {
     const StdFont original = font("DejaVu Serif", 14, true);
-    const std::array<QAction* frmMain::*, 3> items{&frmMain::mnuFontTop, &frmMain::mnuFontMiddle,
-                                                   &frmMain::mnuFontBottom};
+    const std::array<const char*, 3> items{"mnuFontTop", "mnuFontMiddle", "mnuFontBottom"};
     for (int i = 0; i < 3; ++i) {
         display().setLabelFont(static_cast<std::int16_t>(i), copyFont(original));
-        (main().*items[i])->trigger();   // cancelled
+        test::action(main(), items[i])->trigger();   // cancelled
         EXPECT_EQ(*display().getLabelFont(i), original);
         EXPECT_EQ(fakes.fileDialogs->fontsShown.back(), original);
         fakes.fileDialogs->fontAnswers = {font("Noto Sans CJK JP", 8)};
-        (main().*items[i])->trigger();
+        test::action(main(), items[i])->trigger();
         EXPECT_EQ(*display().getLabelFont(i), font("Noto Sans CJK JP", 8));
     }
 }
@@ -793,7 +795,7 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionShortcutAndPlace)
 
 TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
 {
-    main().mnuBGView->setEnabled(true);   // normally enabled by the first picture load
+    test::action(main(), "mnuBGView")->setEnabled(true);   // normally enabled by the first picture load
     // The eyedropper's picker would take the screen and the activation: here only its
     // shortcut counts.
     QObject::disconnect(main().findChild<QAction*>(QStringLiteral("mnuEyedropper")), &QAction::triggered, nullptr,
@@ -812,24 +814,24 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
         const char* name;
         std::function<QLineEdit*()> focus;
     } fields[] = {
-        {"txtColorCode", [&] { return main().txtColorCode; }},
-        {"txtRGB1", [&] { return main().txtRGB[1]; }},
+        {"txtColorCode", [&] { return test::control<TextBox>(main(), "txtColorCode"); }},
+        {"txtRGB1", [&] { return test::control<TextBox>(main(), "txtRGB", 1); }},
         {"txtHSL2",
          [&] {
              showHslPage();
-             return main().txtHSL[2];
+             return test::control<TextBox>(main(), "txtHSL", 2);
          }},
         {"txtSampleString0",
          [&] {
-             QTest::mouseDClick(main().optSelectObject[0], Qt::LeftButton);
-             return main().txtSampleString[0];
+             QTest::mouseDClick(test::control<OptionButton>(main(), "optSelectObject", 0), Qt::LeftButton);
+             return test::control<TextBox>(main(), "txtSampleString", 0);
          }},
     };
     for (const auto& f : fields) {
         for (QAction* a : withShortcut) {
             ASSERT_NE(a, nullptr);
             showActive();
-            main().tabSelectColorModel->setCurrentIndex(0);
+            test::control<QTabBar>(main(), "tabSelectColorModel")->setCurrentIndex(0);
             QLineEdit* field = f.focus();
             field->setFocus(Qt::TabFocusReason);
             ASSERT_TRUE(field->hasFocus()) << f.name << " " << a->objectName().toStdString();
@@ -844,34 +846,33 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
 TEST_F(MainWindowTest, CheckItemsChangeTheirMarkOncePerChoice)
 {
     for (int round = 0; round < 2; ++round) {
-        main().mnuOnTop->trigger();
-        EXPECT_TRUE(main().mnuOnTop->isChecked());
-        main().mnuOnTop->trigger();
-        EXPECT_FALSE(main().mnuOnTop->isChecked());
+        test::action(main(), "mnuOnTop")->trigger();
+        EXPECT_TRUE(test::action(main(), "mnuOnTop")->isChecked());
+        test::action(main(), "mnuOnTop")->trigger();
+        EXPECT_FALSE(test::action(main(), "mnuOnTop")->isChecked());
     }
-    main().mnuPalette->trigger();
-    EXPECT_TRUE(main().mnuPalette->isChecked());
+    test::action(main(), "mnuPalette")->trigger();
+    EXPECT_TRUE(test::action(main(), "mnuPalette")->isChecked());
     EXPECT_TRUE(frmPalette::isInstanceLoaded());
-    main().mnuPalette->trigger();
-    EXPECT_FALSE(main().mnuPalette->isChecked());
+    test::action(main(), "mnuPalette")->trigger();
+    EXPECT_FALSE(test::action(main(), "mnuPalette")->isChecked());
     EXPECT_FALSE(frmPalette::isInstanceLoaded());
-    main().mnuColorCircle->trigger();
-    EXPECT_TRUE(main().mnuColorCircle->isChecked());
+    test::action(main(), "mnuColorCircle")->trigger();
+    EXPECT_TRUE(test::action(main(), "mnuColorCircle")->isChecked());
     EXPECT_TRUE(frmColorCircle::isInstanceLoaded());
-    main().mnuColorCircle->trigger();
-    EXPECT_FALSE(main().mnuColorCircle->isChecked());
+    test::action(main(), "mnuColorCircle")->trigger();
+    EXPECT_FALSE(test::action(main(), "mnuColorCircle")->isChecked());
     EXPECT_FALSE(frmColorCircle::isInstanceLoaded());
 }
 
 TEST_F(MainWindowTest, StyleItemsSetTheStyleAndCarryNoMark)
 {
-    const std::array<QAction* frmMain::*, 5> items{&frmMain::mnuUpDown, &frmMain::mnuLeftRight, &frmMain::mnuSIS,
-                                                   &frmMain::mnuDivide, &frmMain::mnuLattice};
+    const std::array<const char*, 5> items{"mnuUpDown", "mnuLeftRight", "mnuSIS", "mnuDivide", "mnuLattice"};
     for (const int style : {4, 2, 0, 3, 1}) {
-        (main().*items[style])->trigger();
+        test::action(main(), items[style])->trigger();
         EXPECT_EQ(main().configManager().tessaryStyle(), style);
-        for (QAction* frmMain::*item : items)
-            EXPECT_FALSE((main().*item)->isChecked());
+        for (const char* item : items)
+            EXPECT_FALSE(test::action(main(), item)->isChecked());
     }
 }
 
@@ -886,28 +887,28 @@ TEST_F(MainWindowTest, LoadingAPictureShowsItAndChoosingViewHidesIt)
 
     for (int load = 0; load < 2; ++load) {   // the second load replaces a picture shown
         fakes.fileDialogs->answers = {path};
-        main().mnuBGLoad->trigger();
+        test::action(main(), "mnuBGLoad")->trigger();
         ASSERT_EQ(fakes.fileDialogs->calls.size(), load + 1);
         const auto& call = fakes.fileDialogs->calls.back();
         EXPECT_FALSE(call.save);
         EXPECT_EQ(call.initialName, QStringLiteral("*.gif;*.bmp;*.jpg;*.jpeg"));
         EXPECT_EQ(call.filter, QStringLiteral("画像(*.gif;*.bmp;*.jpg;*.jpeg)|*.gif;*.bmp;*.jpg;*.jpeg|GIF(*.gif)|"
                                               "*.gif|BMP(*.bmp)|*.bmp|JPEG(*.jpg;*.jpeg)|*.jpg;*.jpeg"));
-        EXPECT_TRUE(main().mnuBGView->isEnabled());
-        EXPECT_TRUE(main().mnuBGView->isChecked());
-        EXPECT_FALSE(main().optSelectObject[3]->isEnabled());
-        EXPECT_FALSE(main().optSelectObject[4]->isEnabled());
-        EXPECT_TRUE(main().optSelectObject[0]->isChecked());
+        EXPECT_TRUE(test::action(main(), "mnuBGView")->isEnabled());
+        EXPECT_TRUE(test::action(main(), "mnuBGView")->isChecked());
+        EXPECT_FALSE(test::control<OptionButton>(main(), "optSelectObject", 3)->isEnabled());
+        EXPECT_FALSE(test::control<OptionButton>(main(), "optSelectObject", 4)->isEnabled());
+        EXPECT_TRUE(test::control<OptionButton>(main(), "optSelectObject", 0)->isChecked());
         EXPECT_EQ(display().selectObject(), 0);
         EXPECT_EQ(display().surface().pixel(1, 1), rgb(255, 0, 0));
     }
-    main().mnuBGView->trigger();
-    EXPECT_FALSE(main().mnuBGView->isChecked());
-    EXPECT_TRUE(main().optSelectObject[3]->isEnabled());
-    EXPECT_TRUE(main().optSelectObject[4]->isEnabled());
-    main().mnuBGView->trigger();
-    EXPECT_TRUE(main().mnuBGView->isChecked());
-    EXPECT_FALSE(main().optSelectObject[3]->isEnabled());
+    test::action(main(), "mnuBGView")->trigger();
+    EXPECT_FALSE(test::action(main(), "mnuBGView")->isChecked());
+    EXPECT_TRUE(test::control<OptionButton>(main(), "optSelectObject", 3)->isEnabled());
+    EXPECT_TRUE(test::control<OptionButton>(main(), "optSelectObject", 4)->isEnabled());
+    test::action(main(), "mnuBGView")->trigger();
+    EXPECT_TRUE(test::action(main(), "mnuBGView")->isChecked());
+    EXPECT_FALSE(test::control<OptionButton>(main(), "optSelectObject", 3)->isEnabled());
     EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
 }
 
@@ -915,15 +916,15 @@ TEST_F(MainWindowTest, APictureThatCannotBeReadChangesNothingAndIsReported)
 {
     const QString path = writeFile(QStringLiteral("broken.jpg"), QByteArrayLiteral("this is no picture"));
     fakes.fileDialogs->answers = {QString(), path};
-    main().mnuBGLoad->trigger();   // cancelled
+    test::action(main(), "mnuBGLoad")->trigger();   // cancelled
     EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
-    main().mnuBGLoad->trigger();
+    test::action(main(), "mnuBGLoad")->trigger();
     ASSERT_EQ(fakes.messageBox->calls.size(), 1);
     EXPECT_TRUE(fakes.messageBox->calls.front().text.contains(QDir::toNativeSeparators(path)));
-    EXPECT_FALSE(main().mnuBGView->isEnabled());
-    EXPECT_FALSE(main().mnuBGView->isChecked());
-    EXPECT_TRUE(main().optSelectObject[3]->isEnabled());
-    EXPECT_TRUE(main().optSelectObject[3]->isChecked());
+    EXPECT_FALSE(test::action(main(), "mnuBGView")->isEnabled());
+    EXPECT_FALSE(test::action(main(), "mnuBGView")->isChecked());
+    EXPECT_TRUE(test::control<OptionButton>(main(), "optSelectObject", 3)->isEnabled());
+    EXPECT_TRUE(test::control<OptionButton>(main(), "optSelectObject", 3)->isChecked());
     EXPECT_EQ(display().selectObject(), 3);
 }
 
@@ -933,17 +934,17 @@ TEST_F(MainWindowTest, HelpOpensTheDocumentOrSaysWhyNot)
 {
     const QString document = AppInfo::programFolder() + QStringLiteral("/doc/index.htm");
     ASSERT_TRUE(QFile::exists(document));
-    main().mnuShowHelp->trigger();
+    test::action(main(), "mnuShowHelp")->trigger();
     EXPECT_EQ(fakes.shell->opened, QStringList{document});
     EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
 
     fakes.shell->result = false;   // no program for the document
-    main().mnuShowHelp->trigger();
+    test::action(main(), "mnuShowHelp")->trigger();
     ASSERT_EQ(fakes.messageBox->calls.size(), 1);
     EXPECT_TRUE(fakes.messageBox->calls.back().text.contains(QDir::toNativeSeparators(document)));
 
     AppInfo::setProgramFolderOverride(workDir());   // no document there
-    main().mnuShowHelp->trigger();
+    test::action(main(), "mnuShowHelp")->trigger();
     EXPECT_EQ(fakes.shell->opened.size(), 2);
     ASSERT_EQ(fakes.messageBox->calls.size(), 2);
     EXPECT_EQ(fakes.messageBox->calls.back().title, QStringLiteral("Tessary"));
@@ -957,7 +958,7 @@ TEST_F(MainWindowTest, AboutBoxOpensModalAndCloses)
         version = about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text();
         about.findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
     });
-    main().mnuAbout->trigger();
+    test::action(main(), "mnuAbout")->trigger();
     EXPECT_EQ(version, QStringLiteral("version : %1.%2%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
     EXPECT_FALSE(frmAbout::isInstanceLoaded());
 }
@@ -966,7 +967,7 @@ TEST_F(MainWindowTest, MinimisingHidesTheOpenWindowsAndRestoringShowsThemAgain)
 {
     main().showModeless();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
-    main().mnuPalette->trigger();
+    test::action(main(), "mnuPalette")->trigger();
     ASSERT_TRUE(frmPalette::instance().isVisible());
     EXPECT_TRUE(display().isVisible());
 
@@ -989,8 +990,8 @@ TEST_F(MainWindowTest, FontForAllAcceptedUnchangedInTheRealDialogKeepsTheStoredN
         ASSERT_NE(dialog, nullptr);
         QTest::keyClick(dialog, Qt::Key_Return);
     });
-    main().mnuFontAll->trigger();
-    main().mnuQuit->trigger();
+    test::action(main(), "mnuFontAll")->trigger();
+    test::action(main(), "mnuQuit")->trigger();
     const QStringList inis = QDir(workDir()).entryList({QStringLiteral("*.ini")}, QDir::Files);
     ASSERT_EQ(inis.size(), 1);
     QFile ini(QDir(workDir()).filePath(inis.front()));
@@ -1002,10 +1003,10 @@ TEST_F(MainWindowTest, FontForAllAcceptedUnchangedInTheRealDialogKeepsTheStoredN
 TEST_F(MainWindowTest, QuitSavesTheSchemeAndClosesEveryWindow)
 {
     setScheme({rgb(1, 0, 0), rgb(2, 0, 0), rgb(3, 0, 0), rgb(4, 0, 0), rgb(5, 0, 0)}, 3);
-    main().mnuPalette->trigger();
+    test::action(main(), "mnuPalette")->trigger();
     frmMain* m = &main();
     QSignalSpy unloaded(m, &Form::unloaded);
-    m->mnuQuit->trigger();
+    test::action(*m, "mnuQuit")->trigger();
     EXPECT_EQ(unloaded.count(), 1);
     EXPECT_FALSE(frmMain::isInstanceLoaded());
     EXPECT_FALSE(frmTessary::isInstanceLoaded());
@@ -1036,7 +1037,7 @@ TEST_F(MainWindowWithoutRestore, LabelsShowTheCaptionsText)
     frmMain& m = frmMain::instance();
     frmTessary& t = frmTessary::instance();
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(t.label(i)->text(), m.txtSampleString[i]->text()) << i;
+        EXPECT_EQ(t.label(i)->text(), test::control<TextBox>(m, "txtSampleString", i)->text()) << i;
         EXPECT_FALSE(t.label(i)->text().isEmpty()) << i;
     }
 }

@@ -51,7 +51,7 @@ protected:
     // Inner area below the menu bar of width x height pixels (no frame offscreen).
     static void setInnerSize(frmPalette& w, int width, int height)
     {
-        w.resize(width, height + w.menuBar->sizeHint().height());
+        w.resize(width, height + test::control<QMenuBar>(w, "menuBar")->sizeHint().height());
         QCoreApplication::processEvents();
     }
 
@@ -60,18 +60,18 @@ protected:
 
     static void click(frmPalette& w, int column, int row)
     {
-        emit w.picPalette->MouseDown(1, 0, column * 16 + 5, row * 16 + 5);
+        emit test::control<PictureBox>(w, "picPalette")->MouseDown(1, 0, column * 16 + 5, row * 16 + 5);
     }
 
     static void choose(frmPalette& w, int entry)
     {
-        w.cmbColorSelect->setCurrentIndex(entry);
-        emit w.cmbColorSelect->activated(entry);
+        test::control<QComboBox>(w, "cmbColorSelect")->setCurrentIndex(entry);
+        emit test::control<QComboBox>(w, "cmbColorSelect")->activated(entry);
     }
 
     static std::int32_t chipPixel(frmPalette& w, int column, int row, int dx = 8, int dy = 8)
     {
-        return w.picPalette->surface().pixel(column * 16 + dx, row * 16 + dy);
+        return test::control<PictureBox>(w, "picPalette")->surface().pixel(column * 16 + dx, row * 16 + dy);
     }
 
     // Runs steps against the colour property dialog once it is shown modally; the dialog

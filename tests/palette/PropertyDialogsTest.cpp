@@ -27,28 +27,28 @@ TEST_F(ColorProperty, AddingTheCurrentColourOpensInAddModeFromTheMainWindowsColo
     whenColorPropertyShows([&](frmColorProperty& d) {
         seen = true;
         EXPECT_EQ(d.windowTitle(), "追加");
-        EXPECT_EQ(d.btnAdd->text(), "追加");
-        EXPECT_EQ(d.btnCancel->text(), "キャンセル");
+        EXPECT_EQ(test::control<QPushButton>(d, "btnAdd")->text(), "追加");
+        EXPECT_EQ(test::control<QPushButton>(d, "btnCancel")->text(), "キャンセル");
         EXPECT_TRUE(d.addMode());
-        EXPECT_EQ(d.lblcolorCode->text(), code);
-        EXPECT_EQ(d.txtColorName->text(), code);
-        EXPECT_EQ(d.txtComment->text(), "");
-        EXPECT_EQ(d.lblColorBox->palette().color(QPalette::Window),
+        EXPECT_EQ(test::control<QLabel>(d, "lblcolorCode")->text(), code);
+        EXPECT_EQ(test::control<TextBox>(d, "txtColorName")->text(), code);
+        EXPECT_EQ(test::control<TextBox>(d, "txtComment")->text(), "");
+        EXPECT_EQ(test::control<QLabel>(d, "lblColorBox")->palette().color(QPalette::Window),
                   Surface::toQColor(colorCode().HTML_RGB2VB_RGB(code)));
-        d.txtColorName->setText("Mine");
-        d.txtComment->setText("my colour, with a comma");
+        test::control<TextBox>(d, "txtColorName")->setText("Mine");
+        test::control<TextBox>(d, "txtComment")->setText("my colour, with a comma");
         d.btnAdd_Click();
         EXPECT_FALSE(frmColorProperty::isInstanceLoaded());
     });
     w.mnuAddColor_Click();
     ASSERT_TRUE(seen);
-    ASSERT_EQ(w.palette->count(), 4);
-    const auto added = w.palette->colorCollection.item("mine");
+    ASSERT_EQ(w.shownPalette()->count(), 4);
+    const auto added = w.shownPalette()->colorCollection.item("mine");
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(added->colorCode(), code);
     EXPECT_EQ(added->comment(), "my colour, with a comma");
-    EXPECT_EQ(w.cmbColorSelect->itemText(3), "Mine");
-    EXPECT_TRUE(w.mnuEasySave->isEnabled());
+    EXPECT_EQ(test::control<QComboBox>(w, "cmbColorSelect")->itemText(3), "Mine");
+    EXPECT_TRUE(test::action(w, "mnuEasySave")->isEnabled());
     EXPECT_TRUE(fakes.messageBox->calls.isEmpty());
 }
 
@@ -56,20 +56,20 @@ TEST_F(ColorProperty, ADuplicateNameKeepsTheDialogOpenForAnotherName)
 {
     frmPalette& w = openWith(numbered(3));
     whenColorPropertyShows([&](frmColorProperty& d) {
-        d.txtColorName->setText("c2");
+        test::control<TextBox>(d, "txtColorName")->setText("c2");
         d.btnAdd_Click();
         EXPECT_TRUE(frmColorProperty::isInstanceLoaded());
         ASSERT_EQ(fakes.messageBox->calls.size(), 1);
         EXPECT_EQ(fakes.messageBox->calls[0].text, kDuplicate);
-        EXPECT_EQ(w.palette->count(), 3);
-        EXPECT_FALSE(w.mnuEasySave->isEnabled());
-        d.txtColorName->setText("c2 again");
+        EXPECT_EQ(w.shownPalette()->count(), 3);
+        EXPECT_FALSE(test::action(w, "mnuEasySave")->isEnabled());
+        test::control<TextBox>(d, "txtColorName")->setText("c2 again");
         d.btnAdd_Click();
         EXPECT_FALSE(frmColorProperty::isInstanceLoaded());
     });
     w.mnuAddColor_Click();
-    EXPECT_EQ(w.palette->count(), 4);
-    EXPECT_NE(w.palette->colorCollection.item("C2 AGAIN"), nullptr);
+    EXPECT_EQ(w.shownPalette()->count(), 4);
+    EXPECT_NE(w.shownPalette()->colorCollection.item("C2 AGAIN"), nullptr);
 }
 
 TEST_F(ColorProperty, AnEmptiedNameAddsTheColourUnderItsCode)
@@ -77,34 +77,34 @@ TEST_F(ColorProperty, AnEmptiedNameAddsTheColourUnderItsCode)
     frmPalette& w = openWith(numbered(1));
     const QString code = frmMain::instance().getColorCode();
     whenColorPropertyShows([](frmColorProperty& d) {
-        d.txtColorName->clear();
+        test::control<TextBox>(d, "txtColorName")->clear();
         d.btnAdd_Click();
     });
     w.mnuAddColor_Click();
-    ASSERT_EQ(w.palette->count(), 2);
-    EXPECT_EQ(w.palette->colorCollection.item(2)->colorName(), code);
+    ASSERT_EQ(w.shownPalette()->count(), 2);
+    EXPECT_EQ(w.shownPalette()->colorCollection.item(2)->colorName(), code);
 }
 
 TEST_F(ColorProperty, CancelChangesNothingInEitherMode)
 {
     frmPalette& w = openWith(numbered(2));
     whenColorPropertyShows([](frmColorProperty& d) {
-        d.txtColorName->setText("new");
+        test::control<TextBox>(d, "txtColorName")->setText("new");
         d.btnCancel_Click();
     });
     w.mnuAddColor_Click();
     click(w, 1, 0);
     whenColorPropertyShows([](frmColorProperty& d) {
         EXPECT_FALSE(d.addMode());
-        d.txtColorName->setText("renamed");
-        d.txtComment->setText("changed");
+        test::control<TextBox>(d, "txtColorName")->setText("renamed");
+        test::control<TextBox>(d, "txtComment")->setText("changed");
         d.btnCancel_Click();
     });
     w.mnuColorProperty_Click();
-    EXPECT_EQ(w.palette->count(), 2);
-    EXPECT_EQ(w.palette->colorCollection.item(2)->colorName(), "C2");
-    EXPECT_EQ(w.palette->colorCollection.item(2)->comment(), "c2");
-    EXPECT_FALSE(w.mnuEasySave->isEnabled());
+    EXPECT_EQ(w.shownPalette()->count(), 2);
+    EXPECT_EQ(w.shownPalette()->colorCollection.item(2)->colorName(), "C2");
+    EXPECT_EQ(w.shownPalette()->colorCollection.item(2)->comment(), "c2");
+    EXPECT_FALSE(test::action(w, "mnuEasySave")->isEnabled());
 }
 
 TEST_F(ColorProperty, EditingChangesTheColourInPlaceAndReKeysIt)
@@ -113,25 +113,25 @@ TEST_F(ColorProperty, EditingChangesTheColourInPlaceAndReKeysIt)
     click(w, 1, 0);
     whenColorPropertyShows([](frmColorProperty& d) {
         EXPECT_EQ(d.windowTitle(), "編集");
-        EXPECT_EQ(d.btnAdd->text(), "更新");
-        EXPECT_EQ(d.lblcolorCode->text(), "000002");
-        EXPECT_EQ(d.txtColorName->text(), "C2");
-        EXPECT_EQ(d.txtComment->text(), "c2");
-        d.txtColorName->setText("Second");
-        d.txtComment->setText("now with a comment");
+        EXPECT_EQ(test::control<QPushButton>(d, "btnAdd")->text(), "更新");
+        EXPECT_EQ(test::control<QLabel>(d, "lblcolorCode")->text(), "000002");
+        EXPECT_EQ(test::control<TextBox>(d, "txtColorName")->text(), "C2");
+        EXPECT_EQ(test::control<TextBox>(d, "txtComment")->text(), "c2");
+        test::control<TextBox>(d, "txtColorName")->setText("Second");
+        test::control<TextBox>(d, "txtComment")->setText("now with a comment");
         d.btnAdd_Click();
     });
     w.mnuColorProperty_Click();
-    EXPECT_TRUE(w.mnuEasySave->isEnabled());
-    EXPECT_EQ(w.cmbColorSelect->itemText(1), "Second");
-    EXPECT_EQ(w.palette->colorCollection.item("C2"), nullptr);
-    EXPECT_EQ(w.palette->colorCollection.item("second")->index, 2);
+    EXPECT_TRUE(test::action(w, "mnuEasySave")->isEnabled());
+    EXPECT_EQ(test::control<QComboBox>(w, "cmbColorSelect")->itemText(1), "Second");
+    EXPECT_EQ(w.shownPalette()->colorCollection.item("C2"), nullptr);
+    EXPECT_EQ(w.shownPalette()->colorCollection.item("second")->index, 2);
     // The list finds the renamed colour, and the panel shows the new comment.
     choose(w, 1);
-    EXPECT_EQ(w.selectedIndex, 2);
-    EXPECT_EQ(w.colorCommentInfo->text(), "now with a comment");
+    EXPECT_EQ(w.selectedPosition(), 2);
+    EXPECT_EQ(test::control<QLabel>(w, "colorCommentInfo")->text(), "now with a comment");
     // The old name is free for a new colour.
-    ASSERT_TRUE(w.palette->addColor("ABCDEF", "c2", "").isOk());
+    ASSERT_TRUE(w.shownPalette()->addColor("ABCDEF", "c2", "").isOk());
 }
 
 TEST_F(ColorProperty, ARenameOntoAnotherColoursNameIsRefused)
@@ -139,8 +139,8 @@ TEST_F(ColorProperty, ARenameOntoAnotherColoursNameIsRefused)
     frmPalette& w = openWith(numbered(3));
     click(w, 1, 0);
     whenColorPropertyShows([&](frmColorProperty& d) {
-        d.txtColorName->setText("c3");
-        d.txtComment->setText("lost?");
+        test::control<TextBox>(d, "txtColorName")->setText("c3");
+        test::control<TextBox>(d, "txtComment")->setText("lost?");
         d.btnAdd_Click();
         EXPECT_TRUE(frmColorProperty::isInstanceLoaded());
         EXPECT_EQ(fakes.messageBox->calls.size(), 1);
@@ -148,9 +148,9 @@ TEST_F(ColorProperty, ARenameOntoAnotherColoursNameIsRefused)
         d.btnCancel_Click();
     });
     w.mnuColorProperty_Click();
-    EXPECT_EQ(w.palette->colorCollection.item(2)->colorName(), "C2");
-    EXPECT_EQ(w.palette->colorCollection.item(2)->comment(), "c2");
-    EXPECT_EQ(w.palette->colorCollection.item("c3")->index, 3);
+    EXPECT_EQ(w.shownPalette()->colorCollection.item(2)->colorName(), "C2");
+    EXPECT_EQ(w.shownPalette()->colorCollection.item(2)->comment(), "c2");
+    EXPECT_EQ(w.shownPalette()->colorCollection.item("c3")->index, 3);
 }
 
 TEST_F(ColorProperty, ColourPropertiesOnAnEmptyCellAddTheCurrentColour)
@@ -170,32 +170,32 @@ TEST_F(ColorProperty, ColourPropertiesOnAnEmptyCellAddTheCurrentColour)
 TEST_F(ColorProperty, HasItsDesignLayoutTabOrderAndKeys)
 {
     frmColorProperty& d = frmColorProperty::instance();
-    EXPECT_EQ(d.Label1->text(), "カラーコード");
-    EXPECT_EQ(d.Label2->text(), "色の名前");
-    EXPECT_EQ(d.Label3->text(), "色の説明");
-    EXPECT_EQ(d.txtColorName->geometry(), QRect(20, 60, 125, 18));
-    EXPECT_EQ(d.btnCancel->geometry(), QRect(84, 136, 65, 25));
+    EXPECT_EQ(test::control<QLabel>(d, "Label1")->text(), "カラーコード");
+    EXPECT_EQ(test::control<QLabel>(d, "Label2")->text(), "色の名前");
+    EXPECT_EQ(test::control<QLabel>(d, "Label3")->text(), "色の説明");
+    EXPECT_EQ(test::control<TextBox>(d, "txtColorName")->geometry(), QRect(20, 60, 125, 18));
+    EXPECT_EQ(test::control<QPushButton>(d, "btnCancel")->geometry(), QRect(84, 136, 65, 25));
     EXPECT_EQ(d.size(), QSize(156, 165));
-    EXPECT_EQ(nextTabStop(d.btnAdd), d.btnCancel);
-    EXPECT_EQ(nextTabStop(d.btnCancel), d.txtColorName);
-    EXPECT_EQ(nextTabStop(d.txtColorName), d.txtComment);
+    EXPECT_EQ(nextTabStop(test::control<QPushButton>(d, "btnAdd")), test::control<QPushButton>(d, "btnCancel"));
+    EXPECT_EQ(nextTabStop(test::control<QPushButton>(d, "btnCancel")), test::control<TextBox>(d, "txtColorName"));
+    EXPECT_EQ(nextTabStop(test::control<TextBox>(d, "txtColorName")), test::control<TextBox>(d, "txtComment"));
 
     auto palette = std::make_shared<DefinedColor>();
     auto color = std::make_shared<DefinedColorModel>();
     color->setColorCode("00FF00");
     d.setting(palette, color, "追加", "追加", true);
     d.showModeless();
-    d.txtComment->setFocus();
-    QTest::keyClick(d.txtComment, Qt::Key_Return);   // Enter presses the default button
+    test::control<TextBox>(d, "txtComment")->setFocus();
+    QTest::keyClick(test::control<TextBox>(d, "txtComment"), Qt::Key_Return);   // Enter presses the default button
     EXPECT_EQ(palette->count(), 1);
     EXPECT_FALSE(frmColorProperty::isInstanceLoaded());
 
     frmColorProperty& again = frmColorProperty::instance();
     again.setting(palette, std::make_shared<DefinedColorModel>(), "追加", "追加", true);
     again.showModeless();
-    again.txtColorName->setText("other");
-    again.txtColorName->setFocus();
-    QTest::keyClick(again.txtColorName, Qt::Key_Escape);   // Escape cancels
+    test::control<TextBox>(again, "txtColorName")->setText("other");
+    test::control<TextBox>(again, "txtColorName")->setFocus();
+    QTest::keyClick(test::control<TextBox>(again, "txtColorName"), Qt::Key_Escape);   // Escape cancels
     EXPECT_FALSE(frmColorProperty::isInstanceLoaded());
     EXPECT_EQ(palette->count(), 1);
 }
@@ -211,16 +211,16 @@ TEST_F(PaletteProperty, ShowsNameCommentAndCountAndStoresNothing)
     EXPECT_TRUE(d.isVisible());
     EXPECT_FALSE(d.isModal());
     EXPECT_EQ(d.windowTitle(), "パレットのプロパティ");
-    EXPECT_EQ(d.txtName->text(), "Numbers");
-    EXPECT_EQ(d.txtComment->text(), "十二色");
-    EXPECT_EQ(d.colorCountLabel->text(), "12");
-    EXPECT_EQ(nextTabStop(d.btnOK), d.btnClose);
-    EXPECT_EQ(nextTabStop(d.btnClose), d.txtName);
-    EXPECT_EQ(d.btnClose->text(), "閉じる");
-    d.txtName->setText("changed");
+    EXPECT_EQ(test::control<TextBox>(d, "txtName")->text(), "Numbers");
+    EXPECT_EQ(test::control<TextBox>(d, "txtComment")->text(), "十二色");
+    EXPECT_EQ(test::control<QLabel>(d, "colorCountLabel")->text(), "12");
+    EXPECT_EQ(nextTabStop(test::control<QPushButton>(d, "btnOK")), test::control<QPushButton>(d, "btnClose"));
+    EXPECT_EQ(nextTabStop(test::control<QPushButton>(d, "btnClose")), test::control<TextBox>(d, "txtName"));
+    EXPECT_EQ(test::control<QPushButton>(d, "btnClose")->text(), "閉じる");
+    test::control<TextBox>(d, "txtName")->setText("changed");
     d.btnOK_Click();
     EXPECT_FALSE(frmPaletteProperty::isInstanceLoaded());
-    EXPECT_EQ(w.palette->paletteName(), "Numbers");
+    EXPECT_EQ(w.shownPalette()->paletteName(), "Numbers");
 }
 
 } // namespace

@@ -20,7 +20,7 @@ protected:
     {
         m_path = writeFile(QStringLiteral("p.tcf"), numbered(3));
         frmPalette& w = openPath(m_path);
-        frmMain::instance().mnuPalette->setChecked(true);
+        test::action(frmMain::instance(), "mnuPalette")->setChecked(true);
         click(w, 0, 0);
         fakes.messageBox->answers = {IMessageBox::OK};
         w.mnuDelete_Click();
@@ -50,24 +50,24 @@ TEST_F(UnsavedPalette, EveryPathThatWouldDropChangesAsksAndHonoursTheAnswer)
     };
     const QByteArray gpl = "GIMP Palette\nName: g\n#\n1 2 3 one\n4 5 6 two\n7 8 9 three\n10 11 12 four\n";
     const QList<Path> paths = {
-        {"close command", [](frmPalette& w) { w.mnuQuit->trigger(); },
+        {"close command", [](frmPalette& w) { test::action(w, "mnuQuit")->trigger(); },
          [] { return !frmPalette::isInstanceLoaded(); }},
         {"close box", [](frmPalette& w) { w.close(); }, [] { return !frmPalette::isInstanceLoaded(); }},
-        {"main window's palette item", [](frmPalette&) { frmMain::instance().mnuPalette->trigger(); },
-         [] { return !frmPalette::isInstanceLoaded() && !frmMain::instance().mnuPalette->isChecked(); }},
+        {"main window's palette item", [](frmPalette&) { test::action(frmMain::instance(), "mnuPalette")->trigger(); },
+         [] { return !frmPalette::isInstanceLoaded() && !test::action(frmMain::instance(), "mnuPalette")->isChecked(); }},
         {"open", [this](frmPalette& w) {
              fakes.fileDialogs->answers.push_back(writeFile(QStringLiteral("q.tcf"), numbered(5)));
-             w.mnuLoadPalette->trigger();
+             test::action(w, "mnuLoadPalette")->trigger();
          },
-         [] { return frmPalette::loadedInstance() && frmPalette::loadedInstance()->palette->count() == 5; }},
-        {"new", [](frmPalette& w) { w.mnuNew->trigger(); },
-         [] { return frmPalette::loadedInstance() && frmPalette::loadedInstance()->palette->count() == 0; }},
+         [] { return frmPalette::loadedInstance() && frmPalette::loadedInstance()->shownPalette()->count() == 5; }},
+        {"new", [](frmPalette& w) { test::action(w, "mnuNew")->trigger(); },
+         [] { return frmPalette::loadedInstance() && frmPalette::loadedInstance()->shownPalette()->count() == 0; }},
         {"import", [this, gpl](frmPalette& w) {
              fakes.fileDialogs->answers.push_back(writeFile(QStringLiteral("g.gpl"), gpl));
-             w.mnuImportGpl->trigger();
+             test::action(w, "mnuImportGpl")->trigger();
          },
-         [] { return frmPalette::loadedInstance() && frmPalette::loadedInstance()->palette->count() == 4; }},
-        {"quit", [](frmPalette&) { frmMain::instance().mnuQuit->trigger(); },
+         [] { return frmPalette::loadedInstance() && frmPalette::loadedInstance()->shownPalette()->count() == 4; }},
+        {"quit", [](frmPalette&) { test::action(frmMain::instance(), "mnuQuit")->trigger(); },
          [] { return !frmMain::isInstanceLoaded() && !frmPalette::isInstanceLoaded(); }},
     };
     struct Answer {
@@ -89,10 +89,10 @@ TEST_F(UnsavedPalette, EveryPathThatWouldDropChangesAsksAndHonoursTheAnswer)
             if (!a.goesOn) {
                 // Cancel keeps everything: the window, its changes, the program.
                 ASSERT_TRUE(frmPalette::isInstanceLoaded());
-                EXPECT_EQ(w.palette->count(), 2);
+                EXPECT_EQ(w.shownPalette()->count(), 2);
                 EXPECT_TRUE(w.hasUnsavedChanges());
                 EXPECT_TRUE(frmMain::isInstanceLoaded());
-                EXPECT_TRUE(frmMain::instance().mnuPalette->isChecked());
+                EXPECT_TRUE(test::action(frmMain::instance(), "mnuPalette")->isChecked());
             }
             fakes.messageBox->answers.assign(4, IMessageBox::No);
             FormRegistry::unloadAll();
@@ -146,7 +146,7 @@ TEST_F(UnsavedPalette, SignalAndLogoutKeepChangesForTheNextStart)
         EXPECT_FALSE(QFileInfo::exists(frmPalette::recoveryFileName()));
         EXPECT_EQ(frmPalette::isInstanceLoaded(), answer == IMessageBox::Yes);
         if (answer == IMessageBox::Yes) {
-            EXPECT_EQ(frmPalette::instance().palette->count(), 2);
+            EXPECT_EQ(frmPalette::instance().shownPalette()->count(), 2);
             EXPECT_TRUE(frmPalette::instance().hasUnsavedChanges());
         }
         fakes.messageBox->answers.assign(4, IMessageBox::No);

@@ -34,7 +34,10 @@ protected:
         w.update(model);
         return w;
     }
-    static std::int32_t pixel(frmColorCircle& w, int x, int y) { return w.Picture1->surface().pixel(x, y); }
+    static std::int32_t pixel(frmColorCircle& w, int x, int y)
+    {
+        return test::control<PictureBox>(w, "Picture1")->surface().pixel(x, y);
+    }
 };
 
 } // namespace
@@ -48,12 +51,12 @@ TEST_F(frmColorCircleTest, FixedToolWindowWithItsPictureBox)
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(w.size(), QSize(133, 134));
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
-    EXPECT_EQ(w.Picture1->geometry(), QRect(0, 0, 133, 133));
+    EXPECT_EQ(test::control<PictureBox>(w, "Picture1")->geometry(), QRect(0, 0, 133, 133));
     // 133 / 2 = 66.5 rounds to the even 66.
     EXPECT_EQ(w.circle()->geometry().centerX(), kCentre);
     EXPECT_EQ(w.circle()->geometry().centerY(), kCentre);
-    EXPECT_EQ(w.Picture1->surface().backColor(), ColorValue::pack(192, 192, 192));
-    EXPECT_TRUE(w.Picture1->autoRedraw());
+    EXPECT_EQ(test::control<PictureBox>(w, "Picture1")->surface().backColor(), ColorValue::pack(192, 192, 192));
+    EXPECT_TRUE(test::control<PictureBox>(w, "Picture1")->autoRedraw());
 }
 
 TEST_F(frmColorCircleTest, UpdateDrawsRingDiscAndMarker)
@@ -102,16 +105,18 @@ TEST_F(frmColorCircleTest, ReleaseWithoutAPressStillPicks)
 TEST_F(frmColorCircleTest, DragPreviewsOnlyTheCentreDisc)
 {
     frmColorCircle& w = openWith(hsl(0, 1, 0.5));
-    const QImage before = w.Picture1->surface().image().copy();
+    const QImage before = test::control<PictureBox>(w, "Picture1")->surface().image().copy();
 
     w.Picture1_MouseMove(0, 0, kCentre, kCentre + 30);   // no press yet: nothing happens
-    EXPECT_TRUE(test::imagesEqual(before, w.Picture1->surface().image(), QStringLiteral("circle-no-drag")));
+    EXPECT_TRUE(test::imagesEqual(before, test::control<PictureBox>(w, "Picture1")->surface().image(),
+                                  QStringLiteral("circle-no-drag")));
 
     w.Picture1_MouseDown(1, 0, kCentre + 30, kCentre);
     w.Picture1_MouseMove(1, 0, kCentre, kCentre + 30);
     EXPECT_EQ(pixel(w, kCentre, kCentre), hsl(90, 1, 0.5).getColor());
     // The marker on the rightward axis is still where the last full drawing put it.
-    EXPECT_EQ(w.Picture1->surface().image().pixel(kCentre + 35, kCentre), before.pixel(kCentre + 35, kCentre));
+    EXPECT_EQ(test::control<PictureBox>(w, "Picture1")->surface().image().pixel(kCentre + 35, kCentre),
+              before.pixel(kCentre + 35, kCentre));
 }
 
 TEST_F(frmColorCircleTest, PickingOnAGreyGivesAGrey)
@@ -132,9 +137,9 @@ TEST_F(frmColorCircleTest, MouseEventsReachTheHandlers)
 {
     frmColorCircle& w = openWith(hsl(0, 1, 0.5));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QTest::mousePress(w.Picture1, Qt::LeftButton, {}, QPoint(kCentre + 30, kCentre));
-    QTest::mouseMove(w.Picture1, QPoint(kCentre - 30, kCentre));
-    QTest::mouseRelease(w.Picture1, Qt::LeftButton, {}, QPoint(kCentre - 30, kCentre));
+    QTest::mousePress(test::control<PictureBox>(w, "Picture1"), Qt::LeftButton, {}, QPoint(kCentre + 30, kCentre));
+    QTest::mouseMove(test::control<PictureBox>(w, "Picture1"), QPoint(kCentre - 30, kCentre));
+    QTest::mouseRelease(test::control<PictureBox>(w, "Picture1"), Qt::LeftButton, {}, QPoint(kCentre - 30, kCentre));
     EXPECT_EQ(w.circle()->getColor(), hsl(180, 1, 0.5).getColor());
 }
 
@@ -150,11 +155,11 @@ TEST_F(frmColorCircleTest, ReleaseHandsTheColourToTheMainWindow)
 TEST_F(frmColorCircleTest, ClosingClearsTheMainWindowsCheckMark)
 {
     frmMain& main = frmMain::instance();
-    ASSERT_NE(main.mnuColorCircle, nullptr);
+    ASSERT_NE(test::action(main, "mnuColorCircle"), nullptr);
     frmColorCircle& w = openWith(hsl(0, 1, 0.5));
-    main.mnuColorCircle->setChecked(true);
+    test::action(main, "mnuColorCircle")->setChecked(true);
     w.close();
-    EXPECT_FALSE(main.mnuColorCircle->isChecked());
+    EXPECT_FALSE(test::action(main, "mnuColorCircle")->isChecked());
     EXPECT_FALSE(frmColorCircle::isInstanceLoaded());
 }
 
@@ -162,7 +167,7 @@ TEST_F(frmColorCircleTest, MenuOpensTheCircleAndItFollowsTheMainWindow)
 {
     frmMain& main = frmMain::instance();
     main.setColor(hsl(30, 1, 0.5).getColor());
-    main.mnuColorCircle->trigger();
+    test::action(main, "mnuColorCircle")->trigger();
     ASSERT_TRUE(frmColorCircle::isInstanceLoaded());
     frmColorCircle& w = frmColorCircle::instance();
     EXPECT_EQ(pixel(w, kCentre, kCentre), hsl(30, 1, 0.5).getColor());
@@ -172,6 +177,6 @@ TEST_F(frmColorCircleTest, MenuOpensTheCircleAndItFollowsTheMainWindow)
     EXPECT_EQ(main.currentColor().getColor(), hsl(180, 1, 0.5).getColor());
     EXPECT_EQ(pixel(w, kCentre, kCentre), main.currentColor().getColor());
 
-    main.mnuColorCircle->trigger();
+    test::action(main, "mnuColorCircle")->trigger();
     EXPECT_FALSE(frmColorCircle::isInstanceLoaded());
 }

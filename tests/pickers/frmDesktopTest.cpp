@@ -201,8 +201,8 @@ TEST_F(frmDesktopTest, DisplayWindowStaysInFrontOnlyWhileThePickerIsOpen)
 TEST_F(frmDesktopTest, ClosingKeepsTheAlwaysInFrontSetting)
 {
     frmMain& main = frmMain::instance();
-    main.mnuOnTop->trigger();
-    ASSERT_TRUE(main.mnuOnTop->isChecked());
+    test::action(main, "mnuOnTop")->trigger();
+    ASSERT_TRUE(test::action(main, "mnuOnTop")->isChecked());
     frmDesktop& picker = openPicker();
     picker.Form_MouseDown(1, 0, 0, 0);
     EXPECT_TRUE(frmTessary::instance().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -352,12 +352,12 @@ TEST_F(frmDesktopTest, WaitingForTheDesktopCanBeCancelled)
             waiting = found;
     }
     ASSERT_TRUE(waiting);
-    EXPECT_EQ(waiting->btnCancel->text(), QStringLiteral("取り消し"));
+    EXPECT_EQ(test::control<QPushButton>(*waiting, "btnCancel")->text(), QStringLiteral("取り消し"));
     EXPECT_FALSE(waiting->frameGeometry().intersects(frmTessary::instance().frameGeometry()))
         << "beside the display window, not over it";
     EXPECT_FALSE(frmMain::instance().isVisible());
     QPointer<DesktopWaitWindow> alive(waiting);
-    QTest::mouseClick(waiting->btnCancel, Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(*waiting, "btnCancel"), Qt::LeftButton);
     EXPECT_FALSE(frmDesktop::isInstanceLoaded());
     EXPECT_TRUE(frmMain::instance().isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }));

@@ -42,7 +42,7 @@ protected:
 TEST_F(OrderlyShutdownTest, SavingForTheSessionKeepsTheProgramRunning)
 {
     frmMain& main = frmMain::instance();
-    main.optSelectObject[1]->switchOn();
+    test::control<OptionButton>(main, "optSelectObject", 1)->switchOn();
     int quits = 0;
     OrderlyShutdown shutdown([&] { ++quits; });
     shutdown.saveNow();
@@ -120,10 +120,10 @@ struct ClosingCase {
 void PrintTo(const ClosingCase& c, std::ostream* os) { *os << c.name; }
 
 const ClosingCase kClosingCases[] = {
-    {"QuitMenu", false, true, [](frmMain& main, OrderlyShutdown&) { main.mnuQuit->trigger(); }},
+    {"QuitMenu", false, true, [](frmMain& main, OrderlyShutdown&) { test::action(main, "mnuQuit")->trigger(); }},
     {"WindowClose", false, true, [](frmMain& main, OrderlyShutdown&) { main.close(); }},
     {"ShutDownFromOutside", false, false, [](frmMain&, OrderlyShutdown& shutdown) { shutdown.request(); }},
-    {"QuitMenuSaved", true, false, [](frmMain& main, OrderlyShutdown&) { main.mnuQuit->trigger(); }},
+    {"QuitMenuSaved", true, false, [](frmMain& main, OrderlyShutdown&) { test::action(main, "mnuQuit")->trigger(); }},
 };
 
 class ClosingWithUnsavedSettings : public OrderlyShutdownTest, public ::testing::WithParamInterface<ClosingCase> {};

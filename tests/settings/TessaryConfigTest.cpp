@@ -5,6 +5,7 @@
 #include "platform/AppInfo.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
+#include "platform/Workspace.h"
 #include "settings/CiniFile.h"
 #include "settings/ConfigRecord.h"
 #include "settings/TessaryConfig.h"
@@ -62,8 +63,9 @@ protected:
     }
     static std::array<QString, 3> sampleTexts()
     {
-        return {main().txtSampleString[0]->text(), main().txtSampleString[1]->text(),
-                main().txtSampleString[2]->text()};
+        return {test::control<TextBox>(main(), "txtSampleString", 0)->text(),
+                test::control<TextBox>(main(), "txtSampleString", 1)->text(),
+                test::control<TextBox>(main(), "txtSampleString", 2)->text()};
     }
     static StdFont labelFont(int i) { return *display().getLabelFont(std::int16_t(i)); }
     static void setColour(int object, std::int32_t c)
@@ -77,7 +79,7 @@ TEST_F(TessaryConfigTest, FirstStartGivesDefaults)
 {
     TessaryConfig& c = config();
     EXPECT_EQ(c.prefix(), QStringLiteral("#"));
-    EXPECT_EQ(main().prefix, QStringLiteral("#"));
+    EXPECT_EQ(Workspace::instance().codePrefix(), QStringLiteral("#"));
     EXPECT_EQ(c.restoreWindow(), 0);
     EXPECT_EQ(c.restoreColor(), 1);
     EXPECT_EQ(c.LatticeLineWidth(), 2);
@@ -136,7 +138,7 @@ TEST_F(TessaryConfigTest, SaveAndLoadRestoreEverything)
 
     TessaryConfig& again = config();   // a new start
     EXPECT_EQ(again.prefix(), QString());
-    EXPECT_EQ(main().prefix, QString());
+    EXPECT_EQ(Workspace::instance().codePrefix(), QString());
     EXPECT_EQ(again.restoreWindow(), 1);
     EXPECT_EQ(again.restoreColor(), 1);
     EXPECT_EQ(again.LatticeLineWidth(), 3);
@@ -209,7 +211,7 @@ const LoadCase kLoadCases[] = {
     {"PrefixWithSpacesWrittenBackTrimmed", "[General]\nPrefix=\" # \"\n",
      [](TessaryConfig& c, frmMain& m) {
          EXPECT_EQ(c.prefix(), QStringLiteral("#"));
-         EXPECT_EQ(m.prefix, QStringLiteral(" # "));
+         EXPECT_EQ(Workspace::instance().codePrefix(), QStringLiteral(" # "));
      },
      "Prefix=#\r\n"},
     {"OutsideWidthZeroLoadsAsOne", "[StyleSquareOnSquare]\nOutsideWidth=0\n",
@@ -249,8 +251,8 @@ TEST_F(TessaryConfigTest, ColourVisionComesBackAtTheNextStart)
     VisionModeHolder::instance().setMode(VisionMode());   // a new process starts without
     EXPECT_EQ(config().visionMode(), VisionMode(VisionKind::Protanomaly, 70));
     EXPECT_EQ(display().visionMode(), VisionMode(VisionKind::Protanomaly, 70));
-    EXPECT_TRUE(main().mnuVisionKind[4]->isChecked());
-    EXPECT_TRUE(main().mnuVisionStrength[6]->isChecked());
+    EXPECT_TRUE(test::control<QAction>(main(), "mnuVisionKind", 4)->isChecked());
+    EXPECT_TRUE(test::action(main(), QStringLiteral("mnuVisionStrength%1").arg(10 * (6 + 1)))->isChecked());
 }
 
 TEST_F(TessaryConfigTest, PaletteChosenDuringRunIsNotSaved)

@@ -5,6 +5,7 @@
 #include "platform/AppInfo.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/FormRegistry.h"
+#include "platform/Workspace.h"
 #include "support/GuiTest.h"
 
 #include <QAction>
@@ -38,10 +39,11 @@ TEST_F(WriteFailureMessages, SayWhatHappenedAndWhy)
     };
     const auto exportScheme = [this](const QString& path) {
         fakes.fileDialogs->answers = {path};
-        ExchangeFiles::saveScheme(frmMain::instance().CommonDialog1);
+        ExchangeFiles::saveScheme(Workspace::instance().commonDialog());
     };
     const Save saves[] = {
-        {"settings at quit", nullptr, false, [](const QString&) { frmMain::instance().mnuQuit->trigger(); }},
+        {"settings at quit", nullptr, false,
+         [](const QString&) { test::action(frmMain::instance(), "mnuQuit")->trigger(); }},
         {"export to a new file", "new.css", false, exportScheme},
         {"export over a file", "old.css", true, exportScheme},
         {"palette", "p.tcf", false,

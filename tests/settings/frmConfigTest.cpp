@@ -63,22 +63,22 @@ TEST_F(frmConfigTest, OpensCentredWithTheSettings)
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_LE(std::abs(dlg.geometry().center().x() - screen.center().x()), 2) << "centred";
 
-    EXPECT_TRUE(dlg.chkPrefix->isChecked());
-    EXPECT_TRUE(dlg.chkRestoreWindow->isChecked());
-    EXPECT_TRUE(dlg.chkRestoreColor->isChecked());
-    EXPECT_EQ(dlg.txtLDivideNum->text(), QStringLiteral("7"));
-    EXPECT_EQ(dlg.txtLLineWidth->text(), QStringLiteral("2"));
-    EXPECT_EQ(dlg.txtDDivideNum->text(), QStringLiteral("6"));
-    EXPECT_EQ(dlg.txtOutsideWidth->text(), QStringLiteral("30"));
-    EXPECT_EQ(dlg.hsOutSideWidth->value(), 30);
-    EXPECT_FALSE(dlg.btnApply->isEnabled());
+    EXPECT_TRUE(test::control<QCheckBox>(dlg, "chkPrefix")->isChecked());
+    EXPECT_TRUE(test::control<QCheckBox>(dlg, "chkRestoreWindow")->isChecked());
+    EXPECT_TRUE(test::control<QCheckBox>(dlg, "chkRestoreColor")->isChecked());
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtLDivideNum")->text(), QStringLiteral("7"));
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtLLineWidth")->text(), QStringLiteral("2"));
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtDDivideNum")->text(), QStringLiteral("6"));
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtOutsideWidth")->text(), QStringLiteral("30"));
+    EXPECT_EQ(test::control<QScrollBar>(dlg, "hsOutSideWidth")->value(), 30);
+    EXPECT_FALSE(test::control<QPushButton>(dlg, "btnApply")->isEnabled());
 
-    EXPECT_TRUE(dlg.configFrame[0]->isVisible());
-    EXPECT_FALSE(dlg.configFrame[1]->isVisible());
-    dlg.tabConfig->setCurrentIndex(1);
-    EXPECT_FALSE(dlg.configFrame[0]->isVisible());
-    EXPECT_TRUE(dlg.configFrame[1]->isVisible());
-    EXPECT_FALSE(dlg.btnApply->isEnabled()) << "changing pages changes no setting";
+    EXPECT_TRUE(test::control<QFrame>(dlg, "configFrame", 0)->isVisible());
+    EXPECT_FALSE(test::control<QFrame>(dlg, "configFrame", 1)->isVisible());
+    test::control<QTabBar>(dlg, "tabConfig")->setCurrentIndex(1);
+    EXPECT_FALSE(test::control<QFrame>(dlg, "configFrame", 0)->isVisible());
+    EXPECT_TRUE(test::control<QFrame>(dlg, "configFrame", 1)->isVisible());
+    EXPECT_FALSE(test::control<QPushButton>(dlg, "btnApply")->isEnabled()) << "changing pages changes no setting";
 }
 
 TEST_F(frmConfigTest, CancelAndUntouchedOkChangeNothing)
@@ -87,10 +87,10 @@ TEST_F(frmConfigTest, CancelAndUntouchedOkChangeNothing)
     const Snapshot before = snapshot();
     for (const bool ok : {false, true}) {
         frmConfig& dlg = open();
-        EXPECT_EQ(dlg.hsOutSideWidth->value(), 49);
-        EXPECT_EQ(dlg.txtOutsideWidth->text(), QStringLiteral("70"));
-        EXPECT_FALSE(dlg.btnApply->isEnabled());
-        QTest::mouseClick(ok ? dlg.btnOK : dlg.btnCancel, Qt::LeftButton);
+        EXPECT_EQ(test::control<QScrollBar>(dlg, "hsOutSideWidth")->value(), 49);
+        EXPECT_EQ(test::control<TextBox>(dlg, "txtOutsideWidth")->text(), QStringLiteral("70"));
+        EXPECT_FALSE(test::control<QPushButton>(dlg, "btnApply")->isEnabled());
+        QTest::mouseClick(test::control<QPushButton>(dlg, ok ? "btnOK" : "btnCancel"), Qt::LeftButton);
         EXPECT_FALSE(frmConfig::isInstanceLoaded());
         EXPECT_EQ(snapshot(), before) << (ok ? "OK" : "cancel");
     }
@@ -99,23 +99,23 @@ TEST_F(frmConfigTest, CancelAndUntouchedOkChangeNothing)
 TEST_F(frmConfigTest, AnyChangeEnablesApplyAndApplyDisablesIt)
 {
     const std::function<void(frmConfig&)> changes[] = {
-        [](frmConfig& d) { QTest::mouseClick(d.chkPrefix, Qt::LeftButton); },
-        [](frmConfig& d) { QTest::mouseClick(d.chkRestoreColor, Qt::LeftButton); },
-        [](frmConfig& d) { QTest::mouseClick(d.chkRestoreWindow, Qt::LeftButton); },
-        [](frmConfig& d) { type(d.txtLDivideNum, "3"); },
-        [](frmConfig& d) { type(d.txtLLineWidth, "3"); },
-        [](frmConfig& d) { type(d.txtDDivideNum, "3"); },
-        [](frmConfig& d) { type(d.txtOutsideWidth, "3"); },
-        [](frmConfig& d) { d.hsOutSideWidth->setValue(5); },
+        [](frmConfig& d) { QTest::mouseClick(test::control<QCheckBox>(d, "chkPrefix"), Qt::LeftButton); },
+        [](frmConfig& d) { QTest::mouseClick(test::control<QCheckBox>(d, "chkRestoreColor"), Qt::LeftButton); },
+        [](frmConfig& d) { QTest::mouseClick(test::control<QCheckBox>(d, "chkRestoreWindow"), Qt::LeftButton); },
+        [](frmConfig& d) { type(test::control<TextBox>(d, "txtLDivideNum"), "3"); },
+        [](frmConfig& d) { type(test::control<TextBox>(d, "txtLLineWidth"), "3"); },
+        [](frmConfig& d) { type(test::control<TextBox>(d, "txtDDivideNum"), "3"); },
+        [](frmConfig& d) { type(test::control<TextBox>(d, "txtOutsideWidth"), "3"); },
+        [](frmConfig& d) { test::control<QScrollBar>(d, "hsOutSideWidth")->setValue(5); },
     };
     frmConfig& dlg = open();
-    dlg.tabConfig->setCurrentIndex(1);
+    test::control<QTabBar>(dlg, "tabConfig")->setCurrentIndex(1);
     for (size_t i = 0; i < std::size(changes); ++i) {
-        dlg.tabConfig->setCurrentIndex(i < 3 ? 0 : 1);
-        EXPECT_FALSE(dlg.btnApply->isEnabled()) << i;
+        test::control<QTabBar>(dlg, "tabConfig")->setCurrentIndex(i < 3 ? 0 : 1);
+        EXPECT_FALSE(test::control<QPushButton>(dlg, "btnApply")->isEnabled()) << i;
         changes[i](dlg);
-        EXPECT_TRUE(dlg.btnApply->isEnabled()) << i;
-        QTest::mouseClick(dlg.btnApply, Qt::LeftButton);
+        EXPECT_TRUE(test::control<QPushButton>(dlg, "btnApply")->isEnabled()) << i;
+        QTest::mouseClick(test::control<QPushButton>(dlg, "btnApply"), Qt::LeftButton);
         EXPECT_TRUE(frmConfig::isInstanceLoaded()) << "apply keeps the dialog open";
     }
 }
@@ -124,25 +124,26 @@ TEST_F(frmConfigTest, ScrollBarAndFieldKeepInStep)
 {
     config().setSonSOutSideWidth(1);
     frmConfig& dlg = open();
-    EXPECT_EQ(dlg.hsOutSideWidth->value(), 1);
-    EXPECT_EQ(dlg.txtOutsideWidth->text(), QStringLiteral("1"));
-    dlg.tabConfig->setCurrentIndex(1);
+    EXPECT_EQ(test::control<QScrollBar>(dlg, "hsOutSideWidth")->value(), 1);
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtOutsideWidth")->text(), QStringLiteral("1"));
+    test::control<QTabBar>(dlg, "tabConfig")->setCurrentIndex(1);
 
-    dlg.hsOutSideWidth->setValue(20);
-    EXPECT_EQ(dlg.txtOutsideWidth->text(), QStringLiteral("20"));
-    QTest::keyClick(dlg.hsOutSideWidth, Qt::Key_Right);
-    EXPECT_EQ(dlg.txtOutsideWidth->text(), QStringLiteral("21"));
+    test::control<QScrollBar>(dlg, "hsOutSideWidth")->setValue(20);
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtOutsideWidth")->text(), QStringLiteral("20"));
+    QTest::keyClick(test::control<QScrollBar>(dlg, "hsOutSideWidth"), Qt::Key_Right);
+    EXPECT_EQ(test::control<TextBox>(dlg, "txtOutsideWidth")->text(), QStringLiteral("21"));
 
     // What the field says, and where the scroll bar then stands.
     const std::pair<const char*, int> typed[] = {
         {"35", 35}, {"", 35}, {"0", 35}, {"70", 35}, {"abc", 35}, {"-3", 35}, {"49", 49}, {" 7.5", 8}, {"1", 1},
     };
     for (const auto& [text, position] : typed) {
-        dlg.txtOutsideWidth->setText(QString::fromLatin1(text));
-        EXPECT_EQ(dlg.hsOutSideWidth->value(), position) << text;
-        EXPECT_EQ(dlg.txtOutsideWidth->text(), QString::fromLatin1(text)) << "the field keeps what was typed";
+        test::control<TextBox>(dlg, "txtOutsideWidth")->setText(QString::fromLatin1(text));
+        EXPECT_EQ(test::control<QScrollBar>(dlg, "hsOutSideWidth")->value(), position) << text;
+        EXPECT_EQ(test::control<TextBox>(dlg, "txtOutsideWidth")->text(), QString::fromLatin1(text))
+            << "the field keeps what was typed";
     }
-    type(dlg.txtOutsideWidth, "12");
+    type(test::control<TextBox>(dlg, "txtOutsideWidth"), "12");
     dlg.btnOK_Click();
     EXPECT_EQ(config().SonSOutSideWidth(), 12);
 }
@@ -150,41 +151,41 @@ TEST_F(frmConfigTest, ScrollBarAndFieldKeepInStep)
 TEST_F(frmConfigTest, ApplyTakesNumbersFromTheFields)
 {
     frmConfig& dlg = open();
-    dlg.tabConfig->setCurrentIndex(1);
-    type(dlg.txtDDivideNum, "0");
-    type(dlg.txtLDivideNum, "-3");
-    type(dlg.txtLLineWidth, " 4.5 px");
-    dlg.hsOutSideWidth->setValue(44);
-    QTest::mouseClick(dlg.btnApply, Qt::LeftButton);
+    test::control<QTabBar>(dlg, "tabConfig")->setCurrentIndex(1);
+    type(test::control<TextBox>(dlg, "txtDDivideNum"), "0");
+    type(test::control<TextBox>(dlg, "txtLDivideNum"), "-3");
+    type(test::control<TextBox>(dlg, "txtLLineWidth"), " 4.5 px");
+    test::control<QScrollBar>(dlg, "hsOutSideWidth")->setValue(44);
+    QTest::mouseClick(test::control<QPushButton>(dlg, "btnApply"), Qt::LeftButton);
     EXPECT_EQ(config().DivideDivideNum(), 1);
     EXPECT_EQ(config().LatticeDivideNum(), 1);
     EXPECT_EQ(config().LatticeLineWidth(), 4);
     EXPECT_EQ(config().SonSOutSideWidth(), 44);
-    EXPECT_FALSE(dlg.btnApply->isEnabled());
+    EXPECT_FALSE(test::control<QPushButton>(dlg, "btnApply")->isEnabled());
 }
 
 TEST_F(frmConfigTest, PrefixShowsAtOnceAndCancelKeepsWhatWasApplied)
 {
     frmMain& main = frmMain::instance();
-    ASSERT_TRUE(main.txtColorCode->text().startsWith(u'#'));
+    ASSERT_TRUE(test::control<TextBox>(main, "txtColorCode")->text().startsWith(u'#'));
     frmConfig& dlg = open();
-    QTest::mouseClick(dlg.chkPrefix, Qt::LeftButton);
-    QTest::mouseClick(dlg.chkRestoreColor, Qt::LeftButton);
-    QTest::mouseClick(dlg.btnApply, Qt::LeftButton);
-    EXPECT_EQ(main.txtColorCode->text(), QStringLiteral("000000"));
+    QTest::mouseClick(test::control<QCheckBox>(dlg, "chkPrefix"), Qt::LeftButton);
+    QTest::mouseClick(test::control<QCheckBox>(dlg, "chkRestoreColor"), Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(dlg, "btnApply"), Qt::LeftButton);
+    EXPECT_EQ(test::control<TextBox>(main, "txtColorCode")->text(), QStringLiteral("000000"));
     EXPECT_EQ(config().prefix(), QString());
-    QTest::mouseClick(dlg.chkRestoreWindow, Qt::LeftButton);
-    QTest::mouseClick(dlg.btnCancel, Qt::LeftButton);
+    QTest::mouseClick(test::control<QCheckBox>(dlg, "chkRestoreWindow"), Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(dlg, "btnCancel"), Qt::LeftButton);
     EXPECT_EQ(config().prefix(), QString());
     EXPECT_EQ(config().restoreColor(), 0);
     EXPECT_EQ(config().restoreWindow(), 0) << "not applied before cancel";
 
     frmConfig& again = open();
-    EXPECT_FALSE(again.chkPrefix->isChecked());
-    EXPECT_FALSE(again.chkRestoreColor->isChecked());
-    QTest::mouseClick(again.chkPrefix, Qt::LeftButton);
-    QTest::mouseClick(again.btnOK, Qt::LeftButton);
-    EXPECT_EQ(main.txtColorCode->text(), QStringLiteral("#000000"));
+    EXPECT_FALSE(test::control<QCheckBox>(again, "chkPrefix")->isChecked());
+    EXPECT_FALSE(test::control<QCheckBox>(again, "chkRestoreColor")->isChecked());
+    QTest::mouseClick(test::control<QCheckBox>(again, "chkPrefix"), Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(again, "btnOK"), Qt::LeftButton);
+    EXPECT_EQ(test::control<TextBox>(main, "txtColorCode")->text(), QStringLiteral("#000000"));
 }
 
 TEST_F(frmConfigTest, ApplyRepaintsTheDisplayWindow)
@@ -206,9 +207,9 @@ TEST_F(frmConfigTest, ApplyRepaintsTheDisplayWindow)
     const int thin = white();
     ASSERT_GT(thin, 0);
     frmConfig& dlg = open();
-    dlg.tabConfig->setCurrentIndex(1);
-    type(dlg.txtLLineWidth, "6");
-    QTest::mouseClick(dlg.btnApply, Qt::LeftButton);
+    test::control<QTabBar>(dlg, "tabConfig")->setCurrentIndex(1);
+    type(test::control<TextBox>(dlg, "txtLLineWidth"), "6");
+    QTest::mouseClick(test::control<QPushButton>(dlg, "btnApply"), Qt::LeftButton);
     EXPECT_GT(white(), 3 * thin);
 }
 
@@ -216,9 +217,9 @@ TEST_F(frmConfigTest, KeysAndModalUse)
 {
     // Escape cancels.
     frmConfig* dlg = &open();
-    dlg->tabConfig->setCurrentIndex(1);
-    type(dlg->txtDDivideNum, "9");
-    QTest::keyClick(dlg->txtDDivideNum, Qt::Key_Escape);
+    test::control<QTabBar>(*dlg, "tabConfig")->setCurrentIndex(1);
+    type(test::control<TextBox>(*dlg, "txtDDivideNum"), "9");
+    QTest::keyClick(test::control<TextBox>(*dlg, "txtDDivideNum"), Qt::Key_Escape);
     EXPECT_FALSE(frmConfig::isInstanceLoaded());
     EXPECT_EQ(config().DivideDivideNum(), 6);
 
@@ -226,12 +227,12 @@ TEST_F(frmConfigTest, KeysAndModalUse)
     // Escape has closed it.
     QTimer::singleShot(0, [] {
         frmConfig& d = frmConfig::instance();
-        d.tabConfig->setCurrentIndex(1);
-        type(d.txtDDivideNum, "9");
-        QTest::keyClick(d.txtDDivideNum, Qt::Key_Return);
+        test::control<QTabBar>(d, "tabConfig")->setCurrentIndex(1);
+        type(test::control<TextBox>(d, "txtDDivideNum"), "9");
+        QTest::keyClick(test::control<TextBox>(d, "txtDDivideNum"), Qt::Key_Return);
         EXPECT_TRUE(frmConfig::isInstanceLoaded());
         EXPECT_EQ(config().DivideDivideNum(), 6);
-        QTest::keyClick(d.txtDDivideNum, Qt::Key_Escape);
+        QTest::keyClick(test::control<TextBox>(d, "txtDDivideNum"), Qt::Key_Escape);
     });
     frmConfig::instance().showModal();
     EXPECT_FALSE(frmConfig::isInstanceLoaded());
