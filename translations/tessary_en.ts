@@ -153,11 +153,11 @@
     </message>
     <message>
         <source>WCAGの基準</source>
-        <translation>WCAG rule</translation>
+        <translation>WCAG</translation>
     </message>
     <message>
         <source>日本語の基準</source>
-        <translation>Japanese text rule</translation>
+        <translation>Japanese</translation>
     </message>
     <message>
         <source>%1の色を提案</source>

@@ -140,6 +140,7 @@ void frmContrast::Form_Load()
         // The rule list holds captions; the target list holds level names, the same everywhere.
         d->cboRule->setItemText(0, ContrastWording::ruleName(LargeTextRule::Kind::Japanese));
         d->cboRule->setItemText(1, ContrastWording::ruleName(LargeTextRule::Kind::Wcag));
+        d->cboRule->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         d->shown.reset();
         d->distinctShown = false;
         refresh();

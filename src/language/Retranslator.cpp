@@ -147,38 +147,67 @@ int neededWidth(QWidget* w)
     return text.isEmpty() ? 0 : w->fontMetrics().size(0, text).width() + extra;
 }
 
-constexpr char kDesignedWidth[] = "_tessaryDesignedWidth";
+constexpr char kDesigned[] = "_tessaryDesignedGeometry";
 
-// Controls placed by hand (in no layout) were sized for the Japanese captions: one that a
-// longer caption overflows grows to the right, as far as its parent has room and no
-// neighbour stands there. Back in Japanese each takes its designed width again.
+void keepDesigned(QWidget* w)
+{
+    if (!w->property(kDesigned).isValid())
+        w->setProperty(kDesigned, w->isWindow() ? QRect(QPoint(), w->size()) : w->geometry());
+}
+
+void widenWindow(QWidget* window, int width)
+{
+    keepDesigned(window);
+    if (window->minimumWidth() == window->maximumWidth())
+        window->setFixedWidth(width);
+    else
+        window->resize(width, window->height());
+}
+
+// Controls placed by hand (in no layout) were sized for the Japanese captions. One that a
+// longer caption overflows grows to the right; a neighbour it would cover moves aside, and
+// the window widens where a control would leave it. Back in Japanese everything takes its
+// designed place again.
 void fitCaptions(QWidget* root, bool designed)
 {
+    QList<QWidget*> placed;
     for (QWidget* w : root->findChildren<QWidget*>()) {
         QWidget* parent = w->parentWidget();
-        if (!parent || w->isWindow() || (parent->layout() && parent->layout()->indexOf(w) >= 0))
+        if (parent && !w->isWindow() && !(parent->layout() && parent->layout()->indexOf(w) >= 0))
+            placed << w;
+    }
+    for (QWidget* w : QList<QWidget*>(placed) << root) {
+        const QRect kept = w->property(kDesigned).toRect();
+        if (kept.isNull())
             continue;
-        const QVariant kept = w->property(kDesignedWidth);
-        if (designed) {
-            if (kept.isValid())
-                w->resize(kept.toInt(), w->height());
+        if (w == root)
+            widenWindow(root, kept.width());
+        else
+            w->setGeometry(kept);
+    }
+    if (designed)
+        return;
+    for (QWidget* w : placed) {
+        const int deficit = neededWidth(w) - w->width();
+        if (deficit <= 0)
             continue;
-        }
-        const int need = neededWidth(w);
-        const int original = kept.isValid() ? kept.toInt() : w->width();
-        const int want = std::max(original, need);
-        if (want == w->width())
-            continue;
+        QWidget* parent = w->parentWidget();
+        keepDesigned(w);
         QRect grown = w->geometry();
-        grown.setWidth(want);
-        grown.setRight(std::min(grown.right(), parent->width() - 1));
+        grown.setWidth(grown.width() + deficit);
         for (QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (sibling != w && !sibling->isWindow() && sibling->isVisibleTo(parent) &&
-                sibling->geometry().intersects(grown) && sibling->x() > w->x())
-                grown.setRight(std::max(w->geometry().left() + original - 1, sibling->x() - 2));
-        if (!kept.isValid())
-            w->setProperty(kDesignedWidth, w->width());
-        w->resize(grown.width(), w->height());
+            if (sibling != w && !sibling->isWindow() && sibling->isVisibleTo(parent) && sibling->x() > w->x() &&
+                sibling->geometry().intersects(grown)) {
+                keepDesigned(sibling);
+                sibling->move(sibling->x() + grown.right() + 2 - sibling->x(), sibling->y());
+            }
+        w->setGeometry(grown);
+        int right = 0;
+        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!child->isWindow() && child->isVisibleTo(parent))
+                right = std::max(right, child->geometry().right() + 1);
+        if (parent == root && right > root->width())
+            widenWindow(root, right + 4);
     }
 }
 

@@ -101,7 +101,7 @@ QList<Shown> captionsOf(Form* form)
                     add(w, "tab", tabs->tabText(i), w);
             else if (auto* combo = qobject_cast<QComboBox*>(w))
                 for (int i = 0; i < combo->count(); ++i)
-                    add(w, "item", combo->itemText(i), w);
+                    add(w, "item", combo->itemText(i), i == combo->currentIndex() ? w : nullptr);
         } else if (auto* a = qobject_cast<QAction*>(o)) {
             add(a, "text", a->text());
             add(a, "statusTip", a->statusTip());
@@ -138,6 +138,9 @@ bool isClipped(QWidget* w, const QString& text)
         return fm.horizontalAdvance(withoutMarks(text)) + 12 > group->width();
     if (auto* tabs = qobject_cast<QTabBar*>(w))
         return tabs->sizeHint().width() > tabs->width();
+    // A closed list shows its current item beside the arrow.
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return text == combo->currentText() && fm.horizontalAdvance(text) + 24 > combo->width();
     return false;
 }
 
@@ -202,15 +205,26 @@ protected:
 } // namespace
 
 // Every window in English and back: no Japanese left in English, and Japanese exactly as it
-// was before (nothing lost or mixed up on the way).
+// was before, captions and geometry (nothing lost, mixed up or moved on the way).
 TEST_F(LanguageWindowsTest, EveryWindowSwitchesToEnglishAndBackWithoutARestart)
 {
     const QList<Form*> forms = openEveryWindow();
     ASSERT_GE(forms.size(), 10);
+    // Captions and the geometry they are drawn in.
+    auto snapshot = [](Form* form) {
+        QStringList out;
+        for (const Shown& s : captionsOf(form)) {
+            const QRect r = s.widget ? s.widget->geometry() : QRect();
+            out << s.where + u'=' + s.text + QStringLiteral(" @%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        }
+        return out;
+    };
     std::map<Form*, QStringList> japanese;
-    for (Form* form : forms)
-        for (const Shown& s : captionsOf(form))
-            japanese[form] << s.where + u'=' + s.text;
+    std::map<Form*, QSize> japaneseSize;
+    for (Form* form : forms) {
+        japanese[form] = snapshot(form);
+        japaneseSize[form] = form->size();
+    }
 
     switchTo(english());
     QStringList left;
@@ -226,15 +240,14 @@ TEST_F(LanguageWindowsTest, EveryWindowSwitchesToEnglishAndBackWithoutARestart)
 
     switchTo(nullptr);
     for (Form* form : forms) {
-        QStringList again;
-        for (const Shown& s : captionsOf(form))
-            again << s.where + u'=' + s.text;
+        const QStringList again = snapshot(form);
         QStringList differences;
         for (qsizetype i = 0; i < std::max(again.size(), japanese[form].size()); ++i)
             if (again.value(i) != japanese[form].value(i))
                 differences << japanese[form].value(i) + QStringLiteral(" -> ") + again.value(i);
         EXPECT_TRUE(differences.isEmpty()) << form->metaObject()->className() << "\n"
                                            << differences.join(u'\n').toStdString();
+        EXPECT_EQ(form->size(), japaneseSize[form]) << form->metaObject()->className();
     }
 }
 
@@ -268,6 +281,8 @@ TEST_F(LanguageWindowsTest, PseudoTranslationFindsNoTextOutsideTheCatalogue)
                 outside << s.where + QStringLiteral(": ") + s.text;
         }
     EXPECT_TRUE(outside.isEmpty()) << outside.join(u'\n').toStdString();
+    const QStringList clipped = clippedCaptions(forms);
+    EXPECT_TRUE(clipped.isEmpty()) << clipped.join(u'\n').toStdString();
 }
 
 // Every caption of every window fits its control, in Japanese as laid out and in English.
