@@ -27,6 +27,223 @@
     </message>
 </context>
 <context>
+    <name>CheckMessages</name>
+    <message>
+        <source>使い方: tessary-check [オプション] ファイル
+
+配色の文字と背景のコントラストを WCAG 2.x の比で判定します。
+ファイル: tessary.ini、配色の JSON、デザイントークン (DTCG 2025.10)、CSS のカスタムプロパティ。
+配色ファイルでは文字1〜3と背景1・2の 3 × 2 の組を判定します。トークンと CSS では組を指定します。
+
+  --pair 文字=背景          判定する組 (トークンのパスまたはプロパティ名)。繰り返せます。
+  --pairs ファイル          1 行に 1 組: 文字=背景 [大きさpt] [bold]。# で始まる行は無視します。
+  --target AA|AAA           目標の達成基準 (既定 AA)
+  --large-text-rule jis|wcag  大きな文字の基準: jis は 22pt・太字 18pt、wcag は 18pt・太字 14pt (既定 jis)
+  --size PT                 文字の大きさ (pt、既定 12)
+  --bold                    太字として判定
+  --vision p|d|t|pa|da|ta[:割合]  その色覚で見える色で判定 (p・d・t は 2 色覚、pa・da・ta は 3 色覚、既定 50%)
+  --distinguish             色覚の違いで見分けにくい組を調べる (下記)
+  --fix                     不合格の組に、コントラスト画面の「提案」と同じ探索で最も近い合格の色を示す
+  --format text|json|junit  出力の形式 (既定 text)
+  --lang ja|en              出力の言語 (既定はロケールから)
+  --help                    この説明
+
+見分けにくさ: OKLab の色差 (ΔEOK) を通常の色覚と 1 型・2 型・3 型 2 色覚 (100%) の模擬で求め、
+%1 未満の組を「見分けにくい」とします。CSS Color 4 が色域マッピングで OKLab の丁度可知差異を
+0.02 としており、その 5 倍です。これは WCAG の達成基準ではありません。
+
+終了状態: 0 すべて合格、1 不合格 (または見分けにくい組) あり、2 使い方や入力の誤り。
+</source>
+        <translation>Usage: tessary-check [OPTIONS] FILE
+
+Judges the contrast of text and background colours as WCAG 2.x ratios.
+FILE: a tessary.ini, our scheme JSON, design tokens (DTCG 2025.10) or CSS custom properties.
+For a scheme file the pairs are its 3 x 2 table (text 1-3 on background 1-2); for tokens and CSS, name them.
+
+  --pair TEXT=BACKGROUND    a pair to judge (token path or property name); repeatable
+  --pairs FILE              one pair a line: TEXT=BACKGROUND [SIZEpt] [bold]; lines starting with # are skipped
+  --target AA|AAA           the level to reach (default AA)
+  --large-text-rule jis|wcag  large text: jis 22 pt or 18 pt bold, wcag 18 pt or 14 pt bold (default jis)
+  --size PT                 text size in points (default 12)
+  --bold                    judge as bold text
+  --vision p|d|t|pa|da|ta[:PERCENT]  judge the colours as that colour vision sees them
+                            (p, d, t dichromacy; pa, da, ta anomalous trichromacy, default 50 %)
+  --distinguish             find pairs that colour-vision deficiencies make hard to tell apart (below)
+  --fix                     for each failing pair, the nearest passing colour by the contrast window&apos;s search
+  --format text|json|junit  output format (default text)
+  --lang ja|en              output language (default from the locale)
+  --help                    this help
+
+Distinguishability: the OKLab difference (deltaE OK) under normal vision and under simulated
+protanopia, deuteranopia and tritanopia (100 %); a pair below %1 is hard to tell apart. CSS Color 4
+takes 0.02 as one just-noticeable difference in OKLab (gamut mapping); the threshold is five of them.
+This is not a WCAG criterion.
+
+Exit status: 0 all pass, 1 a pair fails (or is hard to tell apart), 2 usage or input error.
+</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>不合格</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>見分けにくい</source>
+        <translation>HARD TO TELL APART</translation>
+    </message>
+    <message>
+        <source>見分けられる</source>
+        <translation>DISTINCT</translation>
+    </message>
+    <message>
+        <source>%1は満たす</source>
+        <translation>meets %1</translation>
+    </message>
+    <message>
+        <source>必要 %1 (%2)</source>
+        <translation>needs %1 (%2)</translation>
+    </message>
+    <message>
+        <source>修正案 %1 (%2)</source>
+        <translation>fix %1 (%2)</translation>
+    </message>
+    <message>
+        <source>修正案なし</source>
+        <translation>no fix found</translation>
+    </message>
+    <message>
+        <source>%2 組中 %1 組が不合格</source>
+        <translation>%1 of %2 pairs fail</translation>
+    </message>
+    <message>
+        <source>%2 組中 %1 組が見分けにくい</source>
+        <translation>%1 of %2 pairs hard to tell apart</translation>
+    </message>
+    <message>
+        <source>通常</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>1型</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>2型</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>3型</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>見分けにくい色覚: %1</source>
+        <translation>lost under: %1</translation>
+    </message>
+    <message>
+        <source>%1: 目標 %2、大きな文字 %3、色覚 %4</source>
+        <translation>%1: target %2, large text %3, vision %4</translation>
+    </message>
+    <message>
+        <source>日本語の基準 (22pt、太字 18pt)</source>
+        <translation>Japanese rule (22 pt, 18 pt bold)</translation>
+    </message>
+    <message>
+        <source>WCAGの基準 (18pt、太字 14pt)</source>
+        <translation>WCAG rule (18 pt, 14 pt bold)</translation>
+    </message>
+    <message>
+        <source>大きな文字</source>
+        <translation>large text</translation>
+    </message>
+    <message>
+        <source>開けません (%1)</source>
+        <translation>cannot open (%1)</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます (上限 %1 バイト)</source>
+        <translation>file too large (limit %1 bytes)</translation>
+    </message>
+    <message>
+        <source>UTF-8 の文字列ではありません</source>
+        <translation>not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>JSON として読めません (%1)</source>
+        <translation>not valid JSON (%1)</translation>
+    </message>
+    <message>
+        <source>入れ子や参照が深すぎます (上限 %1)</source>
+        <translation>nesting or references too deep (limit %1)</translation>
+    </message>
+    <message>
+        <source>項目が多すぎます (上限 %1)</source>
+        <translation>too many entries (limit %1)</translation>
+    </message>
+    <message>
+        <source>色ではありません: %1</source>
+        <translation>not a colour: %1</translation>
+    </message>
+    <message>
+        <source>半透明の色は判定できません: %1</source>
+        <translation>translucent colours cannot be judged: %1</translation>
+    </message>
+    <message>
+        <source>色空間 %1 は hex がないと読めません</source>
+        <translation>colour space %1 needs a hex value</translation>
+    </message>
+    <message>
+        <source>参照が循環しています: %1</source>
+        <translation>references form a cycle: %1</translation>
+    </message>
+    <message>
+        <source>参照先がありません: %1</source>
+        <translation>reference to a missing name: %1</translation>
+    </message>
+    <message>
+        <source>そのような名前はありません: %1</source>
+        <translation>no such name: %1</translation>
+    </message>
+    <message>
+        <source>コメントが閉じていません</source>
+        <translation>comment not closed</translation>
+    </message>
+    <message>
+        <source>組として読めません: %1</source>
+        <translation>not a pair: %1</translation>
+    </message>
+    <message>
+        <source>配色が保存されていません</source>
+        <translation>holds no colour scheme</translation>
+    </message>
+    <message>
+        <source>判定する組がありません (--pair か --pairs で指定してください)</source>
+        <translation>no pairs to judge (name them with --pair or --pairs)</translation>
+    </message>
+    <message>
+        <source>知らないオプションです: %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>%1 には値が必要です</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>使えない値です: %1</source>
+        <translation>invalid value: %1</translation>
+    </message>
+    <message>
+        <source>判定するファイルを指定してください (--help で使い方)</source>
+        <translation>name a file to check (see --help)</translation>
+    </message>
+    <message>
+        <source>ファイルは 1 つだけ指定できます: %1</source>
+        <translation>only one file can be checked: %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorCodePaste</name>
     <message>
         <source>…</source>

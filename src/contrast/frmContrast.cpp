@@ -140,12 +140,26 @@ void frmContrast::Form_Load()
         // The rule list holds captions; the target list holds level names, the same everywhere.
         d->cboRule->setItemText(0, ContrastWording::ruleName(LargeTextRule::Kind::Japanese));
         d->cboRule->setItemText(1, ContrastWording::ruleName(LargeTextRule::Kind::Wcag));
-        d->cboRule->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // In Japanese the list keeps the width it was laid out with.
+        d->cboRule->setSizeAdjustPolicy(LanguageSwitch::instance().translator().hasCatalogue()
+                                            ? QComboBox::AdjustToContents
+                                            : QComboBox::AdjustToContentsOnFirstShow);
         d->shown.reset();
         d->distinctShown = false;
         refresh();
-        // Longer words widen the window once the captions have changed; it never shrinks.
-        QMetaObject::invokeMethod(this, [this] { resize(size().expandedTo(sizeHint())); }, Qt::QueuedConnection);
+        // Longer words widen the window once the captions have changed; back in Japanese it
+        // takes the size it had before.
+        QMetaObject::invokeMethod(this, [this] {
+            const QSize before = property("_tessaryJapaneseSize").toSize();
+            if (!LanguageSwitch::instance().translator().hasCatalogue()) {
+                if (before.isValid())
+                    resize(before);
+                return;
+            }
+            if (!before.isValid())
+                setProperty("_tessaryJapaneseSize", size());
+            resize(size().expandedTo(sizeHint()));
+        }, Qt::QueuedConnection);
     });
 }
 

@@ -103,8 +103,19 @@ void frmAbout::Form_Load()
     connect(&LanguageSwitch::instance(), &LanguageSwitch::languageChanged, this, [this] {
         d->versionLabel->setText(AboutText::version(kVersionMajor, kVersionMinor, kVersionRevision));
         d->versionLabel->adjustSize();
-        // After the captions have changed, the box takes the size they need.
-        QMetaObject::invokeMethod(this, [this] { setFixedSize(sizeHint()); }, Qt::QueuedConnection);
+        // After the captions have changed, the box takes the size they need; back in Japanese,
+        // the size it had.
+        QMetaObject::invokeMethod(this, [this] {
+            const QSize before = property("_tessaryJapaneseSize").toSize();
+            if (!LanguageSwitch::instance().translator().hasCatalogue()) {
+                if (before.isValid())
+                    setFixedSize(before);
+                return;
+            }
+            if (!before.isValid())
+                setProperty("_tessaryJapaneseSize", size());
+            setFixedSize(sizeHint());
+        }, Qt::QueuedConnection);
     });
     setFixedSize(sizeHint());
     centreOnScreen();

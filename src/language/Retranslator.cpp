@@ -176,7 +176,9 @@ void fitCaptions(QWidget* root, bool designed)
         if (parent && !w->isWindow() && !(parent->layout() && parent->layout()->indexOf(w) >= 0))
             placed << w;
     }
-    for (QWidget* w : QList<QWidget*>(placed) << root) {
+    QList<QWidget*> restored = placed;
+    restored << root;
+    for (QWidget* w : restored) {
         const QRect kept = w->property(kDesigned).toRect();
         if (kept.isNull())
             continue;
