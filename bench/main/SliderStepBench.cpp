@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // One step of the red slider in the main window, end to end: the slider's change
 // notification writes the channel into the display window, which repaints its 1920 x 1080
-// scheme, and the fields and the colour code follow (and, in one case, the contrast table).
+// scheme into the window's backing store, and the fields and the colour code follow (and, in
+// one case, the contrast table).
 // Measured against the repaint alone and against a bare QSlider driving a bare QPainter fill
 // of an image of the same size.
 #include "contrast/frmContrast.h"
@@ -28,6 +29,7 @@ frmMain& prepareWindows()
 {
     frmMain& main = frmMain::instance();
     frmTessary& display = frmTessary::instance();
+    display.showModeless();
     display.resize(kWidth, kHeight);
     QCoreApplication::processEvents();
     main.setSampleText(0, QStringLiteral("標本文字列 Sample text 1"));
@@ -48,18 +50,19 @@ void BM_RGBSliderStep(benchmark::State& state)
     for (auto _ : state) {
         v = (v + 1) & 0xFF;
         red->setValue(v);
-        // The event loop's turn after the step, in which the contrast window follows it.
+        // The event loop's turn after the step, in which the window is painted and the
+        // contrast window follows it.
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(frmTessary::instance().surface().image().constBits());
     }
-    state.counters["surface_px"] = static_cast<double>(frmTessary::instance().surface().width())
-        * frmTessary::instance().surface().height();
+    const frmTessary& display = frmTessary::instance();
+    state.counters["window_px"] = static_cast<double>(display.width()) * display.height();
+    state.counters["drawings"] = benchmark::Counter(display.wholeDrawings(), benchmark::Counter::kAvgIterations);
     QCoreApplication::processEvents();
 }
 BENCHMARK(BM_RGBSliderStep)->Unit(benchmark::kMicrosecond);
 
 // The same step with the contrast window open: its table follows every step. The display
-// surface is read as in BM_RGBSliderStep, so the difference is what the table costs per change.
+// window is painted as in BM_RGBSliderStep, so the difference is what the table costs per change.
 void BM_RGBSliderStepWithContrastWindow(benchmark::State& state)
 {
     frmMain& main = prepareWindows();
@@ -72,7 +75,6 @@ void BM_RGBSliderStepWithContrastWindow(benchmark::State& state)
         v = (v + 1) & 0xFF;
         red->setValue(v);
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(frmTessary::instance().surface().image().constBits());
         benchmark::DoNotOptimize(frmContrast::loadedInstance()->table().cell(0, 0).ratio);
     }
     contrastItem(main)->trigger();
@@ -113,7 +115,7 @@ void BM_DisplayRepaintAlone(benchmark::State& state)
     frmTessary& display = frmTessary::instance();
     for (auto _ : state) {
         display.tessaryRefresh();
-        benchmark::DoNotOptimize(display.surface().image().constBits());
+        display.repaint();
     }
     QCoreApplication::processEvents();
 }

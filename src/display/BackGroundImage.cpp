@@ -2,9 +2,7 @@
 #include "display/BackGroundImage.h"
 
 #include "cvd/VisionSimulator.h"
-#include "display/TilePlan.h"
 #include "display/frmTessary.h"
-#include "platform/Surface.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -16,14 +14,6 @@ namespace {
 
 // Below this many pixels a side, a picture is first repeated into a block.
 constexpr int kMinBlockSide = 64;
-
-void drawTiles(Surface& surface, const QImage& tileImage)
-{
-    const TilePlan plan(tileImage.width(), tileImage.height(), surface.width(), surface.height());
-    QPainter painter(&surface.image());
-    for (int i = 0; i < plan.count(); ++i)
-        painter.drawImage(plan.at(i), tileImage);
-}
 
 QImage repeated(const QImage& picture)
 {
@@ -104,11 +94,7 @@ void BackGroundImage::drawTile()
 {
     if (!m_form || m_picture.isNull())
         return;
-    // Through the transparent parts of a picture the window's own colour shows, not
-    // whatever was drawn before (old label texts would pile up there).
-    if (m_block.hasAlphaChannel())
-        m_form->surface().clear();
-    drawTiles(m_form->surface(), blockToDraw());
+    m_form->tileWith(blockToDraw());
 }
 
 } // namespace tessary

@@ -18,7 +18,7 @@ public:
     // cannot be read as a picture or the picture has no pixels.
     bool loadImage(const QString& fileName);
     void setForm(frmTessary* form);
-    // Tiles the picture over the window's surface; nothing without a picture or a window.
+    // Tiles the picture over the window's client area; nothing without a picture or a window.
     void drawTile();
     // The colour vision the picture is drawn for. A simulated copy is made on the first
     // drawing after the picture or the mode changed, and kept for the drawings after it.

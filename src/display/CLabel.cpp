@@ -6,7 +6,6 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QPainter>
 
 namespace tessary {
 
@@ -49,8 +48,8 @@ void CLabel::setText(const QString& text)
 
 const QPaintDevice* CLabel::device() const
 {
-    // Measuring needs the resolution only: it leaves the drawing owed for later.
-    return targetObject ? &targetObject->lastDrawing().image() : nullptr;
+    // Measured at the resolution of the window it is drawn on.
+    return m_target;
 }
 
 void CLabel::ensureMeasured()
@@ -83,6 +82,12 @@ std::int32_t CLabel::getHeight()
     return m_height;
 }
 
+std::int32_t CLabel::getAscent()
+{
+    ensureMeasured();
+    return m_ascent;
+}
+
 std::int32_t CLabel::getWidth()
 {
     ensureMeasured();
@@ -93,24 +98,6 @@ const QFont& CLabel::drawnFont()
 {
     ensureMeasured();
     return m_qfont;
-}
-
-void CLabel::drawText(int x, int y)
-{
-    if (!targetObject || m_text.isEmpty())
-        return;
-    QPainter painter(&targetObject->surface().image());
-    drawText(painter, x, y);
-}
-
-void CLabel::drawText(QPainter& painter, int x, int y)
-{
-    if (m_text.isEmpty())
-        return;
-    ensureMeasured();
-    painter.setFont(m_qfont);
-    painter.setPen(Surface::toQColor(color));
-    painter.drawText(QPoint(x, y + m_ascent), m_text);
 }
 
 } // namespace tessary

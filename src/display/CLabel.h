@@ -7,7 +7,6 @@
 #include <QString>
 #include <cstdint>
 
-class QPainter;
 class QPaintDevice;
 
 namespace tessary {
@@ -25,23 +24,20 @@ public:
     CLabel& operator=(const CLabel&) = delete;
 
     // Text colour, a colour value; black at creation.
-    std::int32_t color = 0;
+    std::int32_t color() const { return m_color; }
+    void setColor(std::int32_t color) { m_color = color; }
     // The window the text is measured and drawn on.
-    frmTessary* targetObject = nullptr;
+    void setTargetObject(frmTessary* target) { m_target = target; }
 
     void setFont(const FontRef& font);
     // Height and width of the text in the target's pixels; an empty text is 0 wide and one
     // line high.
     std::int32_t getHeight();
     std::int32_t getWidth();
+    // From the top of the text's box to its baseline.
+    std::int32_t getAscent();
     // The label's own font object, created with the default attributes if it has none.
     FontRef getFont();
-    // Draws the text with its top-left corner at (x, y) onto the target's surface.
-    void drawText(int x, int y);
-    // The same with a painter already open on the target's surface, so that several labels
-    // share one.
-    void drawText(QPainter& painter, int x, int y);
-
     // The Qt font the text is drawn with.
     const QFont& drawnFont();
 
@@ -55,6 +51,8 @@ private:
     const QPaintDevice* device() const;
     void ensureMeasured();
 
+    std::int32_t m_color = 0;
+    frmTessary* m_target = nullptr;
     QString m_text;
     FontRef m_font;
 

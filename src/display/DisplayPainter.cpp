@@ -1,25 +1,50 @@
 // SPDX-License-Identifier: MIT
 #include "display/DisplayPainter.h"
 
+#include "display/TilePlan.h"
 #include "platform/Surface.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
 
 namespace tessary::DisplayPainter {
 
-void paintStyle(Surface& surface, const StyleParams& params, std::int32_t brushA, std::int32_t brushB,
-                StyleShapes& shapes)
+void paintStyle(QPainter& painter, const StyleShapes& shapes, QSize area, std::int32_t brushA, std::int32_t brushB)
 {
-    const int w = surface.width();
-    const int h = surface.height();
-    StyleLayout::layout(w, h, params, shapes);
+    const QColor a = Surface::toQColor(brushA);
+    const QColor b = Surface::toQColor(brushB);
     for (const StyleFill& f : shapes.fills)
-        surface.fillRect(f.left, f.top, f.right, f.bottom, f.brush == StyleBrush::A ? brushA : brushB);
-    if (shapes.verticalLines.empty() && shapes.horizontalLines.empty())
-        return;
-    surface.setPen(brushB, shapes.lineWidth);
+        painter.fillRect(QRect(f.left, f.top, f.right - f.left, f.bottom - f.top), f.brush == StyleBrush::A ? a : b);
+    // A pen of width w is centred on its line: w / 2 pixels before it, the rest after.
+    const int w = shapes.lineWidth;
+    const int before = w / 2;
     for (int x : shapes.verticalLines)
-        surface.drawLine(x, 0, x, h);
+        painter.fillRect(QRect(x - before, 0, w, area.height()), b);
     for (int y : shapes.horizontalLines)
-        surface.drawLine(0, y, w, y);
+        painter.fillRect(QRect(0, y - before, area.width(), w), b);
+}
+
+void paintTiles(QPainter& painter, QSize area, const QImage& block)
+{
+    const TilePlan plan(block.width(), block.height(), area.width(), area.height());
+    for (int i = 0; i < plan.count(); ++i)
+        painter.drawImage(plan.at(i), block);
+}
+
+void paintText(QPainter& painter, const QString& text, const QFont& font, QPoint baseline, std::int32_t color)
+{
+#ifdef Q_OS_WIN
+    painter.setFont(font);
+#else
+    // Glyphs are greyscale-smoothed on an image; on the window, where the desktop may ask for
+    // coloured sub-pixel edges, they stay the same.
+    QFont grey = font;
+    grey.setStyleStrategy(QFont::StyleStrategy(grey.styleStrategy() | QFont::NoSubpixelAntialias));
+    painter.setFont(grey);
+#endif
+    painter.setPen(Surface::toQColor(color));
+    painter.drawText(baseline, text);
 }
 
 QRect labelBox(int label, QSize client, QSize text)

@@ -9,18 +9,28 @@
 #include <Qt>
 #include <cstdint>
 
+class QFont;
+class QImage;
+class QPainter;
+class QString;
+
 namespace tessary {
 
-class Surface;
-
 // The display window's drawing as functions of values, beside the hit tests that find
-// what lies under the pointer.
+// what lies under the pointer. Each paints whatever painter it is given: the window's own
+// (Qt's backing store) or an image's.
 namespace DisplayPainter {
 
-// Fills the whole surface with the style in the two colours as drawn (A for Shape1, B for
-// Shape2); lattice lines in colour B. `shapes` is scratch space kept between calls.
-void paintStyle(Surface& surface, const StyleParams& params, std::int32_t brushA, std::int32_t brushB,
-                StyleShapes& shapes);
+// The style's shapes as laid out for a client area of `area`, in the two colours as drawn
+// (A for Shape1, B for Shape2); lattice lines in colour B, as pen strokes whose last pixel
+// is not drawn.
+void paintStyle(QPainter& painter, const StyleShapes& shapes, QSize area, std::int32_t brushA, std::int32_t brushB);
+
+// The picture repeated from the top-left corner over `area`.
+void paintTiles(QPainter& painter, QSize area, const QImage& block);
+
+// A sample text with its baseline starting at `baseline`, transparent around its glyphs.
+void paintText(QPainter& painter, const QString& text, const QFont& font, QPoint baseline, std::int32_t color);
 
 // Where a sample text of the given size stands in the client area: label 0..2 at the
 // first, second and third quarter of its height, centred.

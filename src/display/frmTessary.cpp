@@ -22,8 +22,7 @@ frmTessary::frmTessary()
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    d->surface.setBackColor(Surface::fromRgb(palette().color(QPalette::Window).rgb()));
-    d->surface.clear();
+    d->drawing.setBackColor(Surface::fromRgb(palette().color(QPalette::Window).rgb()));
     applyVisionMode(VisionModeHolder::instance().mode());
     connect(&VisionModeHolder::instance(), &VisionModeHolder::modeChanged, this, &frmTessary::applyVisionMode);
     connect(&Scheme::instance(), &Scheme::labelFontChanged, this, &frmTessary::followLabelFont);
@@ -123,7 +122,7 @@ CLabel* frmTessary::label(int index)
     auto& slot = d->labels[static_cast<std::size_t>(index)];
     if (!slot) {
         slot = std::make_unique<CLabel>();
-        slot->targetObject = this;
+        slot->setTargetObject(this);
     }
     syncLabel(index);
     return slot.get();
@@ -215,7 +214,7 @@ void frmTessary::Form_Unload(int&)
 {
     Scheme::Batch batch;
     d->owed = Impl::Owed::Nothing;
-    d->surface.clear();
+    d->drawing.clear();
     setBGIVisible(false);
     d->drag = Impl::Drag::None;
     for (auto& l : d->labels)

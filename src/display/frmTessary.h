@@ -61,10 +61,9 @@ public:
     void setPosFullScreen();
     void setPosManual();
 
-    // The client area's persistent image, brought up to date with the scheme.
+    // The client area as an image, brought up to date with the scheme. The window keeps it,
+    // and what is drawn into it shows, until its next refresh covers it.
     Surface& surface();
-    // The image as last drawn, without the drawing owed since.
-    const Surface& lastDrawing() const;
     // How many times the whole client area has been drawn since the window was created.
     int wholeDrawings() const;
 
@@ -106,11 +105,12 @@ private:
     void Form_KeyPress(int KeyAscii);
 
     using Colors = std::array<std::int32_t, SchemeState::ObjectCount>;
-    void drawStyle(const StyleParams& params, const Colors& colors);
     void drawLabels(const Colors& colors);
-    void drawLine(int x1, int y1, int x2, int y2);
-    void syncSurface();
+    void syncDrawing();
     void drawOwed();
+    // The picture's drawing: tiled over the whole client area.
+    friend class BackGroundImage;
+    void tileWith(const QImage& block);
     BackGroundImage& backGround();
     Qt::Edges edgesAt(const QPoint& pos) const;
     void returnToNormal();

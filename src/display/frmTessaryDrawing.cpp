@@ -9,9 +9,10 @@
 #include "scheme/Scheme.h"
 
 #include <QFontInfo>
+#include <QPaintEvent>
 #include <QPainter>
-#include <optional>
 #include <utility>
+#include <vector>
 
 namespace tessary {
 
@@ -26,45 +27,39 @@ Scheme& scheme() { return Scheme::instance(); }
 Surface& frmTessary::surface()
 {
     drawOwed();
-    return d->surface;
+    return d->drawing.image();
 }
-
-const Surface& frmTessary::lastDrawing() const { return d->surface; }
 
 int frmTessary::wholeDrawings() const { return d->wholeDrawings; }
 
 void frmTessary::drawOwed()
 {
-    // Taken first: the drawing reads the surface through surface() itself.
     const Impl::Owed owed = std::exchange(d->owed, Impl::Owed::Nothing);
     if (owed == Impl::Owed::Nothing)
         return;
-    syncSurface();
+    syncDrawing();
     if (owed == Impl::Owed::Whole) {
         ++d->wholeDrawings;
         if (scheme().state().pictureShown) {
             if (d->bgi)
                 d->bgi->drawTile();
         } else {
-            DisplayPainter::paintStyle(d->surface, d->wholeParams, drawnColor(d->wholeColors, 3),
-                                       drawnColor(d->wholeColors, 4), d->shapes);
+            d->drawing.addStyle(d->wholeParams, drawnColor(d->wholeColors, 3), drawnColor(d->wholeColors, 4));
         }
     }
     drawLabels(d->labelColors);
 }
 
-void frmTessary::syncSurface()
+void frmTessary::syncDrawing()
 {
-    if (d->surface.width() != width() || d->surface.height() != height())
-        d->surface.resize(width(), height());
+    d->drawing.resize(size());
     // Text is measured and drawn at the screen's resolution, as on the window itself.
-    QImage& image = d->surface.image();
-    const int dpmX = qRound(logicalDpiX() / 0.0254);
-    const int dpmY = qRound(logicalDpiY() / 0.0254);
-    if (image.dotsPerMeterX() != dpmX)
-        image.setDotsPerMeterX(dpmX);
-    if (image.dotsPerMeterY() != dpmY)
-        image.setDotsPerMeterY(dpmY);
+    d->drawing.setDotsPerMeter(qRound(logicalDpiX() / 0.0254), qRound(logicalDpiY() / 0.0254));
+}
+
+void frmTessary::tileWith(const QImage& block)
+{
+    d->drawing.addTiles(block);
 }
 
 void frmTessary::tessaryRefresh()
@@ -79,35 +74,27 @@ void frmTessary::tessaryRefresh()
 
 void frmTessary::drawLabels(const Colors& colors)
 {
-    const int w = d->surface.width();
-    const int h = d->surface.height();
-    std::optional<QPainter> painter;
+    const QSize area = d->drawing.size();
+    std::vector<DrawnText> texts;
     for (int i = 0; i < 3; ++i) {
         CLabel& l = *label(i);
-        l.color = drawnColor(colors, i);
+        l.setColor(drawnColor(colors, i));
         QRect& box = d->labelBoxes[static_cast<std::size_t>(i)];
         if (l.text().isEmpty()) {
             box = QRect();
             continue;
         }
-        box = DisplayPainter::labelBox(i, QSize(w, h), QSize(l.getWidth(), l.getHeight()));
-        if (!painter)
-            painter.emplace(&d->surface.image());
-        l.drawText(*painter, box.x(), box.y());
+        box = DisplayPainter::labelBox(i, area, QSize(l.getWidth(), l.getHeight()));
+        texts.push_back({l.text(), l.drawnFont(), box.topLeft() + QPoint(0, l.getAscent()), l.color(), box});
     }
+    d->drawing.addTexts(std::move(texts));
 }
 
-void frmTessary::paintEvent(QPaintEvent*)
+void frmTessary::paintEvent(QPaintEvent* e)
 {
     drawOwed();
     QPainter p(this);
-    p.drawImage(0, 0, d->surface.image());
-    // Until the surface has caught up with a new size, the rest shows the window's colour.
-    const QColor back = Surface::toQColor(d->surface.backColor());
-    if (width() > d->surface.width())
-        p.fillRect(d->surface.width(), 0, width() - d->surface.width(), height(), back);
-    if (height() > d->surface.height())
-        p.fillRect(0, d->surface.height(), d->surface.width(), height() - d->surface.height(), back);
+    d->drawing.paint(p, e->region());
     if (!d->vision.isNone())
         VisionBadge::paint(p, size(), font(), d->vision.label());
 }
@@ -187,11 +174,11 @@ void frmTessary::setBGIVisible(bool flag)
     drawOwed();
     Scheme::Batch batch;
     scheme().setPictureShown(flag);
-    syncSurface();
+    syncDrawing();
     if (flag)
         backGround().drawTile();
     else
-        d->surface.clear();
+        d->drawing.clear();
     update();
 }
 
@@ -204,7 +191,7 @@ bool frmTessary::loadBackgroundImage(const QString& fileName)
     drawOwed();
     Scheme::Batch batch;
     scheme().loadPicture(fileName);
-    syncSurface();
+    syncDrawing();
     bgi.drawTile();
     update();
     return true;

@@ -7,10 +7,10 @@
 #include "cvd/VisionSimulator.h"
 #include "display/BackGroundImage.h"
 #include "display/CLabel.h"
+#include "display/DisplayDrawing.h"
 #include "display/StyleLayout.h"
 #include "display/frmTessary.h"
 #include "platform/FrameWatch.h"
-#include "platform/Surface.h"
 #include "scheme/SchemeState.h"
 
 #include <QPointer>
@@ -43,8 +43,7 @@ struct frmTessary::Impl {
     DisplayObjects objects;
     using Colors = std::array<std::int32_t, SchemeState::ObjectCount>;
 
-    Surface surface;
-    StyleShapes shapes;
+    DisplayDrawing drawing;
     std::unique_ptr<BackGroundImage> bgi;
     std::array<std::unique_ptr<CLabel>, 3> labels;
     // Where each label's text was last drawn; empty when it was not.
@@ -54,7 +53,7 @@ struct frmTessary::Impl {
     VisionMode vision;
     VisionSimulator simulator{VisionMode()};
 
-    // Drawing owed to the surface. It is done when the window is painted or the surface is
+    // Drawing owed to the window. It is done when the window is painted or its drawing is
     // read, so a burst of changes (the settings loading, the three sliders of one colour)
     // costs one drawing, at the size the window has by then. The colours and style are those
     // of the request: a colour set after a refresh waits for the next one.
