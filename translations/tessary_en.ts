@@ -734,6 +734,16 @@ Use one of the extensions .css, .json, .gpl or .ase.</translation>
         <translation>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</translation>
     </message>
+    <message>
+        <source>配色(*.json;*.css)|*.json;*.css|すべてのファイル(*.*)|*.*</source>
+        <translation>Schemes (*.json;*.css)|*.json;*.css|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>配色を読み込めませんでした。<byte value="xd"/>
+%1</source>
+        <translation>Could not read the scheme.<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>GplImport</name>
@@ -778,6 +788,115 @@ Do you want to replace it?</translation>
     <message>
         <source>通常のファイルではありません。</source>
         <translation>Not a regular file.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommands</name>
+    <message>
+        <source>標本文字列の入力</source>
+        <translation>Typing a sample text</translation>
+    </message>
+    <message>
+        <source>色の入力</source>
+        <translation>Typing a colour</translation>
+    </message>
+    <message>
+        <source>%1の変更</source>
+        <translation>Change of %1</translation>
+    </message>
+    <message>
+        <source>元に戻す: %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し: %1</source>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryFile</name>
+    <message>
+        <source>%1 行目</source>
+        <translation>line %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+ファイルを別名で残せなかったため、この履歴ファイルには書き込みません。<byte value="xd"/>
+%3</source>
+        <translation>%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file could not be kept under another name, so this history file will not be written.<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+元のファイルは %3 として残しました。</source>
+        <translation>%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The original file was kept as %3.</translation>
+    </message>
+    <message>
+        <source>履歴ファイルを読めませんでした。このファイルには書き込みません。<byte value="xd"/>
+%1</source>
+        <translation>Could not read the history file. It will not be written.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>履歴ファイルを読めませんでした。<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+元のファイルは %2 として残しました。</source>
+        <translation>Could not read the history file.<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+The original file was kept as %2.</translation>
+    </message>
+    <message>
+        <source>履歴ファイルは新しい版の Tessary で書かれているため、読み込めませんでした。</source>
+        <translation>The history file was written by a newer version of Tessary and could not be read.</translation>
+    </message>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>履歴ファイルが壊れているため、読み込めませんでした%1。</source>
+        <translation>The history file is damaged and could not be read%1.</translation>
+    </message>
+    <message>
+        <source>履歴を保存しませんでした。読めなかった履歴ファイルを残すためです。<byte value="xd"/>
+%1</source>
+        <translation>The history was not saved, to keep the history file that could not be read.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>別の Tessary が履歴ファイルを書き換えていました。</source>
+        <translation>Another Tessary had changed the history file.</translation>
+    </message>
+    <message>
+        <source>履歴を保存できませんでした。前の履歴ファイルはそのまま残っています。<byte value="xd"/>
+%1<byte value="xd"/>
+%2</source>
+        <translation>Could not save the history. The previous history file is unchanged.<byte value="xd"/>
+%1<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -876,6 +995,25 @@ The palette was not saved.</translation>
     <message>
         <source>背景2</source>
         <translation>Background 2</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeImport</name>
+    <message>
+        <source>新しい版の Tessary で書かれた配色です</source>
+        <translation>the scheme was written by a newer version of Tessary</translation>
+    </message>
+    <message>
+        <source>版が正しくありません</source>
+        <translation>invalid version</translation>
+    </message>
+    <message>
+        <source>#RRGGBB の形の色がありません</source>
+        <translation>no colour in the form #RRGGBB</translation>
+    </message>
+    <message>
+        <source>標本文字列がありません</source>
+        <translation>no sample texts</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1191,33 @@ If the desktop asks about capturing the screen or picking a colour, answer there
     <message>
         <source>取り消し</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>tessary::History</name>
+    <message>
+        <source>色の変更</source>
+        <translation>Colour change</translation>
+    </message>
+    <message>
+        <source>標本文字列の変更</source>
+        <translation>Sample text change</translation>
+    </message>
+    <message>
+        <source>フォントの変更</source>
+        <translation>Font change</translation>
+    </message>
+    <message>
+        <source>スタイルの変更</source>
+        <translation>Style change</translation>
+    </message>
+    <message>
+        <source>背景画像</source>
+        <translation>Background picture</translation>
+    </message>
+    <message>
+        <source>配色の変更</source>
+        <translation>Scheme change</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1797,10 @@ Open this file in a web browser.</translation>
     <message>
         <source>%1の見本の文</source>
         <translation>Sample text of %1</translation>
+    </message>
+    <message>
+        <source>配色を読み込む…</source>
+        <translation>Open scheme…</translation>
     </message>
 </context>
 <context>

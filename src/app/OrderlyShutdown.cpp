@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/OrderlyShutdown.h"
 
+#include "history/HistoryCommands.h"
 #include "main/frmMain.h"
 #include "palette/frmPalette.h"
 #include "platform/FormRegistry.h"
@@ -58,6 +59,7 @@ void OrderlyShutdown::saveNow()
     Scheme::Batch batch;
     const int selected = scheme.selectedObject();
     main->configManager().saveConfig();
+    HistoryCommands::save(true);
     // The session may end without another word: unsaved palette changes are kept aside.
     if (const frmPalette* palette = frmPalette::loadedInstance())
         palette->writeRecovery();

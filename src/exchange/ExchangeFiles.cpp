@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "exchange/ExchangeFiles.h"
 
+#include "check/CheckMessages.h"
+#include "check/InputText.h"
 #include "dialogs/CommonDialogManager.h"
 #include "exchange/SchemeExport.h"
+#include "exchange/SchemeImport.h"
 #include "palette/DefinedColor.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/CommonDialog.h"
@@ -55,6 +58,35 @@ bool ExchangeFiles::saveScheme(CommonDialog& dialog)
     // Read once the file is chosen: the scheme as it is when the user says "save".
     return save(dialog, proposedName(QString(), QStringLiteral("scheme"), QStringLiteral("css")),
                 [](ExchangeFormat format) { return SchemeExport::toBytes(currentScheme(), format); });
+}
+
+bool ExchangeFiles::openScheme(CommonDialog& dialog)
+{
+    CommonDialogManager dialogs;
+    dialogs.setCommonDialog(dialog);
+    dialogs.setFilename(QStringLiteral("*.json;*.css"));
+    dialogs.setFilter(QCoreApplication::translate("ExchangeFiles", "配色(*.json;*.css)|*.json;*.css|すべてのファイル(*.*)|*.*"));
+    const QString path = dialogs.getFilename(false);
+    if (path.isEmpty())
+        return false;
+    const auto bytes = InputText::readBytes(path);
+    const SchemeImport::Result read = std::holds_alternative<QByteArray>(bytes)
+        ? SchemeImport::read(std::get<QByteArray>(bytes), shown(path))
+        : SchemeImport::Result{std::nullopt, false, CheckMessages::error(CheckOptions::Lang::Ja, std::get<InputError>(bytes))};
+    if (!read.scheme) {
+        MsgBox(QCoreApplication::translate("ExchangeFiles", "配色を読み込めませんでした。\r\n%1").arg(read.error), IMessageBox::OKOnly, QString(),
+               IMessageBox::Exclamation);
+        return false;
+    }
+    Scheme& scheme = Scheme::instance();
+    Scheme::Batch batch(scheme);
+    for (int i = 0; i < ColorScheme::kColorCount; ++i)
+        scheme.setColor(i, read.scheme->colors[size_t(i)]);
+    if (read.texts) {
+        for (int i = 0; i < ColorScheme::kTextCount; ++i)
+            scheme.setText(i, read.scheme->sampleTexts[size_t(i)]);
+    }
+    return true;
 }
 
 void ExchangeFiles::copyScheme()

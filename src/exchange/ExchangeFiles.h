@@ -26,6 +26,9 @@ public:
     // Asks where to save the current scheme and saves it in the format of the file type
     // chosen in the dialog. False when cancelled or failed (the user has been told).
     static bool saveScheme(CommonDialog& dialog);
+    // Asks for a scheme file we wrote and makes it the scheme, as one change. False when
+    // cancelled or refused (the user has been told, naming the file and the place).
+    static bool openScheme(CommonDialog& dialog);
     // Puts the current scheme's CSS form on the clipboard.
     static void copyScheme();
 

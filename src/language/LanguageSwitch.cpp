@@ -24,6 +24,16 @@ QString LanguageSwitch::helpPath() const
     return AppInfo::programFolder() + QStringLiteral("/doc/") + UiLanguage::helpPage(m_language);
 }
 
+QString LanguageSwitch::retranslated(const QString& shown) const
+{
+    const auto sources = m_translator.sourcesOf(shown);
+    if (sources.empty())
+        return shown;
+    const auto& s = sources.front();
+    return QCoreApplication::translate(s.context.constData(), s.text.constData(),
+                                       s.disambiguation.isEmpty() ? nullptr : s.disambiguation.constData());
+}
+
 void LanguageSwitch::start(std::optional<UiLanguage::Kind> commandLine, std::optional<UiLanguage::Kind> stored)
 {
     apply(commandLine.value_or(stored.value_or(UiLanguage::Japanese)));

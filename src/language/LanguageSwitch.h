@@ -32,6 +32,9 @@ public:
     void useCatalogue(std::unique_ptr<QTranslator> catalogue);
 
     RecordingTranslator& translator() { return m_translator; }
+    // A text kept from earlier (a step's name), in the language now spoken when it was one
+    // fixed caption; as it is otherwise.
+    QString retranslated(const QString& shown) const;
     // <program folder>/translations
     static QString catalogueFolder();
     // The help page in the language now spoken.

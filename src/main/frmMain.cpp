@@ -4,6 +4,7 @@
 #include "Version.h"
 #include "contrast/frmContrast.h"
 #include "display/frmTessary.h"
+#include "history/HistoryCommands.h"
 #include "main/MainCaptions.h"
 #include "main/frmMainPrivate.h"
 #include "palette/frmPalette.h"
@@ -89,6 +90,8 @@ void frmMain::Form_Load()
 
     optSelectObject[3]->switchOn();
     display.showModeless();
+    // Steps are the user's changes from here on; the last run's can be undone.
+    HistoryCommands::start();
     // Offered once the windows are up, so the question has the program behind it.
     QTimer::singleShot(0, this, [] { frmPalette::offerRecovery(); });
 }
@@ -112,6 +115,7 @@ void frmMain::Form_Unload(int& cancel)
             return;
         }
     }
+    HistoryCommands::save(m_silentUnload);
     configManager().saveConfig();
     // The user closing the program hears of settings that were not saved; it ends all the same.
     if (const IniStatus& saved = configManager().lastSaveStatus(); !m_silentUnload && !saved.ok()) {

@@ -2,6 +2,8 @@
 #include "main/frmMain.h"
 
 #include "cvd/VisionModeHolder.h"
+#include "history/History.h"
+#include "history/HistoryCommands.h"
 #include "language/LanguageMenu.h"
 #include "main/frmMainPrivate.h"
 #include "platform/FontMapper.h"
@@ -142,6 +144,7 @@ frmMain::frmMain()
     createMenus();
     connectControls();
     createCssColorControls();
+    HistoryCommands::addTo(this, mnuTool);
     LanguageMenu::addTo(mnuView); // the last of the view menu
     followScheme();
 
@@ -318,6 +321,8 @@ void frmMain::connectControls()
         connect(action, &QAction::triggered, this, [this, action, handler] {
             if (action->isCheckable())
                 action->setChecked(!action->isChecked());
+            // Whatever the command changes is one step, named after it.
+            const History::Action step(HistoryCommands::commandName(action));
             (this->*handler)();
         });
     };

@@ -2,6 +2,9 @@
 #include "main/frmMain.h"
 
 #include "cvd/VisionMode.h"
+#include "exchange/ExchangeFiles.h"
+#include "history/History.h"
+#include "history/HistoryCommands.h"
 #include "main/frmMainPrivate.h"
 
 #include <QAction>
@@ -68,7 +71,13 @@ void frmMain::createMenus()
     mnuQuit = item(mnuTessary, tr("終了(&Q)"), "mnuQuit");
     separator(mnuTessary, "mnuSeparator9");
     mnuExportScheme = item(mnuTessary, tr("配色を書き出す…"), "mnuExportScheme");
+    // Beside the export, the way back in for what it writes.
+    QAction* openScheme = item(mnuTessary, tr("配色を読み込む…"), "mnuOpenScheme");
     mnuCopyScheme = item(mnuTessary, tr("配色をコピー"), "mnuCopyScheme");
+    connect(openScheme, &QAction::triggered, this, [this, openScheme] {
+        const History::Action step(HistoryCommands::commandName(openScheme));
+        ExchangeFiles::openScheme(CommonDialog1);
+    });
 
     mnuView = bar->addMenu(tr("表示(&V)"));
     mnuView->setObjectName(QStringLiteral("mnuView"));

@@ -59,11 +59,23 @@ bool isWindowShortcut(const QWidget& window, const QKeyEvent& e)
 }
 } // namespace
 
+bool TextBox::hasOwnUndo(const QKeyEvent& e) const
+{
+    if (isReadOnly())
+        return false;
+    const QKeyCombination key(e.modifiers() & ~Qt::KeypadModifier, Qt::Key(e.key()));
+    const bool undo = key == QKeyCombination(Qt::CTRL | Qt::Key_Z);
+    const bool redo = key == QKeyCombination(Qt::CTRL | Qt::Key_Y) || key == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    return (undo && isUndoAvailable()) || (redo && isRedoAvailable());
+}
+
 bool TextBox::event(QEvent* e)
 {
     // Line editing claims some keys before the shortcuts see them (Ctrl+E goes to the end of
     // the line on X11 desktops); the window's own commands come first.
-    if (e->type() == QEvent::ShortcutOverride && isWindowShortcut(*window(), *static_cast<QKeyEvent*>(e))) {
+    // Undo and redo undo the field's own typing first, as long as it has some.
+    if (e->type() == QEvent::ShortcutOverride && !hasOwnUndo(*static_cast<QKeyEvent*>(e))
+        && isWindowShortcut(*window(), *static_cast<QKeyEvent*>(e))) {
         e->ignore();
         return true;
     }

@@ -22,8 +22,9 @@ printf '%s\r\n' "[General]" "Prefix=#" "RestoreColorFlug=1" \
 pid=$!
 "$xtool" wait "$pid" 2 60000 || { echo "windows did not appear"; cat out.log; exit 1; }
 
-# The first menu opens on its first item; its last items are the two new ones.
-"$xtool" keys "$pid" "$main_title" alt+i Up Up Return || { echo "could not reach the menu"; exit 1; }
+# The first menu opens on its first item; it ends with 配色を書き出す…, 配色を読み込む… and
+# 配色をコピー.
+"$xtool" keys "$pid" "$main_title" alt+i Up Up Up Return || { echo "could not reach the menu"; exit 1; }
 "$xtool" wait "$pid" 3 30000 || { echo "no save dialog"; "$xtool" list "$pid"; cat out.log; exit 1; }
 dialog_title=$("$xtool" list "$pid" | cut -d' ' -f6- | grep -vx -e "$main_title" -e "Tessary" | head -n 1)
 echo "save dialog: $dialog_title"

@@ -679,6 +679,7 @@ const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
           {"mnuQuit", "終了(&Q)", ""},
           {"mnuSeparator9", "-", ""},
           {"mnuExportScheme", "配色を書き出す…", ""},
+          {"mnuOpenScheme", "配色を読み込む…", ""},
           {"mnuCopyScheme", "配色をコピー", ""}}},
         {"mnuBG",
          {{"mnuBGView", "背景画像の表示", "Ctrl+W", true},
@@ -751,7 +752,10 @@ const std::vector<std::pair<const char*, std::vector<MenuEntry>>>& menuTable()
           {"mnuSeparatorCssColor", "-", ""},
           {"mnuPasteColor", "色を貼り付け", "Ctrl+Shift+V"},
           {"mnuCopyColor", "色をコピー", ""},
-          {"mnuEyedropper", "スポイト", "Ctrl+Shift+I"}}},
+          {"mnuEyedropper", "スポイト", "Ctrl+Shift+I"},
+          {"mnuSeparatorHistory", "-", ""},
+          {"mnuUndo", "元に戻す", "Ctrl+Z"},
+          {"mnuRedo", "やり直し", "Ctrl+Y"}}},
         {"mnuCopyColor",
          {{"mnuCopyColor0", "#RRGGBB", "Ctrl+Shift+C", true},
           {"mnuCopyColor1", "#rrggbb", "", true},
@@ -807,7 +811,9 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
                 withShortcut.push_back(main().findChild<QAction*>(QString::fromUtf8(e.name)));
         }
     }
-    ASSERT_EQ(withShortcut.size(), 20u);
+    ASSERT_EQ(withShortcut.size(), 22u);
+    // A step to undo, and then to redo: the keys of both have something to do.
+    display().setColor(display().getColor() ^ 0x10);
     // Each field as the user gets the caret into it: on its page, or by a double click on
     // the option whose text it edits.
     const struct {
