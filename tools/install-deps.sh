@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils libx11-dev openbox xclip
   qt6-wayland weston dbus dbus-daemon

@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include <QCoreApplication>
+
 namespace tessary::painted {
 
 namespace {
@@ -13,9 +15,9 @@ namespace {
 const std::array<QString, SchemeState::ObjectCount> kObjectCaptions{
     QStringLiteral("sample1"), QStringLiteral("sample2"), QStringLiteral("sample3"),
     QStringLiteral("Shape1"), QStringLiteral("Shape2")};
-const std::array<QString, 5> kStyleNames{QStringLiteral("上下"), QStringLiteral("左右"),
-                                         QStringLiteral("四角の中に四角"), QStringLiteral("チェック"),
-                                         QStringLiteral("格子")};
+const std::array<const char*, 5> kStyleNames{QT_TRANSLATE_NOOP("DisplayAccessible", "上下"), QT_TRANSLATE_NOOP("DisplayAccessible", "左右"),
+                                             QT_TRANSLATE_NOOP("DisplayAccessible", "四角の中に四角"), QT_TRANSLATE_NOOP("DisplayAccessible", "チェック"),
+                                             QT_TRANSLATE_NOOP("DisplayAccessible", "格子")};
 
 QString hexCode(std::int32_t color)
 {
@@ -46,8 +48,8 @@ public:
             return code;
         case QAccessible::Description:
             if (m_object < SchemeState::LabelCount)
-                return QStringLiteral("文字の色。見本の文: ") + s.labels[std::size_t(m_object)].text;
-            return m_object == 3 ? QStringLiteral("背景の色 1") : QStringLiteral("背景の色 2");
+                return QCoreApplication::translate("DisplayAccessible", "文字の色。見本の文: ") + s.labels[std::size_t(m_object)].text;
+            return m_object == 3 ? QCoreApplication::translate("DisplayAccessible", "背景の色 1") : QCoreApplication::translate("DisplayAccessible", "背景の色 2");
         default:
             return {};
         }
@@ -125,10 +127,10 @@ public:
             return QAccessibleWidget::text(t);
         const SchemeState s = Scheme::instance().state();
         if (s.pictureShown)
-            return QStringLiteral("背景に画像");
+            return QCoreApplication::translate("DisplayAccessible", "背景に画像");
         const int style = s.style.style;
-        return QStringLiteral("スタイル: ")
-            + (style >= 0 && style < int(kStyleNames.size()) ? kStyleNames[std::size_t(style)] : QString());
+        return QCoreApplication::translate("DisplayAccessible", "スタイル: ")
+            + (style >= 0 && style < int(kStyleNames.size()) ? QCoreApplication::translate("DisplayAccessible", kStyleNames[std::size_t(style)]) : QString());
     }
     int childCount() const override { return QAccessibleWidget::childCount() + SchemeState::ObjectCount; }
     QAccessibleInterface* child(int index) const override

@@ -4,6 +4,7 @@
 #include "a11y/PaintedAccessiblePrivate.h"
 #include "palette/PaletteGrid.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHash>
@@ -109,7 +110,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value && dialOf(widget()))
-            return QStringLiteral("%1度").arg(dialOf(widget())->hue());
+            return QCoreApplication::translate("PaintedAccessible", "%1度").arg(dialOf(widget())->hue());
         return QAccessibleWidget::text(t);
     }
     int childCount() const override

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/OrderlyShutdown.h"
+#include "language/LanguageSettings.h"
+#include "language/LanguageSwitch.h"
 #include "main/frmMain.h"
 #include "palette/frmPalette.h"
 #include "settings/CiniFile.h"
@@ -11,9 +13,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 #include <QSessionManager>
 
 #ifdef Q_OS_UNIX
@@ -35,13 +35,15 @@ int main(int argc, char* argv[])
     // a task list, and a desktop finds the larger installed icons through the desktop file.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tessary/icon-64.png")));
     tessary::StartupProbe::installIfRequested(2);
-    // The interface is Japanese whatever the system's language: so are Qt's own dialogs and
-    // menus. Their texts are needed only once one opens, so they load after the windows are up.
-    QTranslator qtTranslator;
-    QTimer::singleShot(kQtTextsDelayMs, &app, [&qtTranslator] {
-        if (qtTranslator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(&qtTranslator);
-    });
+    // The interface is Japanese whatever the system's language, unless the user chose another
+    // (command line first, then the settings); Qt's own dialogs and menus speak the same. Their
+    // texts are needed only once one opens, so they load after the windows are up.
+    {
+        tessary::CiniFile ini;
+        tessary::LanguageSwitch::instance().start(tessary::UiLanguage::fromArguments(QApplication::arguments()),
+                                                  tessary::LanguageSettings::read(ini));
+    }
+    QTimer::singleShot(kQtTextsDelayMs, &app, [] { tessary::LanguageSwitch::instance().loadQtCatalogue(); });
     tessary::FontMapper::installSubstitutions();
     tessary::Services::installReal();
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace tessary {
 
@@ -18,17 +19,16 @@ constexpr double kTruncationSlack = 1e-9;
 
 // The table is rebuilt on every colour change, so its texts are joined from shared pieces
 // rather than formatted afresh.
-const QString& levelName(Wcag::Level level, bool large)
+QString levelName(Wcag::Level level, bool large)
 {
-    static const QString names[2][2] = {{QStringLiteral("AA"), QStringLiteral("AA大")},
-                                        {QStringLiteral("AAA"), QStringLiteral("AAA大")}};
+    const QString names[2][2] = {{QStringLiteral("AA"), QCoreApplication::translate("ContrastWording", "AA大")},
+                                        {QStringLiteral("AAA"), QCoreApplication::translate("ContrastWording", "AAA大")}};
     return names[level == Wcag::Level::AAA][large];
 }
 
-const QString& failed()
+QString failed()
 {
-    static const QString text = QStringLiteral("不合格");
-    return text;
+    return QCoreApplication::translate("ContrastWording", "不合格");
 }
 
 QString signedNumber(double v)
@@ -63,17 +63,17 @@ QString ContrastWording::threshold(double r) { return QString::number(r) + QStri
 
 QString ContrastWording::textName(int text)
 {
-    static const QString names[] = {QStringLiteral("文字1"), QStringLiteral("文字2"), QStringLiteral("文字3")};
+    const QString names[] = {QCoreApplication::translate("ContrastWording", "文字1"), QCoreApplication::translate("ContrastWording", "文字2"), QCoreApplication::translate("ContrastWording", "文字3")};
     return names[text];
 }
 
 QString ContrastWording::backgroundName(int background)
 {
-    static const QString names[] = {QStringLiteral("背景1"), QStringLiteral("背景2")};
+    const QString names[] = {QCoreApplication::translate("ContrastWording", "背景1"), QCoreApplication::translate("ContrastWording", "背景2")};
     return names[background];
 }
 
-QString ContrastWording::pictureName() { return QStringLiteral("背景画像"); }
+QString ContrastWording::pictureName() { return QCoreApplication::translate("ContrastWording", "背景画像"); }
 
 QString ContrastWording::marks(const ContrastMarks& marks, bool large)
 {
@@ -84,8 +84,8 @@ QString ContrastWording::marks(const ContrastMarks& marks, bool large)
 QString ContrastWording::spokenMarks(const ContrastMarks& marks, bool large)
 {
     // AA alone is said as "only", so that a listener knows AAA was missed.
-    static const QString spoken[2][2] = {{QStringLiteral("AAのみ合格"), QStringLiteral("AA大のみ合格")},
-                                         {QStringLiteral("AAA合格"), QStringLiteral("AAA大合格")}};
+    const QString spoken[2][2] = {{QCoreApplication::translate("ContrastWording", "AAのみ合格"), QCoreApplication::translate("ContrastWording", "AA大のみ合格")},
+                                         {QCoreApplication::translate("ContrastWording", "AAA合格"), QCoreApplication::translate("ContrastWording", "AAA大合格")}};
     const auto best = marks.best(large);
     return best ? spoken[*best == Wcag::Level::AAA][large] : failed();
 }
@@ -94,9 +94,9 @@ QString ContrastWording::spokenMarks(const ContrastMarks& marks, bool large)
 // read as a pass.
 QString ContrastWording::verdict(const ContrastMarks& marks, Wcag::Level target, bool large)
 {
-    static const QString passed[2][2] = {{QStringLiteral("合格（AA）"), QStringLiteral("合格（AA大）")},
-                                         {QStringLiteral("合格（AAA）"), QStringLiteral("合格（AAA大）")}};
-    static const QString below[2] = {QStringLiteral("不合格（AAは満たす）"), QStringLiteral("不合格（AA大は満たす）")};
+    const QString passed[2][2] = {{QCoreApplication::translate("ContrastWording", "合格（AA）"), QCoreApplication::translate("ContrastWording", "合格（AA大）")},
+                                         {QCoreApplication::translate("ContrastWording", "合格（AAA）"), QCoreApplication::translate("ContrastWording", "合格（AAA大）")}};
+    const QString below[2] = {QCoreApplication::translate("ContrastWording", "不合格（AAは満たす）"), QCoreApplication::translate("ContrastWording", "不合格（AA大は満たす）")};
     const auto best = marks.best(large);
     if (!best)
         return failed();
@@ -107,7 +107,7 @@ QString ContrastWording::verdict(const ContrastMarks& marks, Wcag::Level target,
 
 QString ContrastWording::spokenVerdict(const ContrastMarks& marks, Wcag::Level target, bool large)
 {
-    static const QString below[2] = {QStringLiteral("不合格, AAは満たす"), QStringLiteral("不合格, AA大は満たす")};
+    const QString below[2] = {QCoreApplication::translate("ContrastWording", "不合格, AAは満たす"), QCoreApplication::translate("ContrastWording", "不合格, AA大は満たす")};
     const auto best = marks.best(large);
     if (best && !marks.meets(target, large))
         return below[large];
@@ -124,32 +124,32 @@ QString ContrastWording::cellName(int text, int background, double r, const Cont
 QString ContrastWording::pictureCellName(int text, const PictureContrast::Measure& measure,
                                          const ContrastMarks& marks, bool large, Wcag::Level target)
 {
-    return textName(text) % QStringLiteral(" / ") % pictureName() % QStringLiteral(": 最低 ") % ratio(measure.lowest)
-        % QStringLiteral(", 5パーセンタイル ") % ratio(measure.percentile5) % QStringLiteral(", ")
+    return textName(text) % QStringLiteral(" / ") % pictureName() % QCoreApplication::translate("ContrastWording", ": 最低 ") % ratio(measure.lowest)
+        % QCoreApplication::translate("ContrastWording", ", 5パーセンタイル ") % ratio(measure.percentile5) % QStringLiteral(", ")
         % spokenVerdict(marks, target, large) % QStringLiteral(", ") % pictureNote();
 }
 
-QString ContrastWording::pictureNote() { return QStringLiteral("画像を測定"); }
+QString ContrastWording::pictureNote() { return QCoreApplication::translate("ContrastWording", "画像を測定"); }
 
 QString ContrastWording::sizeName(bool large)
 {
-    return large ? QStringLiteral("大きな文字") : QStringLiteral("標準の文字");
+    return large ? QCoreApplication::translate("ContrastWording", "大きな文字") : QCoreApplication::translate("ContrastWording", "標準の文字");
 }
 
 QString ContrastWording::ruleDescription(const LargeTextRule& rule)
 {
     static const auto describe = [](LargeTextRule r) {
-        return QStringLiteral("大きな文字: %1pt以上、太字は%2pt以上（%3）")
+        return QCoreApplication::translate("ContrastWording", "大きな文字: %1pt以上、太字は%2pt以上（%3）")
             .arg(QString::number(r.minimumPoints(false)), QString::number(r.minimumPoints(true)), ruleName(r.kind()));
     };
-    static const QString japanese = describe(LargeTextRule(LargeTextRule::Kind::Japanese));
-    static const QString wcag = describe(LargeTextRule(LargeTextRule::Kind::Wcag));
+    const QString japanese = describe(LargeTextRule(LargeTextRule::Kind::Japanese));
+    const QString wcag = describe(LargeTextRule(LargeTextRule::Kind::Wcag));
     return rule.kind() == LargeTextRule::Kind::Wcag ? wcag : japanese;
 }
 
 QString ContrastWording::ruleName(LargeTextRule::Kind kind)
 {
-    return kind == LargeTextRule::Kind::Wcag ? QStringLiteral("WCAGの基準") : QStringLiteral("日本語の基準");
+    return kind == LargeTextRule::Kind::Wcag ? QCoreApplication::translate("ContrastWording", "WCAGの基準") : QCoreApplication::translate("ContrastWording", "日本語の基準");
 }
 
 QString ContrastWording::targetName(Wcag::Level level, bool large)
@@ -157,19 +157,19 @@ QString ContrastWording::targetName(Wcag::Level level, bool large)
     static const auto name = [](Wcag::Level l, bool g) -> QString {
         return levelName(l, g) % QStringLiteral(" (") % threshold(Wcag::threshold(l, g)) % QStringLiteral(")");
     };
-    static const QString names[2][2] = {{name(Wcag::Level::AA, false), name(Wcag::Level::AA, true)},
+    const QString names[2][2] = {{name(Wcag::Level::AA, false), name(Wcag::Level::AA, true)},
                                         {name(Wcag::Level::AAA, false), name(Wcag::Level::AAA, true)}};
     return names[level == Wcag::Level::AAA][large];
 }
 
-QString ContrastWording::suggestButtonName(int text) { return textName(text) + QStringLiteral("の色を提案"); }
+QString ContrastWording::suggestButtonName(int text) { return QCoreApplication::translate("ContrastWording", "%1の色を提案").arg(textName(text)); }
 
-QString ContrastWording::applyButtonName(int text) { return textName(text) + QStringLiteral("に提案の色を適用"); }
+QString ContrastWording::applyButtonName(int text) { return QCoreApplication::translate("ContrastWording", "%1に提案の色を適用").arg(textName(text)); }
 
 QString ContrastWording::distinguishability(const std::vector<Distinguishability::Pair>& pairs)
 {
-    static const QString visionNames[] = {QStringLiteral("通常"), QStringLiteral("1型"), QStringLiteral("2型"),
-                                          QStringLiteral("3型")};
+    const QString visionNames[] = {QCoreApplication::translate("ContrastWording", "通常"), QCoreApplication::translate("ContrastWording", "1型"), QCoreApplication::translate("ContrastWording", "2型"),
+                                          QCoreApplication::translate("ContrastWording", "3型")};
     const auto name = [](int object) { return object < 3 ? textName(object) : backgroundName(object - 3); };
     QStringList lines;
     for (const auto& p : pairs) {
@@ -178,16 +178,16 @@ QString ContrastWording::distinguishability(const std::vector<Distinguishability
         QStringList kinds;
         for (const auto v : p.lostUnder)
             kinds.append(visionNames[v]);
-        lines.append(QStringLiteral("見分けにくい: %1 と %2（%3）").arg(name(p.first), name(p.second), kinds.join(u'、')));
+        lines.append(QCoreApplication::translate("ContrastWording", "見分けにくい: %1 と %2（%3）").arg(name(p.first), name(p.second), kinds.join(QCoreApplication::translate("ContrastWording", "、"))));
     }
     if (lines.isEmpty())
-        return QStringLiteral("見分けにくい組はありません");
+        return QCoreApplication::translate("ContrastWording", "見分けにくい組はありません");
     return lines.join(u'\n');
 }
 
 QString ContrastWording::distinguishabilityNote()
 {
-    return QStringLiteral("OKLab の色差 %1 未満を見分けにくいとします（通常の色覚と1型・2型・3型2色覚の模擬）。"
+    return QCoreApplication::translate("ContrastWording", "OKLab の色差 %1 未満を見分けにくいとします（通常の色覚と1型・2型・3型2色覚の模擬）。"
                           "WCAG の達成基準ではありません。")
         .arg(QString::number(Distinguishability::kThreshold));
 }
@@ -203,37 +203,37 @@ QString ContrastWording::proposal(const ContrastProposal& p, const QString& pref
         return suggestion(p.both, prefix);
     const QString target = threshold(p.both.target);
     QString words = p.both.outcome == ContrastSuggestion::Outcome::Impossible
-        ? QStringLiteral("どの色でも背景1と背景2の両方で %1 には届きません（最高 %2）。").arg(target, ratio(p.both.bestRatio))
-        : QStringLiteral("この色相と彩度では両方の背景に %1 を満たす色が見つかりません。").arg(target);
+        ? QCoreApplication::translate("ContrastWording", "どの色でも背景1と背景2の両方で %1 には届きません（最高 %2）。").arg(target, ratio(p.both.bestRatio))
+        : QCoreApplication::translate("ContrastWording", "この色相と彩度では両方の背景に %1 を満たす色が見つかりません。").arg(target);
     for (int j = 0; j < 2; ++j) {
         const ContrastSuggestion& s = (*p.perBackground)[size_t(j)];
-        words += (j == 0 ? QString() : QStringLiteral("、")) + backgroundName(j) + QStringLiteral(" に対して ");
+        words += (j == 0 ? QString() : QCoreApplication::translate("ContrastWording", "、")) + backgroundName(j) + QCoreApplication::translate("ContrastWording", " に対して ");
         if (s.outcome == ContrastSuggestion::Outcome::AlreadyPasses)
-            words += QStringLiteral("今の色で合格（%1）").arg(ratio(s.ratios[size_t(j)]));
+            words += QCoreApplication::translate("ContrastWording", "今の色で合格（%1）").arg(ratio(s.ratios[size_t(j)]));
         else if (s.hasProposal())
-            words += QStringLiteral("%1（%2）").arg(code(s.proposal, prefix), ratio(s.ratios[size_t(j)]));
+            words += QCoreApplication::translate("ContrastWording", "%1（%2）").arg(code(s.proposal, prefix), ratio(s.ratios[size_t(j)]));
         else
-            words += QStringLiteral("提案なし");
+            words += QCoreApplication::translate("ContrastWording", "提案なし");
     }
     return words;
 }
 
 QString ContrastWording::suggestion(const ContrastSuggestion& s, const QString& prefix)
 {
-    const QString ratios = QStringLiteral("%1 %2、%3 %4")
+    const QString ratios = QCoreApplication::translate("ContrastWording", "%1 %2、%3 %4")
                                .arg(backgroundName(0), ratio(s.ratios[0]), backgroundName(1), ratio(s.ratios[1]));
     const QString target = threshold(s.target);
     switch (s.outcome) {
     case ContrastSuggestion::Outcome::AlreadyPasses:
-        return QStringLiteral("今の色 %1 で両方の背景に %2 を満たしています（%3）")
+        return QCoreApplication::translate("ContrastWording", "今の色 %1 で両方の背景に %2 を満たしています（%3）")
             .arg(code(s.original, prefix), target, ratios);
     case ContrastSuggestion::Outcome::Proposed:
-        return QStringLiteral("提案 %1（%2、ΔL %3）").arg(code(s.proposal, prefix), ratios, signedNumber(s.deltaL));
+        return QCoreApplication::translate("ContrastWording", "提案 %1（%2、ΔL %3）").arg(code(s.proposal, prefix), ratios, signedNumber(s.deltaL));
     case ContrastSuggestion::Outcome::Impossible:
-        return QStringLiteral("どの色でも背景1と背景2の両方で %1 には届きません（最高 %2）。提案はありません。")
+        return QCoreApplication::translate("ContrastWording", "どの色でも背景1と背景2の両方で %1 には届きません（最高 %2）。提案はありません。")
             .arg(target, ratio(s.bestRatio));
     case ContrastSuggestion::Outcome::NoneAtThisHue:
-        return QStringLiteral("この色相と彩度では、保存できる色で両方の背景に %1 を満たす色が見つかりません。"
+        return QCoreApplication::translate("ContrastWording", "この色相と彩度では、保存できる色で両方の背景に %1 を満たす色が見つかりません。"
                               "提案はありません。")
             .arg(target);
     }

@@ -3,6 +3,7 @@
 
 #include "contrast/ContrastSample.h"
 #include "contrast/ContrastWording.h"
+#include "language/LanguageSwitch.h"
 #include "contrast/LabelBackdrop.h"
 #include "contrast/frmContrastPrivate.h"
 #include "cvd/Distinguishability.h"
@@ -17,6 +18,7 @@
 #include "settings/TessaryConfig.h"
 #include "settings/WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -64,7 +66,7 @@ QString cellText(const ContrastTable::Cell& c)
 {
     if (c.percentileText.isEmpty())
         return c.ratioText + u'\n' + c.marksText;
-    return QStringLiteral("最低 %1\n5%: %2\n%3").arg(c.ratioText, c.percentileText, c.marksText);
+    return QCoreApplication::translate("frmContrast", "最低 %1\n5%: %2\n%3").arg(c.ratioText, c.percentileText, c.marksText);
 }
 
 } // namespace
@@ -73,8 +75,8 @@ frmContrast::frmContrast()
     : Form(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , d(std::make_unique<Impl>())
 {
-    setWindowTitle(QStringLiteral("コントラスト"));
-    setAccessibleName(QStringLiteral("コントラスト"));
+    setWindowTitle(QCoreApplication::translate("frmContrast", "コントラスト"));
+    setAccessibleName(QCoreApplication::translate("frmContrast", "コントラスト"));
     createControls();
     d->refreshTimer.setSingleShot(true);
     d->refreshTimer.setInterval(0);
@@ -116,6 +118,49 @@ const ContrastTable& frmContrast::visionTable() const { return d->visionTable; }
 void frmContrast::Form_Load()
 {
     refresh();
+    // Every word of the table is made from the results: all of it is made again, with the
+    // names that hold a text's name.
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::languageChanged, this, [this] {
+        for (int i = 0; i < Impl::kTexts; ++i) {
+            d->cmdSuggest[i]->setAccessibleName(ContrastWording::suggestButtonName(i));
+            d->cmdApply[i]->setAccessibleName(ContrastWording::applyButtonName(i));
+            for (int j = 0; j < Impl::kBackgrounds; ++j)
+                d->lblVisionCell[i][j]->setAccessibleName(ContrastWording::textName(i) + QStringLiteral(" / ")
+                                                          + ContrastWording::backgroundName(j));
+            for (Impl::ProposalRow& row : d->proposalRows[i]) {
+                row.code->setAccessibleName(tr("%1の提案の色").arg(ContrastWording::textName(i)));
+                row.copy->setAccessibleName(tr("%1の提案をコピー").arg(ContrastWording::textName(i)));
+            }
+            d->sampleTexts[i] = QString(QChar(0)); // a text no label holds
+        }
+        if (auto* note = findChild<QLabel*>(QStringLiteral("lblDistinctNote"))) {
+            note->setText(ContrastWording::distinguishabilityNote());
+            note->setAccessibleName(ContrastWording::distinguishabilityNote());
+        }
+        // The rule list holds captions; the target list holds level names, the same everywhere.
+        d->cboRule->setItemText(0, ContrastWording::ruleName(LargeTextRule::Kind::Japanese));
+        d->cboRule->setItemText(1, ContrastWording::ruleName(LargeTextRule::Kind::Wcag));
+        // In Japanese the list keeps the width it was laid out with.
+        d->cboRule->setSizeAdjustPolicy(LanguageSwitch::instance().translator().hasCatalogue()
+                                            ? QComboBox::AdjustToContents
+                                            : QComboBox::AdjustToContentsOnFirstShow);
+        d->shown.reset();
+        d->distinctShown = false;
+        refresh();
+        // Longer words widen the window once the captions have changed; back in Japanese it
+        // takes the size it had before.
+        QMetaObject::invokeMethod(this, [this] {
+            const QSize before = property("_tessaryJapaneseSize").toSize();
+            if (!LanguageSwitch::instance().translator().hasCatalogue()) {
+                if (before.isValid())
+                    resize(before);
+                return;
+            }
+            if (!before.isValid())
+                setProperty("_tessaryJapaneseSize", size());
+            resize(size().expandedTo(sizeHint()));
+        }, Qt::QueuedConnection);
+    });
 }
 
 void frmContrast::applySettings(const ContrastSettings& settings)
@@ -261,7 +306,7 @@ void frmContrast::showVisionTable()
     if (!shown)
         return;
     const QString mode = d->vision.label();
-    d->fraVision->setTitle(QStringLiteral("見え方: %1").arg(mode));
+    d->fraVision->setTitle(QCoreApplication::translate("frmContrast", "見え方: %1").arg(mode));
     for (int i = 0; i < Impl::kTexts; ++i) {
         for (int j = 0; j < Impl::kBackgrounds; ++j) {
             const ContrastTable::Cell& c = d->visionTable.cell(i, j);
@@ -343,12 +388,12 @@ void frmContrast::showProposals(int text)
         const QColor c = qColorOf(*colors[size_t(k)]);
         row.swatch->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid palette(mid);").arg(c.name()));
         const QString code = ContrastWording::code(*colors[size_t(k)], prefix());
-        const QString name = perBackground ? ContrastWording::backgroundName(k) + QStringLiteral(" に対して ") + code
-                                           : QStringLiteral("提案 ") + code;
+        const QString name = perBackground ? QCoreApplication::translate("frmContrast", "%1 に対して %2").arg(ContrastWording::backgroundName(k), code)
+                                           : QCoreApplication::translate("frmContrast", "提案 %1").arg(code);
         row.code->setText(name);
         row.code->setAccessibleName(name);
-        row.swatch->setAccessibleName(QStringLiteral("提案の色の見本 ") + code);
-        row.copy->setAccessibleName(ContrastWording::textName(text) + QStringLiteral("の提案 ") + code + QStringLiteral(" をコピー"));
+        row.swatch->setAccessibleName(QCoreApplication::translate("frmContrast", "提案の色の見本 %1").arg(code));
+        row.copy->setAccessibleName(QCoreApplication::translate("frmContrast", "%1の提案 %2 をコピー").arg(ContrastWording::textName(text), code));
     }
 }
 

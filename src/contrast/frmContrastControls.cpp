@@ -45,19 +45,19 @@ void frmContrast::createControls()
 
     auto* choices = new QHBoxLayout;
     auto* lblTargetCaption = label(this, QStringLiteral("lblTargetCaption"));
-    lblTargetCaption->setText(QStringLiteral("目標(&G):"));
+    lblTargetCaption->setText(tr("目標(&G):"));
     d->cboTarget = new QComboBox(this);
     d->cboTarget->setObjectName(QStringLiteral("cboTarget"));
     d->cboTarget->addItems({QStringLiteral("AA"), QStringLiteral("AAA")});
-    d->cboTarget->setAccessibleName(QStringLiteral("目標の達成基準"));
+    d->cboTarget->setAccessibleName(tr("目標の達成基準"));
     lblTargetCaption->setBuddy(d->cboTarget);
     auto* lblRuleCaption = label(this, QStringLiteral("lblRuleCaption"));
-    lblRuleCaption->setText(QStringLiteral("大きな文字(&L):"));
+    lblRuleCaption->setText(tr("大きな文字(&L):"));
     d->cboRule = new QComboBox(this);
     d->cboRule->setObjectName(QStringLiteral("cboRule"));
     d->cboRule->addItems({ContrastWording::ruleName(LargeTextRule::Kind::Japanese),
                           ContrastWording::ruleName(LargeTextRule::Kind::Wcag)});
-    d->cboRule->setAccessibleName(QStringLiteral("大きな文字の規則"));
+    d->cboRule->setAccessibleName(tr("大きな文字の規則"));
     lblRuleCaption->setBuddy(d->cboRule);
     choices->addWidget(lblTargetCaption);
     choices->addWidget(d->cboTarget);
@@ -95,9 +95,9 @@ void frmContrast::createControls()
             d->lblCell[i][j] = cellLabel(this, indexed("lblCell", i, j));
             grid->addWidget(d->lblCell[i][j], 1 + 2 * i, 1 + j);
         }
-        d->cmdSuggest[i] = new QPushButton(QStringLiteral("提案"), this);
+        d->cmdSuggest[i] = new QPushButton(tr("提案"), this);
         d->cmdSuggest[i]->setObjectName(indexed("cmdSuggest", i));
-        d->cmdApply[i] = new QPushButton(QStringLiteral("適用"), this);
+        d->cmdApply[i] = new QPushButton(tr("適用"), this);
         d->cmdApply[i]->setObjectName(indexed("cmdApply", i));
         d->cmdApply[i]->setEnabled(false);
         d->cmdSuggest[i]->setAccessibleName(ContrastWording::suggestButtonName(i));
@@ -115,10 +115,10 @@ void frmContrast::createControls()
             row.swatch->setFixedSize(24, 16);
             row.code = label(this, indexed("lblProposalCode", i, k));
             row.code->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            row.code->setAccessibleName(ContrastWording::textName(i) + QStringLiteral("の提案の色"));
-            row.copy = new QPushButton(QStringLiteral("コピー"), this);
+            row.code->setAccessibleName(tr("%1の提案の色").arg(ContrastWording::textName(i)));
+            row.copy = new QPushButton(tr("コピー"), this);
             row.copy->setObjectName(indexed("cmdCopy", i, k));
-            row.copy->setAccessibleName(ContrastWording::textName(i) + QStringLiteral("の提案をコピー"));
+            row.copy->setAccessibleName(tr("%1の提案をコピー").arg(ContrastWording::textName(i)));
             connect(row.copy, &QPushButton::clicked, this, [this, i, k] { cmdCopy_Click(i, k); });
             for (QWidget* w : {static_cast<QWidget*>(row.swatch), static_cast<QWidget*>(row.code),
                                static_cast<QWidget*>(row.copy)}) {
@@ -153,7 +153,7 @@ void frmContrast::createControls()
     d->fraVision->hide();
     outer->addWidget(d->fraVision);
 
-    d->fraDistinct = new QGroupBox(QStringLiteral("見分けやすさ（色覚）"), this);
+    d->fraDistinct = new QGroupBox(tr("見分けやすさ（色覚）"), this);
     d->fraDistinct->setObjectName(QStringLiteral("fraDistinct"));
     auto* distinct = new QVBoxLayout(d->fraDistinct);
     d->lblDistinct = cellLabel(d->fraDistinct, QStringLiteral("lblDistinct"));

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <cmath>
 #include <numbers>
+#include <QCoreApplication>
 
 namespace tessary {
 
@@ -50,18 +51,18 @@ CssColorReading failed(const QString& message)
     return r;
 }
 
-QString quoted(QStringView s) { return QStringLiteral("「%1」").arg(s); }
+QString quoted(QStringView s) { return QCoreApplication::translate("CssColorReader", "「%1」").arg(s); }
 
 // 3, 4, 6 or 8 hexadecimal digits, without the "#".
 CssColorReading readHex(QStringView digits)
 {
     for (QChar c : digits) {
         if (hexDigit(c.unicode()) < 0)
-            return failed(QStringLiteral("%1 は 16 進数の数字ではありません").arg(quoted(QString(c))));
+            return failed(QCoreApplication::translate("CssColorReader", "%1 は 16 進数の数字ではありません").arg(quoted(QString(c))));
     }
     const qsizetype n = digits.size();
     if (n != 3 && n != 4 && n != 6 && n != 8)
-        return failed(QStringLiteral("「#」の後の桁数は 3、4、6、8 のどれかです（%1 桁あります）").arg(n));
+        return failed(QCoreApplication::translate("CssColorReader", "「#」の後の桁数は 3、4、6、8 のどれかです（%1 桁あります）").arg(n));
     const bool shortForm = n <= 4;
     auto channel = [&](int k) {
         if (shortForm)
@@ -153,10 +154,10 @@ std::optional<double> take(const CssArgument& a, const Slot& slot, QStringView f
             return a.value;
         break;
     }
-    const QString what = a.kind == ArgKind::Angle ? QStringLiteral("角度")
-        : a.kind == ArgKind::Percentage             ? QStringLiteral("百分率")
-                                                    : QStringLiteral("数");
-    error = QStringLiteral("%1() の %2 は%3で、ここには書けません").arg(function, quoted(a.text), what);
+    const QString what = a.kind == ArgKind::Angle ? QCoreApplication::translate("CssColorReader", "角度")
+        : a.kind == ArgKind::Percentage             ? QCoreApplication::translate("CssColorReader", "百分率")
+                                                    : QCoreApplication::translate("CssColorReader", "数");
+    error = QCoreApplication::translate("CssColorReader", "%1() の %2 は%3で、ここには書けません").arg(function, quoted(a.text), what);
     return std::nullopt;
 }
 
@@ -169,14 +170,14 @@ CssColorReading readFunction(const CssTokenizer& tokens)
     const bool hslLike = is(u"hsl") || is(u"hsla");
     if (!isColor && !rgbLike && !hslLike && !is(u"hwb") && !is(u"lab") && !is(u"lch") && !is(u"oklab")
         && !is(u"oklch"))
-        return failed(QStringLiteral("%1 という色の関数はありません").arg(quoted(name.toString() + QStringLiteral("()"))));
+        return failed(QCoreApplication::translate("CssColorReader", "%1 という色の関数はありません").arg(quoted(name.toString() + QStringLiteral("()"))));
 
     CssColorArguments args;
     if (!args.read(tokens, 1, isColor))
         return failed(args.error);
     const QString fn = name.toString().toLower();
     if (args.commas && !rgbLike && !hslLike)
-        return failed(QStringLiteral("%1() の値はコンマで区切れません").arg(fn));
+        return failed(QCoreApplication::translate("CssColorReader", "%1() の値はコンマで区切れません").arg(fn));
 
     std::array<Slot, 3> places{};
     Colour colour;
@@ -184,13 +185,13 @@ CssColorReading readFunction(const CssTokenizer& tokens)
     if (isColor) {
         space = CssColorSpaces::find(args.space);
         if (!space)
-            return failed(QStringLiteral("%1 という色空間は color() にありません").arg(quoted(args.space)));
+            return failed(QCoreApplication::translate("CssColorReader", "%1 という色空間は color() にありません").arg(quoted(args.space)));
     } else if (rgbLike) {
         places.fill(Slot{true, true, false, 1.0, 255.0});
         if (args.commas && args.channels[0].kind != args.channels[1].kind)
-            return failed(QStringLiteral("コンマで区切る rgb() では、数と百分率を混ぜられません"));
+            return failed(QCoreApplication::translate("CssColorReader", "コンマで区切る rgb() では、数と百分率を混ぜられません"));
         if (args.commas && args.channels[1].kind != args.channels[2].kind)
-            return failed(QStringLiteral("コンマで区切る rgb() では、数と百分率を混ぜられません"));
+            return failed(QCoreApplication::translate("CssColorReader", "コンマで区切る rgb() では、数と百分率を混ぜられません"));
     } else if (hslLike || is(u"hwb")) {
         // A bare number counts as a percentage, as CSS now allows outside the comma form.
         places = {kHue, Slot{!args.commas, true, false, 1.0, 100.0}, Slot{!args.commas, true, false, 1.0, 100.0}};
@@ -275,19 +276,19 @@ QString CssColorReading::note() const
 {
     QStringList parts;
     if (color && outOfGamut)
-        parts << QStringLiteral("色域外 → %1").arg(CssColorWriter::write(*color, CssColorForm::HexUpper));
+        parts << QCoreApplication::translate("CssColorReader", "色域外 → %1").arg(CssColorWriter::write(*color, CssColorForm::HexUpper));
     if (color && alpha < 1.0) {
-        parts << QStringLiteral("不透明度 %1% は使いません（配色は不透明です）")
+        parts << QCoreApplication::translate("CssColorReader", "不透明度 %1% は使いません（配色は不透明です）")
                      .arg(QString::number(std::round(alpha * 1000.0) / 10.0));
     }
-    return parts.join(QStringLiteral("。"));
+    return parts.join(QCoreApplication::translate("CssColorReader", "。"));
 }
 
 CssColorReading CssColorReader::read(QStringView text)
 {
     const QStringView trimmed = text.trimmed();
     if (trimmed.isEmpty())
-        return failed(QStringLiteral("色が書かれていません"));
+        return failed(QCoreApplication::translate("CssColorReader", "色が書かれていません"));
     // The colour-code field may show its code without "#".
     if ((trimmed.size() == 3 || trimmed.size() == 4 || trimmed.size() == 6 || trimmed.size() == 8) && allHex(trimmed))
         return readHex(trimmed);
@@ -296,16 +297,16 @@ CssColorReading CssColorReader::read(QStringView text)
     if (!tokens.tokenize(text))
         return failed(tokens.error());
     if (tokens.size() == 0)
-        return failed(QStringLiteral("色が書かれていません（注釈だけです）"));
+        return failed(QCoreApplication::translate("CssColorReader", "色が書かれていません（注釈だけです）"));
     const CssToken& first = tokens[0];
     if (first.kind == CssToken::Kind::Function)
         return readFunction(tokens);
     if (tokens.size() > 1)
-        return failed(QStringLiteral("%1 の後に余分な %2 があります").arg(quoted(first.text), quoted(tokens[1].text)));
+        return failed(QCoreApplication::translate("CssColorReader", "%1 の後に余分な %2 があります").arg(quoted(first.text), quoted(tokens[1].text)));
     if (first.kind == CssToken::Kind::Hash)
         return readHex(first.name);
     if (first.kind != CssToken::Kind::Ident)
-        return failed(QStringLiteral("%1 は色として読めません").arg(quoted(first.text)));
+        return failed(QCoreApplication::translate("CssColorReader", "%1 は色として読めません").arg(quoted(first.text)));
     if (const auto named = CssColorNames::find(first.name)) {
         CssColorReading r;
         r.color = *named;
@@ -318,8 +319,8 @@ CssColorReading CssColorReader::read(QStringView text)
         return r;
     }
     if (first.name.compare(u"currentcolor", Qt::CaseInsensitive) == 0)
-        return failed(QStringLiteral("currentcolor は書かれた場所で決まる色なので、ここでは読めません"));
-    return failed(QStringLiteral("%1 という色の名前はありません").arg(quoted(first.text)));
+        return failed(QCoreApplication::translate("CssColorReader", "currentcolor は書かれた場所で決まる色なので、ここでは読めません"));
+    return failed(QCoreApplication::translate("CssColorReader", "%1 という色の名前はありません").arg(quoted(first.text)));
 }
 
 } // namespace tessary

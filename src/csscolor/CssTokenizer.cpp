@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <QCoreApplication>
 
 namespace tessary {
 
@@ -119,7 +120,7 @@ qsizetype nameEnd(QStringView s, qsizetype i)
 bool CssTokenizer::push(const CssToken& token)
 {
     if (m_count == kMaxTokens) {
-        m_error = QStringLiteral("色として読むには長すぎます（値が多すぎます）");
+        m_error = QCoreApplication::translate("CssTokenizer", "色として読むには長すぎます（値が多すぎます）");
         return false;
     }
     m_tokens[static_cast<std::size_t>(m_count++)] = token;
@@ -169,7 +170,7 @@ bool CssTokenizer::tokenize(QStringView s)
             t.kind = CssToken::Kind::Hash;
             t.name = s.sliced(start + 1, i - start - 1);
         } else if (c == u'\\' || c == u'"' || c == u'\'') {
-            m_error = QStringLiteral("色の書き方に「%1」は使えません").arg(QChar(c));
+            m_error = QCoreApplication::translate("CssTokenizer", "色の書き方に「%1」は使えません").arg(QChar(c));
             return false;
         } else {
             ++i;

@@ -2,6 +2,7 @@
 #include "cvd/VisionMode.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace tessary {
 
@@ -32,19 +33,19 @@ QString VisionMode::kindName(VisionKind kind)
 {
     switch (kind) {
     case VisionKind::None:
-        return QStringLiteral("なし");
+        return QCoreApplication::translate("VisionMode", "なし");
     case VisionKind::Protanopia:
-        return QStringLiteral("1型2色覚");
+        return QCoreApplication::translate("VisionMode", "1型2色覚");
     case VisionKind::Deuteranopia:
-        return QStringLiteral("2型2色覚");
+        return QCoreApplication::translate("VisionMode", "2型2色覚");
     case VisionKind::Tritanopia:
-        return QStringLiteral("3型2色覚");
+        return QCoreApplication::translate("VisionMode", "3型2色覚");
     case VisionKind::Protanomaly:
-        return QStringLiteral("1型3色覚");
+        return QCoreApplication::translate("VisionMode", "1型3色覚");
     case VisionKind::Deuteranomaly:
-        return QStringLiteral("2型3色覚");
+        return QCoreApplication::translate("VisionMode", "2型3色覚");
     case VisionKind::Tritanomaly:
-        return QStringLiteral("3型3色覚");
+        return QCoreApplication::translate("VisionMode", "3型3色覚");
     }
     return {};
 }

@@ -3,6 +3,7 @@
 
 #include "Version.h"
 #include "dialogs/AboutText.h"
+#include "language/LanguageSwitch.h"
 
 #include <QFont>
 #include <QFrame>
@@ -43,7 +44,7 @@ frmAbout::frmAbout()
     : Form(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
     , d(std::make_unique<Impl>())
 {
-    setWindowTitle(QStringLiteral("Tessaryについて"));
+    setWindowTitle(tr("Tessaryについて"));
 
     d->Frame1 = new QFrame(this);
     d->Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -60,7 +61,7 @@ frmAbout::frmAbout()
     d->Line1->setFrameShape(QFrame::HLine);
     d->Line1->setFrameShadow(QFrame::Sunken);
 
-    d->lblDescription = new QLabel(QStringLiteral("文字色と背景色の配色を確かめるための道具"), d->Frame1);
+    d->lblDescription = new QLabel(tr("文字色と背景色の配色を確かめるための道具"), d->Frame1);
     d->lblDescription->setObjectName(QStringLiteral("lblDescription"));
     d->lblDescription->setAlignment(Qt::AlignCenter);
 
@@ -76,7 +77,7 @@ frmAbout::frmAbout()
     frameLayout->addWidget(d->lblDescription);
     frameLayout->addWidget(d->versionLabel);
 
-    d->btnClose = new QPushButton(QStringLiteral("閉じる"), this);
+    d->btnClose = new QPushButton(tr("閉じる"), this);
     d->btnClose->setObjectName(QStringLiteral("btnClose"));
     d->btnClose->setMinimumWidth(88);
     connect(d->btnClose, &QPushButton::clicked, this, [this] { btnClose_Click(); });
@@ -99,6 +100,23 @@ void frmAbout::Form_Load()
 {
     d->versionLabel->setText(AboutText::version(kVersionMajor, kVersionMinor, kVersionRevision));
     d->versionLabel->adjustSize();
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::languageChanged, this, [this] {
+        d->versionLabel->setText(AboutText::version(kVersionMajor, kVersionMinor, kVersionRevision));
+        d->versionLabel->adjustSize();
+        // After the captions have changed, the box takes the size they need; back in Japanese,
+        // the size it had.
+        QMetaObject::invokeMethod(this, [this] {
+            const QSize before = property("_tessaryJapaneseSize").toSize();
+            if (!LanguageSwitch::instance().translator().hasCatalogue()) {
+                if (before.isValid())
+                    setFixedSize(before);
+                return;
+            }
+            if (!before.isValid())
+                setProperty("_tessaryJapaneseSize", size());
+            setFixedSize(sizeHint());
+        }, Qt::QueuedConnection);
+    });
     setFixedSize(sizeHint());
     centreOnScreen();
     setDialogButtons(d->btnClose, d->btnClose);

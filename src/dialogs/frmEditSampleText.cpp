@@ -32,20 +32,20 @@ frmEditSampleText::frmEditSampleText()
     : Form(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
     , d(std::make_unique<Impl>())
 {
-    setWindowTitle(QStringLiteral("標本文字列の変更"));
+    setWindowTitle(tr("標本文字列の変更"));
 
-    d->lblSampleText = new QLabel(QStringLiteral("標本文字列"), this);
+    d->lblSampleText = new QLabel(tr("標本文字列"), this);
     d->lblSampleText->setObjectName(QStringLiteral("lblSampleText"));
     d->txtSampleText = new QLineEdit(this);
     d->txtSampleText->setObjectName(QStringLiteral("txtSampleText"));
     d->txtSampleText->setMinimumWidth(260);
     d->lblSampleText->setBuddy(d->txtSampleText);
-    d->btnFont = new QPushButton(QStringLiteral("フォント変更"), this);
+    d->btnFont = new QPushButton(tr("フォント変更"), this);
     d->btnFont->setObjectName(QStringLiteral("btnFont"));
-    d->btnOK = new QPushButton(QStringLiteral("OK"), this);
+    d->btnOK = new QPushButton(tr("OK"), this);
     d->btnOK->setObjectName(QStringLiteral("btnOK"));
     d->btnOK->setDefault(true);
-    d->btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    d->btnCancel = new QPushButton(tr("キャンセル"), this);
     d->btnCancel->setObjectName(QStringLiteral("btnCancel"));
     for (QPushButton* b : {d->btnOK, d->btnCancel})
         b->setMinimumWidth(88);

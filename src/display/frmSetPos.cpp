@@ -3,6 +3,7 @@
 
 #include "display/PositionUnits.h"
 #include "display/frmTessary.h"
+#include "language/LanguageSwitch.h"
 #include "platform/Numeric.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
@@ -51,12 +52,12 @@ frmSetPos::~frmSetPos() = default;
 
 void frmSetPos::Form_Load()
 {
-    setWindowTitle(QStringLiteral("位置の指定"));
+    setWindowTitle(tr("位置の指定"));
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    const std::array<const char*, 4> captions{"X座標", "Y座標", "幅", "高さ"};
+    const std::array<const char*, 4> captions{QT_TR_NOOP("X座標"), QT_TR_NOOP("Y座標"), QT_TR_NOOP("幅"), QT_TR_NOOP("高さ")};
     for (int row = 0; row < 4; ++row) {
-        lblPos[row] = new QLabel(QString::fromUtf8(captions[row]), this);
+        lblPos[row] = new QLabel(tr(captions[row]), this);
         txtPosValue[row] = new TextBox(this);
         txtPosValue[row]->setObjectName(QStringLiteral("txtPosValue%1").arg(row));
         txtPosValue[row]->setAlignment(Qt::AlignRight);
@@ -66,7 +67,7 @@ void frmSetPos::Form_Load()
         cmbValueMethod[row]->setObjectName(QStringLiteral("cmbValueMethod%1").arg(row));
         cmbValueMethod[row]->addItems({QStringLiteral("Pixel"), QStringLiteral("%"), QStringLiteral("Twip")});
         // The caption is the field's; on Windows a list without a name of its own has none.
-        cmbValueMethod[row]->setAccessibleName(QString::fromUtf8(captions[row]) + QStringLiteral("の単位"));
+        cmbValueMethod[row]->setAccessibleName(tr("%1の単位").arg(tr(captions[row])));
         cmbValueMethod[row]->setCurrentIndex(0);
         grid->addWidget(lblPos[row], row, 0);
         grid->addWidget(txtPosValue[row], row, 1);
@@ -75,9 +76,13 @@ void frmSetPos::Form_Load()
         connect(cmbValueMethod[row], &QComboBox::currentIndexChanged, this, [this, row] { cmbValueMethod_Click(row); });
         connect(cmbValueMethod[row], &QComboBox::activated, this, [this, row] { cmbValueMethod_Click(row); });
     }
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    btnReset = new QPushButton(QStringLiteral("やり直し"), this);
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::languageChanged, this, [this, captions] {
+        for (int row = 0; row < 4; ++row)
+            cmbValueMethod[row]->setAccessibleName(tr("%1の単位").arg(tr(captions[row])));
+    });
+    btnOK = new QPushButton(tr("OK"), this);
+    btnCancel = new QPushButton(tr("キャンセル"), this);
+    btnReset = new QPushButton(tr("やり直し"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnReset->setObjectName(QStringLiteral("btnReset"));

@@ -29,7 +29,7 @@ frmTessary::frmTessary()
     connect(&Scheme::instance(), &Scheme::styleChanged, this, &frmTessary::followStyle);
     Workspace::instance().setDisplayWindow(this);
     // The window has no title bar; this is what a screen reader calls it.
-    setAccessibleName(QStringLiteral("表示ウィンドウ"));
+    setAccessibleName(tr("表示ウィンドウ"));
     installPaintedAccessibility(this, &d->objects);
 }
 

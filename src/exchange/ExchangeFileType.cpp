@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "exchange/ExchangeFileType.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace tessary {
@@ -9,18 +10,18 @@ namespace {
 
 struct FileType {
     ExchangeFormat format;
-    const char16_t* description;
+    const char* description;
     const char16_t* patterns; // the first one names the suffix of new files
 };
 
 // In the order of ExchangeFileType::kFormats. The design-token entry also matches plain
 // ".json" names, so choosing it in the dialog and typing "colours.json" gives tokens.
 constexpr FileType kTypes[] = {
-    {ExchangeFormat::Css, u"CSS カスタムプロパティ (*.css)", u"*.css"},
-    {ExchangeFormat::Json, u"JSON (*.json)", u"*.json"},
-    {ExchangeFormat::DesignTokens, u"デザイントークン JSON (*.tokens.json;*.json)", u"*.tokens.json;*.json"},
-    {ExchangeFormat::Gpl, u"GIMP パレット (*.gpl)", u"*.gpl"},
-    {ExchangeFormat::Ase, u"Adobe スウォッチ交換ファイル (*.ase)", u"*.ase"},
+    {ExchangeFormat::Css, QT_TRANSLATE_NOOP("ExchangeFileType", "CSS カスタムプロパティ (*.css)"), u"*.css"},
+    {ExchangeFormat::Json, QT_TRANSLATE_NOOP("ExchangeFileType", "JSON (*.json)"), u"*.json"},
+    {ExchangeFormat::DesignTokens, QT_TRANSLATE_NOOP("ExchangeFileType", "デザイントークン JSON (*.tokens.json;*.json)"), u"*.tokens.json;*.json"},
+    {ExchangeFormat::Gpl, QT_TRANSLATE_NOOP("ExchangeFileType", "GIMP パレット (*.gpl)"), u"*.gpl"},
+    {ExchangeFormat::Ase, QT_TRANSLATE_NOOP("ExchangeFileType", "Adobe スウォッチ交換ファイル (*.ase)"), u"*.ase"},
 };
 
 const FileType& typeOf(ExchangeFormat format)
@@ -55,14 +56,14 @@ QString ExchangeFileType::saveFilter()
 {
     QStringList parts;
     for (const FileType& t : kTypes)
-        parts << QString::fromUtf16(t.description) << QString::fromUtf16(t.patterns);
+        parts << QCoreApplication::translate("ExchangeFileType", t.description) << QString::fromUtf16(t.patterns);
     return parts.join(u'|');
 }
 
 QString ExchangeFileType::gplOpenFilter()
 {
     const FileType& t = typeOf(ExchangeFormat::Gpl);
-    return QString::fromUtf16(t.description) + u'|' + QString::fromUtf16(t.patterns);
+    return QCoreApplication::translate("ExchangeFileType", t.description) + u'|' + QString::fromUtf16(t.patterns);
 }
 
 QString ExchangeFileType::suffix(ExchangeFormat format) { return suffixesOf(typeOf(format)).first().mid(1); }

@@ -12,6 +12,7 @@
 #include "platform/Services.h"
 #include "scheme/Scheme.h"
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -64,7 +65,7 @@ bool ExchangeFiles::openScheme(CommonDialog& dialog)
     CommonDialogManager dialogs;
     dialogs.setCommonDialog(dialog);
     dialogs.setFilename(QStringLiteral("*.json;*.css"));
-    dialogs.setFilter(QStringLiteral("配色(*.json;*.css)|*.json;*.css|すべてのファイル(*.*)|*.*"));
+    dialogs.setFilter(QCoreApplication::translate("ExchangeFiles", "配色(*.json;*.css)|*.json;*.css|すべてのファイル(*.*)|*.*"));
     const QString path = dialogs.getFilename(false);
     if (path.isEmpty())
         return false;
@@ -73,7 +74,7 @@ bool ExchangeFiles::openScheme(CommonDialog& dialog)
         ? SchemeImport::read(std::get<QByteArray>(bytes), shown(path))
         : SchemeImport::Result{std::nullopt, false, CheckMessages::error(CheckOptions::Lang::Ja, std::get<InputError>(bytes))};
     if (!read.scheme) {
-        MsgBox(QStringLiteral("配色を読み込めませんでした。\r\n%1").arg(read.error), IMessageBox::OKOnly, QString(),
+        MsgBox(QCoreApplication::translate("ExchangeFiles", "配色を読み込めませんでした。\r\n%1").arg(read.error), IMessageBox::OKOnly, QString(),
                IMessageBox::Exclamation);
         return false;
     }
@@ -125,15 +126,15 @@ bool ExchangeFiles::writeFile(const QString& path, const QByteArray& bytes)
         return true;
     QString text;
     if (written.replaced()) {
-        text = QStringLiteral("ファイルは書き込みましたが、ディスクへの書き込みを確かめられませんでした。"
+        text = QCoreApplication::translate("ExchangeFiles", "ファイルは書き込みましたが、ディスクへの書き込みを確かめられませんでした。"
                               "停電などで失われるおそれがあります。\r\n%1\r\n%2")
                    .arg(shown(path), written.reason());
     } else {
-        text = QStringLiteral("ファイルに書き込めませんでした。\r\n%1\r\n%2\r\n\r\n"
+        text = QCoreApplication::translate("ExchangeFiles", "ファイルに書き込めませんでした。\r\n%1\r\n%2\r\n\r\n"
                               "書き込み先のフォルダーと空き容量を確かめてください。")
                    .arg(shown(path), written.reason());
         if (existed)
-            text += QStringLiteral("元のファイルは変更されていません。");
+            text += QCoreApplication::translate("ExchangeFiles", "元のファイルは変更されていません。");
     }
     MsgBox(text, IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
     return written.replaced();
@@ -156,7 +157,7 @@ std::optional<ExchangeFileType::Target> ExchangeFiles::askSaveTarget(CommonDialo
         return std::nullopt;
     const auto target = ExchangeFileType::saveTarget(chosen, dialogs.filterIndex());
     if (!target) {
-        MsgBox(QStringLiteral("ファイルの種類がわかりません。\r\n%1\r\n\r\n"
+        MsgBox(QCoreApplication::translate("ExchangeFiles", "ファイルの種類がわかりません。\r\n%1\r\n\r\n"
                               ".css、.json、.gpl、.ase のどれかの拡張子を付けてください。")
                    .arg(shown(chosen)),
                IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
@@ -165,7 +166,7 @@ std::optional<ExchangeFileType::Target> ExchangeFiles::askSaveTarget(CommonDialo
     // The dialog asked about replacing the name the user typed, not the one the file
     // type's suffix made of it.
     if (target->fileName != chosen && QFileInfo::exists(target->fileName)) {
-        const int answer = MsgBox(QStringLiteral("%1 は既にあります。\r\n置き換えますか?").arg(shown(target->fileName)),
+        const int answer = MsgBox(QCoreApplication::translate("ExchangeFiles", "%1 は既にあります。\r\n置き換えますか?").arg(shown(target->fileName)),
                                   IMessageBox::YesNo, QString(), IMessageBox::Exclamation);
         if (answer != IMessageBox::Yes)
             return std::nullopt;

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <array>
 #include <optional>
+#include <QCoreApplication>
 
 namespace tessary {
 
@@ -101,17 +102,17 @@ std::optional<Entry> parseEntry(QStringView line)
 
 QString tooLarge()
 {
-    return QStringLiteral("ファイルが大きすぎます（%1 MB まで）。").arg(GplImport::kMaxFileBytes / (1024 * 1024));
+    return QCoreApplication::translate("GplImport", "ファイルが大きすぎます（%1 MB まで）。").arg(GplImport::kMaxFileBytes / (1024 * 1024));
 }
 
-QString tooLong(int line) { return QStringLiteral("%1 行目: 名前が長すぎます。").arg(line); }
+QString tooLong(int line) { return QCoreApplication::translate("GplImport", "%1 行目: 名前が長すぎます。").arg(line); }
 
 } // namespace
 
 GplImport GplImport::failure(const QString& fileName, const QString& reason)
 {
     GplImport r;
-    r.m_error = QStringLiteral("GIMP パレットの読み込みエラー\r\n") + fileName + QStringLiteral("\r\n") + reason;
+    r.m_error = QCoreApplication::translate("GplImport", "GIMP パレットの読み込みエラー\r\n") + fileName + QStringLiteral("\r\n") + reason;
     return r;
 }
 
@@ -122,18 +123,18 @@ GplImport GplImport::read(QByteArrayView bytes, const QString& fileName)
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     if (hasControlBytes(bytes))
-        return failure(fileName, QStringLiteral("テキストファイルではありません。"));
+        return failure(fileName, QCoreApplication::translate("GplImport", "テキストファイルではありません。"));
     const qsizetype badByte = firstInvalidUtf8(bytes);
     if (badByte >= 0) {
         return failure(fileName,
-                       QStringLiteral("%1 行目に UTF-8 でない文字があります。").arg(lineAt(bytes, badByte)));
+                       QCoreApplication::translate("GplImport", "%1 行目に UTF-8 でない文字があります。").arg(lineAt(bytes, badByte)));
     }
 
     const QString text = QString::fromUtf8(bytes);
     Lines lines(text);
     QStringView line;
     if (!lines.next(line) || !line.startsWith(QLatin1String("GIMP Palette")))
-        return failure(fileName, QStringLiteral("GIMP パレットではありません（1 行目が「GIMP Palette」ではありません）。"));
+        return failure(fileName, QCoreApplication::translate("GplImport", "GIMP パレットではありません（1 行目が「GIMP Palette」ではありません）。"));
 
     auto palette = std::make_shared<DefinedColor>();
     QString name = QFileInfo(fileName).completeBaseName();
@@ -172,13 +173,13 @@ GplImport GplImport::read(QByteArrayView bytes, const QString& fileName)
 
         const std::optional<Entry> entry = parseEntry(line);
         if (!entry) {
-            return failure(fileName, QStringLiteral("%1 行目: 色の値が正しくありません（0 から 255 までの整数 3 つ）。")
+            return failure(fileName, QCoreApplication::translate("GplImport", "%1 行目: 色の値が正しくありません（0 から 255 までの整数 3 つ）。")
                                          .arg(lines.number()));
         }
         if (entry->name.size() > kMaxNameChars)
             return failure(fileName, tooLong(lines.number()));
         if (++colors > kMaxColors)
-            return failure(fileName, QStringLiteral("色が多すぎます（%1 色まで）。").arg(kMaxColors));
+            return failure(fileName, QCoreApplication::translate("GplImport", "色が多すぎます（%1 色まで）。").arg(kMaxColors));
         inColors = true;
         const QString code = codes.getHexRGB(entry->rgb[0], entry->rgb[2], entry->rgb[1]);
         const PaletteStatus added = palette->addColor(code, entry->name, QString());
@@ -207,7 +208,7 @@ GplImport GplImport::read(QByteArrayView bytes, const QString& fileName)
 GplImport GplImport::read(QIODevice& device, const QString& fileName)
 {
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly))
-        return failure(fileName, QStringLiteral("ファイルを開けません。"));
+        return failure(fileName, QCoreApplication::translate("GplImport", "ファイルを開けません。"));
     if (!device.isSequential() && device.size() - device.pos() > kMaxFileBytes)
         return failure(fileName, tooLarge());
     const QByteArray bytes = device.read(kMaxFileBytes + 1);
@@ -221,12 +222,12 @@ GplImport GplImport::read(const QString& fileName)
     QFile file(fileName);
     const QFileInfo info(fileName);
     if (fileName.isEmpty() || !info.exists() || info.isDir())
-        return failure(fileName, QStringLiteral("ファイルを開けません。"));
+        return failure(fileName, QCoreApplication::translate("GplImport", "ファイルを開けません。"));
     // A pipe or a device would keep the reader waiting for bytes that may never come.
     if (!info.isFile())
-        return failure(fileName, QStringLiteral("通常のファイルではありません。"));
+        return failure(fileName, QCoreApplication::translate("GplImport", "通常のファイルではありません。"));
     if (!file.open(QIODevice::ReadOnly))
-        return failure(fileName, QStringLiteral("ファイルを開けません。"));
+        return failure(fileName, QCoreApplication::translate("GplImport", "ファイルを開けません。"));
     return read(file, fileName);
 }
 

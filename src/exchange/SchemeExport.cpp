@@ -12,20 +12,20 @@ namespace {
 struct Role {
     const char* key;     // CSS property and token name
     const char* jsonKey; // our own JSON
-    const char16_t* label;
+    const char* label;
 };
 
 // In colour-object order: the three sample texts, then the two backgrounds.
 constexpr Role kRoles[ColorScheme::kColorCount] = {
-    {"text-1", "text1", u"文字1"},           {"text-2", "text2", u"文字2"},
-    {"text-3", "text3", u"文字3"},           {"background-1", "background1", u"背景1"},
-    {"background-2", "background2", u"背景2"},
+    {"text-1", "text1", QT_TRANSLATE_NOOP("SchemeExport", "文字1")},           {"text-2", "text2", QT_TRANSLATE_NOOP("SchemeExport", "文字2")},
+    {"text-3", "text3", QT_TRANSLATE_NOOP("SchemeExport", "文字3")},           {"background-1", "background1", QT_TRANSLATE_NOOP("SchemeExport", "背景1")},
+    {"background-2", "background2", QT_TRANSLATE_NOOP("SchemeExport", "背景2")},
 };
 
 // The role, followed by the sample text for a text colour that has one.
 QString roleName(const ColorScheme& scheme, int object)
 {
-    QString name = QString::fromUtf16(kRoles[object].label);
+    QString name = QCoreApplication::translate("SchemeExport", kRoles[object].label);
     if (object < ColorScheme::kTextCount && !scheme.sampleTexts[size_t(object)].isEmpty())
         name += u'「' + scheme.sampleTexts[size_t(object)] + u'」';
     return name;

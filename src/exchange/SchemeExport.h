@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QCoreApplication>
 
 namespace tessary {
 
@@ -22,7 +23,7 @@ public:
     // The CSS form as text, for the clipboard.
     static QString clipboardText(const ColorScheme& scheme);
     // What the scheme's palette formats call it.
-    static QString title() { return QStringLiteral("Tessary 配色"); }
+    static QString title() { return QCoreApplication::translate("SchemeExport", "Tessary 配色"); }
 };
 
 } // namespace tessary

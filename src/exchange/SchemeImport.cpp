@@ -7,6 +7,7 @@
 #include "check/InputText.h"
 #include "exchange/FirstInvalidUtf8.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cctype>
@@ -50,7 +51,7 @@ SchemeImport::Result ownJson(const QJsonObject& root, const QString& file)
     if (!version.isDouble() || version.toDouble() != 1.0) {
         const bool newer = version.isDouble() && version.toDouble() > 1.0;
         return refused(file, QStringLiteral("$.version"),
-                       newer ? QStringLiteral("新しい版の Tessary で書かれた配色です") : QStringLiteral("版が正しくありません"));
+                       newer ? QCoreApplication::translate("SchemeImport", "新しい版の Tessary で書かれた配色です") : QCoreApplication::translate("SchemeImport", "版が正しくありません"));
     }
     SchemeImport::Result r{ColorScheme{}, true, {}};
     const QJsonObject colors = root.value(QLatin1String("colors")).toObject();
@@ -59,12 +60,12 @@ SchemeImport::Result ownJson(const QJsonObject& root, const QString& file)
         const QLatin1String key(kJsonKeys[i]);
         const auto c = hexColor(colors.value(key));
         if (!c)
-            return refused(file, QStringLiteral("$.colors.") + key, QStringLiteral("#RRGGBB の形の色がありません"));
+            return refused(file, QStringLiteral("$.colors.") + key, QCoreApplication::translate("SchemeImport", "#RRGGBB の形の色がありません"));
         r.scheme->colors[std::size_t(i)] = *c;
         if (i < ColorScheme::kTextCount) {
             const QJsonValue t = texts.value(key);
             if (!t.isString())
-                return refused(file, QStringLiteral("$.sampleTexts.") + key, QStringLiteral("標本文字列がありません"));
+                return refused(file, QStringLiteral("$.sampleTexts.") + key, QCoreApplication::translate("SchemeImport", "標本文字列がありません"));
             r.scheme->sampleTexts[std::size_t(i)] = t.toString();
         }
     }

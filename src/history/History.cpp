@@ -85,24 +85,24 @@ QString History::describe(const SchemeState& before, const SchemeState& after)
 {
     int kinds = 0;
     QString label;
-    auto note = [&](bool changed, const char16_t* text) {
+    auto note = [&](bool changed, const char* text) {
         if (changed) {
             ++kinds;
-            label = QString::fromUtf16(text);
+            label = tr(text);
         }
     };
-    note(before.colors != after.colors, u"色の変更");
+    note(before.colors != after.colors, QT_TR_NOOP("色の変更"));
     bool texts = false;
     bool fonts = false;
     for (std::size_t i = 0; i < before.labels.size(); ++i) {
         texts = texts || before.labels[i].text != after.labels[i].text;
         fonts = fonts || !(before.labels[i].font == after.labels[i].font);
     }
-    note(texts, u"標本文字列の変更");
-    note(fonts, u"フォントの変更");
-    note(!(before.style == after.style), u"スタイルの変更");
-    note(before.pictureShown != after.pictureShown || before.pictureFile != after.pictureFile, u"背景画像");
-    return kinds > 1 ? QStringLiteral("配色の変更") : label;
+    note(texts, QT_TR_NOOP("標本文字列の変更"));
+    note(fonts, QT_TR_NOOP("フォントの変更"));
+    note(!(before.style == after.style), QT_TR_NOOP("スタイルの変更"));
+    note(before.pictureShown != after.pictureShown || before.pictureFile != after.pictureFile, QT_TR_NOOP("背景画像"));
+    return kinds > 1 ? tr("配色の変更") : label;
 }
 
 void History::follow()

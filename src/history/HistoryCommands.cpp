@@ -4,10 +4,12 @@
 #include "a11y/CleanCaption.h"
 #include "history/History.h"
 #include "history/HistoryStore.h"
+#include "language/LanguageSwitch.h"
 #include "platform/Services.h"
 #include "scheme/Scheme.h"
 #include "settings/CiniFile.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAction>
@@ -50,11 +52,11 @@ QString controlName(const QWidget* w)
     const QString name = w->accessibleName();
     if (qobject_cast<const QLineEdit*>(w)) {
         if (w->objectName().startsWith(QLatin1String("txtSampleString")))
-            return QStringLiteral("標本文字列の入力");
-        return QStringLiteral("色の入力");
+            return QCoreApplication::translate("HistoryCommands", "標本文字列の入力");
+        return QCoreApplication::translate("HistoryCommands", "色の入力");
     }
     if (qobject_cast<const QAbstractSlider*>(w) && !name.isEmpty())
-        return QStringLiteral("%1の変更").arg(name);
+        return QCoreApplication::translate("HistoryCommands", "%1の変更").arg(name);
     return {};
 }
 
@@ -120,7 +122,7 @@ void HistoryCommands::addTo(QWidget* window, QMenu* menu)
     self.m_undo = item("mnuUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &History::undo);
     self.m_redo = item("mnuRedo", {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                        &History::redo);
-    self.m_saveSnapshot = menu->addAction(QStringLiteral("配色を保存…"));
+    self.m_saveSnapshot = menu->addAction(QString());
     self.m_saveSnapshot->setObjectName(QStringLiteral("mnuSaveSnapshot"));
     self.m_saveSnapshot->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     self.m_saveSnapshot->setShortcutContext(Qt::ApplicationShortcut);
@@ -130,6 +132,8 @@ void HistoryCommands::addTo(QWidget* window, QMenu* menu)
     // Snapshots are what the user chose to keep: they reach the file at once, not at close.
     connect(&History::instance(), &History::snapshotsChanged, &self, &HistoryCommands::writeSnapshots,
             Qt::UniqueConnection);
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::languageChanged, &self, &HistoryCommands::refresh,
+            Qt::UniqueConnection);
     self.refresh();
 }
 
@@ -137,13 +141,15 @@ void HistoryCommands::refresh()
 {
     const History& h = History::instance();
     if (m_undo) {
-        m_undo->setText(h.canUndo() ? QStringLiteral("元に戻す: %1").arg(h.undoLabel()) : QStringLiteral("元に戻す"));
+        m_undo->setText(h.canUndo() ? QCoreApplication::translate("HistoryCommands", "元に戻す: %1").arg(LanguageSwitch::instance().retranslated(h.undoLabel())) : QCoreApplication::translate("HistoryCommands", "元に戻す"));
         m_undo->setEnabled(h.canUndo());
     }
     if (m_redo) {
-        m_redo->setText(h.canRedo() ? QStringLiteral("やり直し: %1").arg(h.redoLabel()) : QStringLiteral("やり直し"));
+        m_redo->setText(h.canRedo() ? QCoreApplication::translate("HistoryCommands", "やり直し: %1").arg(LanguageSwitch::instance().retranslated(h.redoLabel())) : QCoreApplication::translate("HistoryCommands", "やり直し"));
         m_redo->setEnabled(h.canRedo());
     }
+    if (m_saveSnapshot)
+        m_saveSnapshot->setText(QCoreApplication::translate("HistoryCommands", "配色を保存…"));
 }
 
 void HistoryCommands::start()
@@ -176,7 +182,8 @@ void HistoryCommands::saveSnapshot(QWidget* parent)
 {
     const QDateTime now = QDateTime::currentDateTime();
     QString name = defaultSnapshotName(now);
-    if (!Services::messageBox().input(parent, QStringLiteral("この配色の名前:"), QStringLiteral("配色を保存"), name))
+    if (!Services::messageBox().input(parent, QCoreApplication::translate("HistoryCommands", "この配色の名前:"),
+                                        QCoreApplication::translate("HistoryCommands", "配色を保存"), name))
         return;
     name = name.simplified().left(kMaxNameLength);
     if (name.isEmpty())

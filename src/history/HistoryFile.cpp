@@ -3,6 +3,7 @@
 
 #include "exchange/FirstInvalidUtf8.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -277,12 +278,12 @@ HistoryFile::Result HistoryFile::read(const QByteArray& bytes)
     if (bytes.size() > kMaxBytes)
         return damaged(QString());
     if (const qsizetype bad = firstInvalidUtf8(bytes); bad >= 0)
-        return damaged(QStringLiteral("%1 行目").arg(1 + QByteArrayView(bytes).first(bad).count('\n')));
+        return damaged(QCoreApplication::translate("HistoryFile", "%1 行目").arg(1 + QByteArrayView(bytes).first(bad).count('\n')));
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
         const qsizetype at = std::clamp<qsizetype>(error.offset, 0, bytes.size());
-        return damaged(QStringLiteral("%1 行目").arg(1 + QByteArrayView(bytes).first(at).count('\n')));
+        return damaged(QCoreApplication::translate("HistoryFile", "%1 行目").arg(1 + QByteArrayView(bytes).first(at).count('\n')));
     }
     if (!doc.isObject())
         return damaged(QStringLiteral("$"));

@@ -4,6 +4,7 @@
 #include "history/HistoryFile.h"
 #include "platform/AtomicFileWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,10 +50,10 @@ QString HistoryStore::keepAside(const QByteArray& bytes, const QString& why)
     const AtomicWriteResult kept = AtomicFileWriter::write(asidePath(), bytes);
     if (!kept) {
         m_blocked = true;
-        return QStringLiteral("%1\r\n%2\r\n\r\nファイルを別名で残せなかったため、この履歴ファイルには書き込みません。\r\n%3")
+        return QCoreApplication::translate("HistoryStore", "%1\r\n%2\r\n\r\nファイルを別名で残せなかったため、この履歴ファイルには書き込みません。\r\n%3")
             .arg(why, shown(m_path), kept.reason());
     }
-    return QStringLiteral("%1\r\n%2\r\n\r\n元のファイルは %3 として残しました。").arg(why, shown(m_path), shown(asidePath()));
+    return QCoreApplication::translate("HistoryStore", "%1\r\n%2\r\n\r\n元のファイルは %3 として残しました。").arg(why, shown(m_path), shown(asidePath()));
 }
 
 HistoryStore::Loaded HistoryStore::load()
@@ -69,9 +70,9 @@ HistoryStore::Loaded HistoryStore::load()
         QFile::remove(asidePath());
         if (!QFile::rename(m_path, asidePath())) {
             m_blocked = true;
-            out.problem = QStringLiteral("履歴ファイルを読めませんでした。このファイルには書き込みません。\r\n%1").arg(shown(m_path));
+            out.problem = QCoreApplication::translate("HistoryStore", "履歴ファイルを読めませんでした。このファイルには書き込みません。\r\n%1").arg(shown(m_path));
         } else {
-            out.problem = QStringLiteral("履歴ファイルを読めませんでした。\r\n%1\r\n\r\n元のファイルは %2 として残しました。")
+            out.problem = QCoreApplication::translate("HistoryStore", "履歴ファイルを読めませんでした。\r\n%1\r\n\r\n元のファイルは %2 として残しました。")
                               .arg(shown(m_path), shown(asidePath()));
         }
         return out;
@@ -81,10 +82,10 @@ HistoryStore::Loaded HistoryStore::load()
     m_known = bytes;
     const HistoryFile::Result r = HistoryFile::read(bytes);
     if (r.outcome == HistoryFile::Outcome::Newer) {
-        out.problem = keepAside(bytes, QStringLiteral("履歴ファイルは新しい版の Tessary で書かれているため、読み込めませんでした。"));
+        out.problem = keepAside(bytes, QCoreApplication::translate("HistoryStore", "履歴ファイルは新しい版の Tessary で書かれているため、読み込めませんでした。"));
     } else if (r.outcome == HistoryFile::Outcome::Damaged) {
-        const QString where = r.where.isEmpty() ? QString() : QStringLiteral("（%1）").arg(r.where);
-        out.problem = keepAside(bytes, QStringLiteral("履歴ファイルが壊れているため、読み込めませんでした%1。").arg(where));
+        const QString where = r.where.isEmpty() ? QString() : QCoreApplication::translate("HistoryStore", "（%1）").arg(r.where);
+        out.problem = keepAside(bytes, QCoreApplication::translate("HistoryStore", "履歴ファイルが壊れているため、読み込めませんでした%1。").arg(where));
     } else {
         out.data = r.data;
     }
@@ -94,20 +95,20 @@ HistoryStore::Loaded HistoryStore::load()
 QString HistoryStore::save(const HistoryData& data)
 {
     if (m_blocked)
-        return QStringLiteral("履歴を保存しませんでした。読めなかった履歴ファイルを残すためです。\r\n%1").arg(shown(m_path));
+        return QCoreApplication::translate("HistoryStore", "履歴を保存しませんでした。読めなかった履歴ファイルを残すためです。\r\n%1").arg(shown(m_path));
     QString note;
     QByteArray onDisk;
     const Read now = readAll(m_path, onDisk);
     // Another instance wrote the file since this one read it: its history is kept aside.
     if (now == Read::Ok && onDisk != m_known) {
-        note = keepAside(onDisk, QStringLiteral("別の Tessary が履歴ファイルを書き換えていました。"));
+        note = keepAside(onDisk, QCoreApplication::translate("HistoryStore", "別の Tessary が履歴ファイルを書き換えていました。"));
         if (m_blocked)
             return note;
     }
     const QByteArray bytes = HistoryFile::write(data);
     const AtomicWriteResult r = AtomicFileWriter::write(m_path, bytes);
     if (!r) {
-        const QString failed = QStringLiteral("履歴を保存できませんでした。前の履歴ファイルはそのまま残っています。\r\n%1\r\n%2")
+        const QString failed = QCoreApplication::translate("HistoryStore", "履歴を保存できませんでした。前の履歴ファイルはそのまま残っています。\r\n%1\r\n%2")
                                    .arg(shown(m_path), r.reason());
         return note.isEmpty() ? failed : note + QStringLiteral("\r\n\r\n") + failed;
     }

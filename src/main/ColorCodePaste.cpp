@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "platform/TextBox.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -22,8 +23,8 @@ QString quotedStart(const QString& text)
 {
     QString t = text.simplified();
     if (t.size() > 40)
-        t = t.left(40) + QStringLiteral("…");
-    return QStringLiteral("「%1」").arg(t);
+        t = t.left(40) + QCoreApplication::translate("ColorCodePaste", "…");
+    return QCoreApplication::translate("ColorCodePaste", "「%1」").arg(t);
 }
 
 } // namespace
@@ -43,7 +44,7 @@ bool ColorCodePaste::take(const QString& text)
 {
     const CssColorReading r = CssColorReader::read(text);
     if (!r.color) {
-        showNote(QStringLiteral("%1 を色として読めません: %2").arg(quotedStart(text), r.error), true);
+        showNote(QCoreApplication::translate("ColorCodePaste", "%1 を色として読めません: %2").arg(quotedStart(text), r.error), true);
         return false;
     }
     clearMark();

@@ -2,6 +2,7 @@
 #include "main/CssColorCommands.h"
 
 #include "csscolor/CssColorWriter.h"
+#include "language/LanguageSwitch.h"
 #include "platform/Services.h"
 
 #include <QAction>
@@ -31,12 +32,12 @@ CssColorCommands::CssColorCommands(QWidget* window, QMenu* toolMenu, QMenu* view
     , m_hooks(std::move(hooks))
 {
     toolMenu->addSeparator()->setObjectName(QStringLiteral("mnuSeparatorCssColor"));
-    pasteAction = windowAction(window, toolMenu, QStringLiteral("色を貼り付け"), "mnuPasteColor",
-                               QStringLiteral("クリップボードの色（CSS の書き方）を変更対象の色にします"));
+    pasteAction = windowAction(window, toolMenu, tr("色を貼り付け"), "mnuPasteColor",
+                               tr("クリップボードの色（CSS の書き方）を変更対象の色にします"));
     pasteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     connect(pasteAction, &QAction::triggered, this, [this] { m_hooks.pasteColor(); });
 
-    copyMenu = toolMenu->addMenu(QStringLiteral("色をコピー"));
+    copyMenu = toolMenu->addMenu(tr("色をコピー"));
     copyMenu->setObjectName(QStringLiteral("mnuCopyColor"));
     copyMenu->setAccessibleName(copyMenu->title());
     auto* group = new QActionGroup(this);
@@ -44,21 +45,27 @@ CssColorCommands::CssColorCommands(QWidget* window, QMenu* toolMenu, QMenu* view
         const CssColorForm form = kCssColorForms[i];
         QAction* a = windowAction(window, copyMenu, cssColorFormName(form),
                                   QStringLiteral("mnuCopyColor%1").arg(i).toLatin1().constData(),
-                                  QStringLiteral("変更対象の色を %1 の形でコピーします").arg(cssColorFormName(form)));
+                                  tr("変更対象の色を %1 の形でコピーします").arg(cssColorFormName(form)));
         a->setCheckable(true);
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, form] { copy(form); });
         copyActions[i] = a;
     }
+    // The tips name the form inside the sentence.
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::languageChanged, this, [this] {
+        for (std::size_t i = 0; i < kCssColorForms.size(); ++i)
+            copyActions[i]->setStatusTip(
+                tr("変更対象の色を %1 の形でコピーします").arg(cssColorFormName(kCssColorForms[i])));
+    });
 
-    eyedropperAction = windowAction(window, toolMenu, QStringLiteral("スポイト"), "mnuEyedropper",
-                                    QStringLiteral("画面の好きな点の色を取ります"));
+    eyedropperAction = windowAction(window, toolMenu, tr("スポイト"), "mnuEyedropper",
+                                    tr("画面の好きな点の色を取ります"));
     eyedropperAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     connect(eyedropperAction, &QAction::triggered, this, [this] { m_hooks.startPicker(); });
 
     viewMenu->addSeparator()->setObjectName(QStringLiteral("mnuSeparatorOklch"));
-    oklchPageAction = windowAction(window, viewMenu, QStringLiteral("OKLCH で編集"), "mnuOklchPage",
-                                   QStringLiteral("RGB と HSL の横に OKLCH のページを出します"));
+    oklchPageAction = windowAction(window, viewMenu, tr("OKLCH で編集"), "mnuOklchPage",
+                                   tr("RGB と HSL の横に OKLCH のページを出します"));
     oklchPageAction->setCheckable(true);
     connect(oklchPageAction, &QAction::triggered, this, [this](bool on) {
         m_settings.oklchPage = on;

@@ -123,9 +123,9 @@ void frmMain::Form_Unload(int& cancel)
     // The user closing the program hears of settings that were not saved; it ends all the same.
     if (const IniStatus& saved = configManager().lastSaveStatus(); !m_silentUnload && !saved.ok()) {
         const QString text = saved.replaced()
-            ? QStringLiteral("設定は保存しましたが、ディスクへの書き込みを確かめられませんでした。"
+            ? tr("設定は保存しましたが、ディスクへの書き込みを確かめられませんでした。"
                              "停電などで失われるおそれがあります。\r\n%1\r\n%2")
-            : QStringLiteral("設定を保存できませんでした。\r\n%1\r\n%2");
+            : tr("設定を保存できませんでした。\r\n%1\r\n%2");
         MsgBox(text.arg(QDir::toNativeSeparators(CiniFile::defaultPath()), saved.reason()), IMessageBox::OKOnly,
                QString(), IMessageBox::Exclamation);
     }

@@ -65,6 +65,7 @@ protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
     void Form_Resize() override;
+    void retranslate() override;
 
 private:
     // Text put in front of colour codes: "#" or empty.

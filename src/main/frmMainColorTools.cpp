@@ -76,8 +76,8 @@ void frmMain::complementSingle()
 
 void frmMain::copyColorToAll()
 {
-    const int answer = MsgBox(QStringLiteral("全てのオブジェクトを現在選択されている色と同じ色にします。\r\nよろしいですか？"),
-                              IMessageBox::YesNoCancel, QStringLiteral("全て同色"));
+    const int answer = MsgBox(tr("全てのオブジェクトを現在選択されている色と同じ色にします。\r\nよろしいですか？"),
+                              IMessageBox::YesNoCancel, tr("全て同色"));
     if (answer != IMessageBox::Yes)
         return;
     ColorModel& m = model();

@@ -4,6 +4,7 @@
 #include "cvd/VisionModeHolder.h"
 #include "history/History.h"
 #include "history/HistoryCommands.h"
+#include "language/LanguageMenu.h"
 #include "main/frmMainPrivate.h"
 #include "platform/FontMapper.h"
 #include "platform/OptionButton.h"
@@ -145,6 +146,7 @@ frmMain::frmMain()
     createCssColorControls();
     HistoryCommands::addTo(this, mnuTool);
     createHistoryViewItem();
+    LanguageMenu::addTo(mnuView); // the last of the view menu
     followScheme();
 
     const int menuHeight = d->menuBar->sizeHint().height();
@@ -242,7 +244,7 @@ void frmMain::createControls()
     for (int i = 0; i < 3; ++i)
         setRGBLabelColor(i, 0);
 
-    Frame1 = new QGroupBox(QStringLiteral("変更対象"), client);
+    Frame1 = new QGroupBox(tr("変更対象"), client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     // The caption sits on the frame's top line, so the five options fit below it.
     Frame1->setStyleSheet(QStringLiteral(
@@ -250,11 +252,12 @@ void frmMain::createControls()
         "QGroupBox#Frame1::title { subcontrol-origin: margin; subcontrol-position: top left;"
         " left: 6px; padding: 0px 2px; }"));
     placeTw(Frame1, 3180, kMarginTw, 1695, kPanelHeightTw);
-    const std::array<QString, 5> optionCaptions{QStringLiteral("sample1"), QStringLiteral("sample2"),
-                                                QStringLiteral("sample3"), QStringLiteral("Shape1"),
-                                                QStringLiteral("Shape2")};
+    const std::array<QString, 5> optionCaptions{tr("sample1"), tr("sample2"),
+                                                tr("sample3"), tr("Shape1"),
+                                                tr("Shape2")};
     for (int i = 0; i < 5; ++i) {
         optSelectObject[i] = new ElidingOptionButton(optionCaptions[i], Frame1);
+        optSelectObject[i]->setProperty("tessaryUserText", i < 3); // the sample texts, once set
         optSelectObject[i]->setObjectName(QStringLiteral("optSelectObject%1").arg(i));
         // As wide as the frame allows, so a shortened caption and its "..." show whole.
         placeTw(optSelectObject[i], kMarginTw, kOptionTopTw[i], 1575, kOptionHeightTw);
@@ -275,17 +278,18 @@ void frmMain::createControls()
 // would be spoken as bare letters.
 void frmMain::nameControls()
 {
-    tabSelectColorModel->setAccessibleName(QStringLiteral("色の指定方法"));
-    txtColorCode->setAccessibleName(QStringLiteral("色コード"));
-    txtColorCode->setAccessibleDescription(QStringLiteral("#RRGGBB の形で入力して Enter キー"));
-    const std::array<QString, 3> rgbNames{QStringLiteral("赤"), QStringLiteral("緑"), QStringLiteral("青")};
-    const std::array<QString, 3> hslNames{QStringLiteral("色相"), QStringLiteral("彩度"), QStringLiteral("輝度")};
+    tabSelectColorModel->setAccessibleName(tr("色の指定方法"));
+    txtColorCode->setAccessibleName(tr("色コード"));
+    txtColorCode->setAccessibleDescription(tr("#RRGGBB の形で入力して Enter キー"));
+    const std::array<QString, 3> rgbNames{tr("赤"), tr("緑"), tr("青")};
+    const std::array<QString, 3> hslNames{tr("色相"), tr("彩度"), tr("輝度")};
+    const std::array<QString, 3> sampleCaptions{tr("sample1"), tr("sample2"), tr("sample3")};
     for (int i = 0; i < 3; ++i) {
         RGBSlider[i]->setAccessibleName(rgbNames[i]);
-        txtRGB[i]->setAccessibleName(rgbNames[i] + QStringLiteral("の値"));
+        txtRGB[i]->setAccessibleName(tr("%1の値").arg(rgbNames[i]));
         HSLSlider[i]->setAccessibleName(hslNames[i]);
-        txtHSL[i]->setAccessibleName(hslNames[i] + QStringLiteral("の値"));
-        txtSampleString[i]->setAccessibleName(optSelectObject[i]->text() + QStringLiteral("の見本の文"));
+        txtHSL[i]->setAccessibleName(tr("%1の値").arg(hslNames[i]));
+        txtSampleString[i]->setAccessibleName(tr("%1の見本の文").arg(sampleCaptions[i]));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "display/SetMostTopForm.h"
 #include "display/frmTessary.h"
 #include "exchange/ExchangeFiles.h"
+#include "language/LanguageSwitch.h"
 #include "main/frmMainPrivate.h"
 #include "palette/frmPalette.h"
 #include "pickers/frmColorCircle.h"
@@ -58,7 +59,7 @@ void frmMain::mnuBGLoad_Click()
     CommonDialogManager manager;
     manager.setCommonDialog(CommonDialog1);
     manager.setFilename(QStringLiteral("*.gif;*.bmp;*.jpg;*.jpeg"));
-    manager.setFilter(QStringLiteral("画像(*.gif;*.bmp;*.jpg;*.jpeg)|*.gif;*.bmp;*.jpg;*.jpeg|GIF(*.gif)|*.gif|"
+    manager.setFilter(tr("画像(*.gif;*.bmp;*.jpg;*.jpeg)|*.gif;*.bmp;*.jpg;*.jpeg|GIF(*.gif)|*.gif|"
                                      "BMP(*.bmp)|*.bmp|JPEG(*.jpg;*.jpeg)|*.jpg;*.jpeg"));
     const QString fileName = manager.getFilename(false);
     if (fileName.isEmpty())
@@ -68,7 +69,7 @@ void frmMain::mnuBGLoad_Click()
     // Loaded first: a file that is no picture leaves the window, the menu and the
     // options as they were.
     if (!display.loadBackgroundImage(fileName)) {
-        MsgBox(QStringLiteral("背景画像を読み込めませんでした。\r\n%1\r\n\r\n"
+        MsgBox(tr("背景画像を読み込めませんでした。\r\n%1\r\n\r\n"
                               "GIF、BMP、JPEG 形式の画像ファイルを選んでください。")
                    .arg(QDir::toNativeSeparators(fileName)));
         return;
@@ -241,13 +242,13 @@ void frmMain::mnuAbout_Click() { frmAbout::instance().showModal(); }
 
 void frmMain::mnuShowHelp_Click()
 {
-    const QString path = AppInfo::programFolder() + QStringLiteral("/doc/index.htm");
+    const QString path = LanguageSwitch::instance().helpPath();
     if (!QFileInfo(path).isFile()) {
-        MsgBox(QStringLiteral("ヘルプファイルが見つかりません。\r\n%1").arg(QDir::toNativeSeparators(path)));
+        MsgBox(tr("ヘルプファイルが見つかりません。\r\n%1").arg(QDir::toNativeSeparators(path)));
         return;
     }
     if (!Services::shell().openDocument(path)) {
-        MsgBox(QStringLiteral("ヘルプを開けませんでした。\r\n%1\r\n\r\nこのファイルをブラウザーで開いてください。")
+        MsgBox(tr("ヘルプを開けませんでした。\r\n%1\r\n\r\nこのファイルをブラウザーで開いてください。")
                    .arg(QDir::toNativeSeparators(path)));
     }
 }

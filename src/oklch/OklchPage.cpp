@@ -2,6 +2,7 @@
 #include "oklch/OklchPage.h"
 
 #include "csscolor/CssColorWriter.h"
+#include "language/LanguageSwitch.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
 
@@ -29,10 +30,6 @@ OklchPage::OklchPage(QWidget* parent)
     setObjectName(QStringLiteral("OklchFrame"));
     setFrameShape(QFrame::NoFrame);
     const std::array<QString, 3> captionTexts{QStringLiteral("L"), QStringLiteral("C"), QStringLiteral("H")};
-    const std::array<QString, 3> names{QStringLiteral("OKLCH の明度"), QStringLiteral("OKLCH の彩度"),
-                                       QStringLiteral("OKLCH の色相")};
-    const std::array<QString, 3> ranges{QStringLiteral("0 から 100 (%)"), QStringLiteral("0 から 0.4"),
-                                        QStringLiteral("0 から 360 (度)")};
     for (int i = 0; i < 3; ++i) {
         captions[i] = new QLabel(captionTexts[i], this);
         captions[i]->setObjectName(QStringLiteral("OklchLabel%1").arg(i));
@@ -40,13 +37,10 @@ OklchPage::OklchPage(QWidget* parent)
         fields[i] = new TextBox(this);
         fields[i]->setObjectName(QStringLiteral("txtOklch%1").arg(i));
         fields[i]->setAlignment(Qt::AlignCenter);
-        fields[i]->setAccessibleName(names[i] + QStringLiteral("の値"));
-        fields[i]->setAccessibleDescription(ranges[i] + QStringLiteral("。数を入力して Enter キー"));
         sliders[i] = new Slider(this);
         sliders[i]->setObjectName(QStringLiteral("OklchSlider%1").arg(i));
         sliders[i]->setRange(0, kSliderMaximum[i]);
         sliders[i]->setTickInterval(kSliderMaximum[i] / 10);
-        sliders[i]->setAccessibleName(names[i]);
         connect(sliders[i], &Slider::Change, this, [this, i] { slider_Change(i); });
         connect(sliders[i], &Slider::Scroll, this, [this, i] { slider_Change(i); });
         connect(fields[i], &TextBox::KeyDown, this, [this, i](int key, int) {
@@ -58,8 +52,22 @@ OklchPage::OklchPage(QWidget* parent)
     gamutLabel = new QLabel(this);
     gamutLabel->setObjectName(QStringLiteral("OklchGamut"));
     gamutLabel->setAlignment(Qt::AlignCenter);
-    gamutLabel->setAccessibleName(QStringLiteral("sRGB の色域"));
-    refresh();
+    gamutLabel->setAccessibleName(tr("sRGB の色域"));
+    // The names are made of pieces, so they are made again in another language.
+    auto nameFields = [this] {
+        const std::array<QString, 3> names{tr("OKLCH の明度"), tr("OKLCH の彩度"),
+                                           tr("OKLCH の色相")};
+        const std::array<QString, 3> ranges{tr("0 から 100 (%)"), tr("0 から 0.4"),
+                                            tr("0 から 360 (度)")};
+        for (int i = 0; i < 3; ++i) {
+            fields[i]->setAccessibleName(tr("%1の値").arg(names[i]));
+            fields[i]->setAccessibleDescription(tr("%1。数を入力して Enter キー").arg(ranges[i]));
+            sliders[i]->setAccessibleName(names[i]);
+        }
+        refresh();
+    };
+    nameFields();
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::languageChanged, this, nameFields);
 }
 
 void OklchPage::placeRow(int i, const QRect& caption, const QRect& field, const QRect& slider, const QFont& font)
@@ -74,7 +82,7 @@ void OklchPage::placeRow(int i, const QRect& caption, const QRect& field, const 
     sliders[i]->setGeometry(track);
     // The chroma row leaves room at its end for the gamut mark.
     if (i == Component::C) {
-        const int markWidth = QFontMetrics(font).horizontalAdvance(QStringLiteral("色域外")) + 8;
+        const int markWidth = QFontMetrics(font).horizontalAdvance(tr("色域外")) + 8;
         sliders[i]->setGeometry(track.adjusted(0, 0, -markWidth, 0));
         gamutLabel->setFont(font);
         gamutLabel->setGeometry(slider.right() - markWidth + 1, field.y(), markWidth, field.height());
@@ -130,9 +138,9 @@ void OklchPage::refresh()
             fields[i]->setText(text);
     }
     const bool inside = m_editor.inGamut();
-    gamutLabel->setText(inside ? QStringLiteral("色域内") : QStringLiteral("色域外"));
-    gamutLabel->setToolTip(inside ? QStringLiteral("この色は sRGB の中にあります")
-                                  : QStringLiteral("sRGB の外にあるので、いちばん近い sRGB の色 (%1) にしています")
+    gamutLabel->setText(inside ? tr("色域内") : tr("色域外"));
+    gamutLabel->setToolTip(inside ? tr("この色は sRGB の中にあります")
+                                  : tr("sRGB の外にあるので、いちばん近い sRGB の色 (%1) にしています")
                                         .arg(CssColorWriter::write(m_editor.color(), CssColorForm::HexUpper)));
     gamutLabel->setAccessibleDescription(gamutLabel->toolTip());
     QPalette pal = gamutLabel->palette();

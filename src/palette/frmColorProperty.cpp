@@ -25,7 +25,7 @@ frmColorProperty::frmColorProperty()
     setFont(PropertyDialogLook::font());
     setFixedSize(Twips::toPixelsX(2340), Twips::toPixelsY(2475));
 
-    Label1 = new QLabel(QStringLiteral("カラーコード"), this);
+    Label1 = new QLabel(tr("カラーコード"), this);
     placeTw(Label1, 60, 120, 975, 195);
     lblcolorCode = new QLabel(this);
     placeTw(lblcolorCode, 300, 360, 1215, 195);
@@ -34,22 +34,22 @@ frmColorProperty::frmColorProperty()
     lblColorBox->setFrameShape(QFrame::Panel);
     lblColorBox->setFrameShadow(QFrame::Sunken);
     placeTw(lblColorBox, 1560, 60, 555, 555);
-    Label2 = new QLabel(QStringLiteral("色の名前"), this);
+    Label2 = new QLabel(tr("色の名前"), this);
     placeTw(Label2, 60, 720, 720, 180);
     txtColorName = new TextBox(this);
     placeTw(txtColorName, 300, 900, 1875, 270);
-    Label3 = new QLabel(QStringLiteral("色の説明"), this);
+    Label3 = new QLabel(tr("色の説明"), this);
     placeTw(Label3, 60, 1440, 720, 180);
     txtComment = new TextBox(this);
     placeTw(txtComment, 300, 1620, 1875, 270);
     Label2->setBuddy(txtColorName);
     Label3->setBuddy(txtComment);
-    lblcolorCode->setAccessibleName(QStringLiteral("カラーコード"));
+    lblcolorCode->setAccessibleName(tr("カラーコード"));
     // The opener sets the title and the button's caption; these stand until it does.
-    setWindowTitle(QStringLiteral("色のプロパティ"));
-    btnAdd = new QPushButton(QStringLiteral("追加"), this);
+    setWindowTitle(tr("色のプロパティ"));
+    btnAdd = new QPushButton(tr("追加"), this);
     placeTw(btnAdd, 300, 2040, 975, 375);
-    btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    btnCancel = new QPushButton(tr("キャンセル"), this);
     placeTw(btnCancel, 1260, 2040, 975, 375);
 
     for (auto [control, name] : std::initializer_list<std::pair<QWidget*, const char*>>{

@@ -3,6 +3,7 @@
 
 #include "a11y/PaintedAccessible.h"
 #include "a11y/PaintedPart.h"
+#include "language/LanguageSwitch.h"
 #include "color/CUserColor.h"
 #include "color/colorCode.h"
 #include "dialogs/CommonDialogManager.h"
@@ -76,27 +77,27 @@ frmPalette::frmPalette()
 
     menuBar = new QMenuBar(this);
     menuBar->setNativeMenuBar(false);
-    mnuFile = menuBar->addMenu(QStringLiteral("ファイル"));
-    mnuNew = mnuFile->addAction(QStringLiteral("新規作成"));
-    mnuLoadPalette = mnuFile->addAction(QStringLiteral("開く"));
+    mnuFile = menuBar->addMenu(tr("ファイル"));
+    mnuNew = mnuFile->addAction(tr("新規作成"));
+    mnuLoadPalette = mnuFile->addAction(tr("開く"));
     mnuSeparator3 = mnuFile->addSeparator();
-    mnuSave = mnuFile->addAction(QStringLiteral("名前を付けて保存"));
-    mnuEasySave = mnuFile->addAction(QStringLiteral("上書き保存"));
+    mnuSave = mnuFile->addAction(tr("名前を付けて保存"));
+    mnuEasySave = mnuFile->addAction(tr("上書き保存"));
     mnuSeparator2 = mnuFile->addSeparator();
-    mnuQuit = mnuFile->addAction(QStringLiteral("パレットを閉じる"));
+    mnuQuit = mnuFile->addAction(tr("パレットを閉じる"));
     mnuSeparator4 = mnuFile->addSeparator();
-    mnuExport = mnuFile->addAction(QStringLiteral("エクスポート…"));
+    mnuExport = mnuFile->addAction(tr("エクスポート…"));
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
-    mnuImportGpl = mnuFile->addAction(QStringLiteral("GIMP パレットを読み込む…"));
+    mnuImportGpl = mnuFile->addAction(tr("GIMP パレットを読み込む…"));
     mnuImportGpl->setObjectName(QStringLiteral("mnuImportGpl"));
-    mnuEdit = menuBar->addMenu(QStringLiteral("編集"));
-    mnuDelete = mnuEdit->addAction(QStringLiteral("削除"));
-    mnuAddColor = mnuEdit->addAction(QStringLiteral("現在の色を追加"));
+    mnuEdit = menuBar->addMenu(tr("編集"));
+    mnuDelete = mnuEdit->addAction(tr("削除"));
+    mnuAddColor = mnuEdit->addAction(tr("現在の色を追加"));
     mnuSeparator1 = mnuEdit->addSeparator();
-    mnuColorProperty = mnuEdit->addAction(QStringLiteral("色のプロパティ"));
-    mnuPaletteProperty = mnuEdit->addAction(QStringLiteral("パレットのプロパティ"));
+    mnuColorProperty = mnuEdit->addAction(tr("色のプロパティ"));
+    mnuPaletteProperty = mnuEdit->addAction(tr("パレットのプロパティ"));
     mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuSeparatorCopyColorCode"));
-    mnuCopyColorCode = mnuEdit->addAction(QStringLiteral("色のコードをコピー"));
+    mnuCopyColorCode = mnuEdit->addAction(tr("色のコードをコピー"));
     mnuCopyColorCode->setObjectName(QStringLiteral("mnuCopyColorCode"));
 
     client = new QWidget(this);
@@ -114,8 +115,9 @@ frmPalette::frmPalette()
     infoFrame = new QFrame(client);
     infoFrame->setFrameShape(QFrame::NoFrame);
     placeTw(infoFrame, 0, -60, kDesignWidthTw, 975);
-    Label2 = makeLabel(QStringLiteral("ColorName :"), infoFrame, 60, 180, 930, 180);
+    Label2 = makeLabel(tr("ColorName :"), infoFrame, 60, 180, 930, 180);
     cmbColorSelect = new QComboBox(infoFrame);
+    cmbColorSelect->setProperty("tessaryUserText", true);
     // The list can hold thousands of names; never measure them all for a size hint.
     cmbColorSelect->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbColorSelect->setMinimumContentsLength(4);
@@ -125,10 +127,12 @@ frmPalette::frmPalette()
     const int labelRight = Label2->x() + Label2->sizeHint().width() + 4;
     if (labelRight > cmbColorSelect->x())
         cmbColorSelect->move(labelRight, cmbColorSelect->y());
-    Label1 = makeLabel(QStringLiteral("ColorCode  :"), infoFrame, 60, 540, 945, 180);
+    Label1 = makeLabel(tr("ColorCode  :"), infoFrame, 60, 540, 945, 180);
     colorCodeInfo = makeLabel(QString(), infoFrame, kInfoValueLeftTw, 540, 1050, 180);
-    Label3 = makeLabel(QStringLiteral("Comment   :"), infoFrame, 60, 720, 930, 180);
+    colorCodeInfo->setProperty("tessaryUserText", true);
+    Label3 = makeLabel(tr("Comment   :"), infoFrame, 60, 720, 930, 180);
     colorCommentInfo = makeLabel(QString(), infoFrame, kInfoValueLeftTw, 720, 1380, 180);
+    colorCommentInfo->setProperty("tessaryUserText", true);
 
     picPalette = new PictureBox(client);
     picPalette->setBackColor(back);
@@ -169,10 +173,10 @@ frmPalette::frmPalette()
 
     // Named by its label, as the eye reads it; the toolkit would speak the colour shown.
     Label2->setBuddy(cmbColorSelect);
-    cmbColorSelect->setAccessibleName(QStringLiteral("ColorName"));
-    VScroll1->setAccessibleName(QStringLiteral("パレットのスクロール"));
-    picPalette->setAccessibleName(QStringLiteral("パレットの色"));
-    picPalette->setAccessibleDescription(QStringLiteral("矢印キーで色を選び、Enter キーで現在の色にします"));
+    cmbColorSelect->setAccessibleName(tr("ColorName"));
+    VScroll1->setAccessibleName(tr("パレットのスクロール"));
+    picPalette->setAccessibleName(tr("パレットの色"));
+    picPalette->setAccessibleDescription(tr("矢印キーで色を選び、Enter キーで現在の色にします"));
     picPalette->setFocusPolicy(Qt::StrongFocus);
     // The focus mark frames the selected chip; the whole grid while no colour is selected.
     picPalette->setFocusMark([this] {
@@ -196,6 +200,12 @@ frmPalette::~frmPalette()
 
 void frmPalette::Form_Load()
 {
+    // The title is the palette's comment, or its name when it has none, after a caption.
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::languageChanged, this, [this] {
+        if (palette)
+            setWindowTitle(tr("Palette : ")
+                           + (palette->paletteComment().isEmpty() ? palette->paletteName() : palette->paletteComment()));
+    });
     palette = std::make_shared<DefinedColor>();
     palette->setPaletteNameCombo(d->list.get());
 

@@ -110,7 +110,7 @@ void frmPalette::openPaletteFile(const QString& fileName)
     const QList<PaletteStatus> problems = palette->loadColor(fileName);
     markSaved();
     drawPalette(1);
-    setWindowTitle(QStringLiteral("Palette : ") + palette->paletteComment());
+    setWindowTitle(tr("Palette : ") + palette->paletteComment());
     mnuColorProperty->setEnabled(!palette->isSystemColorPalette());
     showProblems(problems);
 }
@@ -145,7 +145,7 @@ void frmPalette::showProblems(const QList<PaletteStatus>& problems)
         }
     }
     if (untold > 0)
-        MsgBox(QStringLiteral("ほかに %1 色を登録できませんでした。").arg(untold));
+        MsgBox(tr("ほかに %1 色を登録できませんでした。").arg(untold));
     for (const PaletteStatus& p : problems) {
         if (p.code() == PaletteStatus::ReadError)
             MsgBox(p.message());
@@ -158,7 +158,7 @@ QString frmPalette::askFileName(bool save, const QString& initialName)
     dialogs.setCommonDialog(Workspace::instance().commonDialog());
     dialogs.clearFilter();
     dialogs.setFilename(initialName);
-    dialogs.setFilter(kPaletteFilter);
+    dialogs.setFilter(paletteFilter());
     return dialogs.getFilename(save);
 }
 
@@ -173,7 +173,7 @@ void frmPalette::mnuNew_Click()
     palette = std::make_shared<DefinedColor>();
     d->list->clear();
     palette->setPaletteNameCombo(d->list.get());
-    palette->setPaletteName(kNewPaletteName);
+    palette->setPaletteName(newPaletteName());
     palette->setPaletteComment(QString());
     picPalette->hide();
     VScroll1->setEnabled(false);
@@ -192,7 +192,7 @@ void frmPalette::mnuLoadPalette_Click()
         return;
     // A pipe or a device is refused before it becomes the palette the settings name.
     if (const QFileInfo info(name); info.exists() && !info.isFile()) {
-        MsgBox(QStringLiteral("通常のファイルではないため開けません。\r\n%1").arg(QDir::toNativeSeparators(name)),
+        MsgBox(tr("通常のファイルではないため開けません。\r\n%1").arg(QDir::toNativeSeparators(name)),
                IMessageBox::OKOnly, QString(), IMessageBox::Exclamation);
         return;
     }
@@ -227,9 +227,9 @@ void frmPalette::mnuDelete_Click()
     const auto color = palette->colorCollection.item(selectedIndex);
     if (!color)
         return;
-    const QString text = QStringLiteral("カラーコード:") + color->colorCode() + QStringLiteral("\r\n名前：")
-        + color->colorName() + QStringLiteral("\r\nを削除します。\r\nよろしいですか?");
-    if (MsgBox(text, IMessageBox::OKCancel, QStringLiteral("色の削除")) != IMessageBox::OK)
+    const QString text = tr("カラーコード:%1\r\n名前：%2\r\nを削除します。\r\nよろしいですか?")
+        .arg(color->colorCode(), color->colorName());
+    if (MsgBox(text, IMessageBox::OKCancel, tr("色の削除")) != IMessageBox::OK)
         return;
     palette->removeChip(selectedIndex);
     drawPalette(firstVisibleIndex);
@@ -263,7 +263,7 @@ void frmPalette::prepareAddCurrentColor()
         const std::int32_t c = Scheme::instance().color(Scheme::instance().selectedObject());
         color->setColorCode(colorCode().getHexRGB(ColorValue::red(c), ColorValue::blue(c), ColorValue::green(c)));
     }
-    frmColorProperty::instance().setting(palette, color, QStringLiteral("追加"), QStringLiteral("追加"), true);
+    frmColorProperty::instance().setting(palette, color, tr("追加"), tr("追加"), true);
 }
 
 void frmPalette::showColorProperty()
@@ -273,7 +273,7 @@ void frmPalette::showColorProperty()
     if (!color)
         prepareAddCurrentColor();
     else
-        dialog.setting(palette, color, QStringLiteral("編集"), QStringLiteral("更新"), false);
+        dialog.setting(palette, color, tr("編集"), tr("更新"), false);
     dialog.showModal();
 }
 

@@ -66,13 +66,13 @@ void frmPalette::mnuImportGpl_Click()
                 firstNames.append(name);
         }
         const bool more = distinct.size() > firstNames.size();
-        MsgBox(QStringLiteral("名前が重複している %1 色は読み込みませんでした:\r\n%2%3")
+        MsgBox(tr("名前が重複している %1 色は読み込みませんでした:\r\n%2%3")
                    .arg(names.size())
-                   .arg(firstNames.join(QStringLiteral("、")), more ? QStringLiteral(" ほか") : QString()),
+                   .arg(firstNames.join(tr("、")), more ? tr(" ほか") : QString()),
                IMessageBox::OKOnly, QString(), IMessageBox::Information);
     }
     if (const int losing = read->textsLosingCharacters(); losing > 0) {
-        MsgBox(QStringLiteral("%1 個の名前または注釈に、パレットファイルに保存できない文字があります。"
+        MsgBox(tr("%1 個の名前または注釈に、パレットファイルに保存できない文字があります。"
                               "パレットファイルに保存すると、その文字は「?」になります。")
                    .arg(losing),
                IMessageBox::OKOnly, QString(), IMessageBox::Information);
@@ -103,7 +103,7 @@ void frmPalette::adoptPalette(std::shared_ptr<DefinedColor> adopted)
         list->setCurrentIndex(0);
     drawPalette(1);
     // A palette from elsewhere often has a name and no comment: the title names it then.
-    setWindowTitle(QStringLiteral("Palette : ")
+    setWindowTitle(tr("Palette : ")
                    + (palette->paletteComment().isEmpty() ? palette->paletteName() : palette->paletteComment()));
     mnuColorProperty->setEnabled(!palette->isSystemColorPalette());
 }

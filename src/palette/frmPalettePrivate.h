@@ -9,13 +9,14 @@
 #include "palette/DefinedColor.h"
 #include "palette/frmPalette.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
 namespace tessary {
 
-inline const QString kNewPaletteName = QStringLiteral("新規パレット");
-inline const QString kPaletteFilter = QStringLiteral("Tessary色定義ファイル (*.tcf)|*.tcf");
+inline QString newPaletteName() { return QCoreApplication::translate("frmPalette", "新規パレット"); }
+inline QString paletteFilter() { return QCoreApplication::translate("frmPalette", "Tessary色定義ファイル (*.tcf)|*.tcf"); }
 
 // The chips as assistive technology reads them.
 class PaletteChips : public ChipGridPart {

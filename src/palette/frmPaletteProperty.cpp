@@ -18,24 +18,24 @@ frmPaletteProperty::frmPaletteProperty()
     : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setFont(PropertyDialogLook::font());
-    setWindowTitle(QStringLiteral("パレットのプロパティ"));
+    setWindowTitle(tr("パレットのプロパティ"));
     setFixedSize(Twips::toPixelsX(4920), Twips::toPixelsY(1635));
 
-    Label1 = new QLabel(QStringLiteral("名前"), this);
+    Label1 = new QLabel(tr("名前"), this);
     placeTw(Label1, 60, 60, 360, 180);
     txtName = new TextBox(this);
     placeTw(txtName, 300, 240, 2115, 255);
-    Label2 = new QLabel(QStringLiteral("コメント"), this);
+    Label2 = new QLabel(tr("コメント"), this);
     placeTw(Label2, 60, 660, 555, 180);
     txtComment = new TextBox(this);
     placeTw(txtComment, 300, 900, 4575, 255);
-    Label3 = new QLabel(QStringLiteral("色数"), this);
+    Label3 = new QLabel(tr("色数"), this);
     placeTw(Label3, 2820, 60, 360, 180);
     colorCountLabel = new QLabel(this);
     placeTw(colorCountLabel, 3120, 300, 360, 180);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(tr("OK"), this);
     placeTw(btnOK, 2400, 1260, 1215, 315);
-    btnClose = new QPushButton(QStringLiteral("閉じる"), this);
+    btnClose = new QPushButton(tr("閉じる"), this);
     placeTw(btnClose, 3720, 1260, 1215, 315);
 
     for (auto [control, name] : std::initializer_list<std::pair<QWidget*, const char*>>{
@@ -44,7 +44,7 @@ frmPaletteProperty::frmPaletteProperty()
         control->setObjectName(QLatin1String(name));
     Label1->setBuddy(txtName);
     Label2->setBuddy(txtComment);
-    colorCountLabel->setAccessibleName(QStringLiteral("色数"));
+    colorCountLabel->setAccessibleName(tr("色数"));
     btnOK->setFocusPolicy(Qt::StrongFocus);
     btnClose->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(btnOK, btnClose);

@@ -9,6 +9,7 @@
 #include "platform/Services.h"
 #include "settings/CiniFile.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ QString shownName(const DefinedColor& palette, const QString& fileName)
         return palette.paletteName();
     if (!fileName.isEmpty())
         return QFileInfo(fileName).fileName();
-    return QStringLiteral("新規パレット");
+    return QCoreApplication::translate("frmPaletteUnsaved", "新規パレット");
 }
 
 } // namespace
@@ -45,9 +46,9 @@ bool frmPalette::settleUnsavedChanges()
 {
     if (!hasUnsavedChanges())
         return true;
-    const QString text = QStringLiteral("パレット「%1」は変更されています。\r\n変更を保存しますか?")
+    const QString text = QCoreApplication::translate("frmPaletteUnsaved", "パレット「%1」は変更されています。\r\n変更を保存しますか?")
                              .arg(shownName(*palette, currentFileName));
-    const int answer = MsgBox(text, IMessageBox::YesNoCancel, QStringLiteral("パレット"), IMessageBox::Exclamation);
+    const int answer = MsgBox(text, IMessageBox::YesNoCancel, QCoreApplication::translate("frmPaletteUnsaved", "パレット"), IMessageBox::Exclamation);
     if (answer == IMessageBox::No)
         return true;
     if (answer != IMessageBox::Yes)
@@ -91,11 +92,11 @@ void frmPalette::offerRecovery()
         QFile::remove(fileName);
         return;
     }
-    const QString text = QStringLiteral("前回の終了時に保存されていなかったパレット「%1」の変更 (%2 色) が残っています。\r\n"
+    const QString text = QCoreApplication::translate("frmPaletteUnsaved", "前回の終了時に保存されていなかったパレット「%1」の変更 (%2 色) が残っています。\r\n"
                                         "開きますか?\r\n\r\n「いいえ」を選ぶと、この変更は破棄されます。")
                              .arg(shownName(*recovered, QString()))
                              .arg(recovered->count());
-    if (MsgBox(text, IMessageBox::YesNo, QStringLiteral("パレットの復元"), IMessageBox::Question) != IMessageBox::Yes) {
+    if (MsgBox(text, IMessageBox::YesNo, QCoreApplication::translate("frmPaletteUnsaved", "パレットの復元"), IMessageBox::Question) != IMessageBox::Yes) {
         QFile::remove(fileName);
         return;
     }

@@ -19,12 +19,12 @@ constexpr int kGap = 8;   // pixels between the window and the one it stands bes
 DesktopWaitWindow::DesktopWaitWindow()
     : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("画面の色を拾う"));
-    message = new QLabel(QStringLiteral("デスクトップの応答を待っています…\n"
+    setWindowTitle(tr("画面の色を拾う"));
+    message = new QLabel(tr("デスクトップの応答を待っています…\n"
                                         "デスクトップが画面の取り込みや色の選択を尋ねていれば、そちらで答えてください。"),
                          this);
     message->setWordWrap(true);
-    btnCancel = new QPushButton(QStringLiteral("取り消し"), this);
+    btnCancel = new QPushButton(tr("取り消し"), this);
     btnCancel->setDefault(true);
     message->setObjectName(QStringLiteral("message"));
     btnCancel->setObjectName(QStringLiteral("btnCancel"));

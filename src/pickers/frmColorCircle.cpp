@@ -70,7 +70,7 @@ frmColorCircle::frmColorCircle()
     : Form(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , d(std::make_unique<Impl>(*this))
 {
-    setWindowTitle(QStringLiteral("色環"));
+    setWindowTitle(tr("色環"));
     setClientSizeTw(kClientWidthTw, kClientHeightTw);
     setFixedSize(size());
 
@@ -91,8 +91,8 @@ frmColorCircle::frmColorCircle()
     Picture1->setFocusMark([this] {
         return d->circle ? d->circle->geometry().markerBox(d->circle->markerDegrees()) : QRect();
     });
-    Picture1->setAccessibleName(QStringLiteral("色相"));
-    Picture1->setAccessibleDescription(QStringLiteral("左右の矢印キーで1度、Page Up と Page Down で15度回します"));
+    Picture1->setAccessibleName(tr("色相"));
+    Picture1->setAccessibleDescription(tr("左右の矢印キーで1度、Page Up と Page Down で15度回します"));
     installPaintedAccessibility(Picture1, &d->dial);
 }
 

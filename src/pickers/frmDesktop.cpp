@@ -16,6 +16,7 @@
 #include "platform/Workspace.h"
 #include "scheme/Scheme.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QCursor>
 #include <QKeyEvent>
@@ -30,7 +31,7 @@ namespace {
 constexpr int kBigStep = 10;   // device pixels per Shift+arrow
 
 const QString kNoCaptureMessage =
-    QStringLiteral("画面の内容を取り込めませんでした。\n"
+    QCoreApplication::translate("frmDesktop", "画面の内容を取り込めませんでした。\n"
                    "この環境では画面の取り込みが許可されていない可能性があります。");
 
 QString codeOf(std::int32_t c)
@@ -71,8 +72,8 @@ frmDesktop::frmDesktop()
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(DropperCursor::make());
-    setAccessibleName(QStringLiteral("画面の色を拾う"));
-    setAccessibleDescription(QStringLiteral("クリックした点の色を取ります。Esc キーで取りやめます"));
+    setAccessibleName(QCoreApplication::translate("frmDesktop", "画面の色を拾う"));
+    setAccessibleDescription(QCoreApplication::translate("frmDesktop", "クリックした点の色を取ります。Esc キーで取りやめます"));
 }
 
 frmDesktop::~frmDesktop() = default;

@@ -3,6 +3,7 @@
 
 #include "a11y/CleanCaption.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -64,7 +65,7 @@ void nameControlsFromCaptions(QWidget* root)
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             // The button a menu bar shows for the menus that do not fit has no caption.
             if (button->objectName() == QLatin1String("qt_menubar_ext_button") && button->accessibleName().isEmpty())
-                button->setAccessibleName(QStringLiteral("ほかのメニュー"));
+                button->setAccessibleName(QCoreApplication::translate("AccessibleNames", "ほかのメニュー"));
             nameFrom(button, button->text());
         } else if (auto* menu = qobject_cast<QMenu*>(w)) {
             // The toolkit names an open menu after its window title, which menus never set.

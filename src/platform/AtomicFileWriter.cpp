@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/AtomicFileWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -206,11 +207,11 @@ AtomicWriteResult AtomicFileWriter::replace(const QString& path, const QByteArra
     const QString target = info.absoluteFilePath();
     if (info.exists() && !info.isFile())
         return AtomicWriteResult::failure(QStringLiteral("%1 is not a file").arg(QDir::toNativeSeparators(target)),
-                                          QStringLiteral("通常のファイルではありません"));
+                                          QCoreApplication::translate("AtomicFileWriter", "通常のファイルではありません"));
     // Renaming over a read-only file would replace it; it stays as it is instead.
     if (info.exists() && !info.isWritable())
         return AtomicWriteResult::failure(QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(target)),
-                                          QStringLiteral("読み取り専用です"));
+                                          QCoreApplication::translate("AtomicFileWriter", "読み取り専用です"));
 
     Step step = Step::Create;
     int code = 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Form.h"
+#include "language/Retranslator.h"
 
 #include "platform/AccessibleNames.h"
 #include "platform/MenuAccessible.h"
@@ -236,6 +237,13 @@ void Form::changeEvent(QEvent* e)
     QWidget::changeEvent(e);
     if (e->type() == QEvent::WindowStateChange && m_loaded && !m_unloaded)
         Form_Resize();
+    if (e->type() == QEvent::LanguageChange && m_loaded && !m_unloaded)
+        retranslate();
+}
+
+void Form::retranslate()
+{
+    retranslateTree(this);
 }
 
 bool Form::event(QEvent* e)

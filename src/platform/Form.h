@@ -62,6 +62,9 @@ protected:
     virtual void Form_Unload(int& cancel) { (void)cancel; }
     virtual void Form_Resize() {}
     virtual void Form_Activate() {}
+    // The language changed: every fixed caption follows; a window whose texts are made of
+    // values as well makes them again after calling this.
+    virtual void retranslate();
 
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/QtMessageBox.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,20 +37,20 @@ int QtMessageBox::show(QWidget* parent, const QString& text, int buttons, const 
     switch (buttons) {
     case OKCancel:
         ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        cancel = box.addButton(QCoreApplication::translate("QtMessageBox", "キャンセル"), QMessageBox::RejectRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(cancel);
         break;
     case YesNoCancel:
-        yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-        cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        yes = box.addButton(QCoreApplication::translate("QtMessageBox", "はい(&Y)"), QMessageBox::YesRole);
+        no = box.addButton(QCoreApplication::translate("QtMessageBox", "いいえ(&N)"), QMessageBox::NoRole);
+        cancel = box.addButton(QCoreApplication::translate("QtMessageBox", "キャンセル"), QMessageBox::RejectRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(cancel);
         break;
     case YesNo:
-        yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        yes = box.addButton(QCoreApplication::translate("QtMessageBox", "はい(&Y)"), QMessageBox::YesRole);
+        no = box.addButton(QCoreApplication::translate("QtMessageBox", "いいえ(&N)"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         break;
@@ -77,7 +78,7 @@ bool QtMessageBox::input(QWidget* parent, const QString& prompt, const QString& 
     dialog.setLabelText(prompt);
     dialog.setTextValue(text);
     dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    dialog.setCancelButtonText(QCoreApplication::translate("QtMessageBox", "キャンセル"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     text = dialog.textValue();

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace tessary {
 
@@ -298,7 +299,7 @@ IniStatus IniDocument::readFile(const QString& path, IniDocument& document, bool
     if (!info.exists())
         return IniStatus::success();
     if (!info.isFile())
-        return IniStatus::failure(QStringLiteral("%1 is not a file").arg(path), QStringLiteral("通常のファイルではありません"));
+        return IniStatus::failure(QStringLiteral("%1 is not a file").arg(path), QCoreApplication::translate("IniDocument", "通常のファイルではありません"));
     exists = true;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

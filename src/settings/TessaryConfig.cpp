@@ -10,6 +10,8 @@
 #include "settings/ConfigConversions.h"
 #include "settings/ConfigRecord.h"
 #include "settings/VisionSettings.h"
+#include "language/LanguageSettings.h"
+#include "language/LanguageSwitch.h"
 #include "settings/WindowPlacement.h"
 
 #include <QGuiApplication>
@@ -100,6 +102,7 @@ void TessaryConfig::saveConfig()
         m_contrast->write(ini);
     VisionSettings::write(ini, visionMode());
     m_cssColor.write(ini);
+    LanguageSettings::write(ini, LanguageSwitch::instance().chosen());
     if (m_historyView)
         m_historyView->write(ini);
     m_lastSaveStatus = ini.flush();

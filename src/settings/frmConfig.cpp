@@ -78,11 +78,11 @@ frmConfig::frmConfig()
     , d(std::make_unique<Impl>())
 {
     setObjectName(QStringLiteral("frmConfig"));
-    setWindowTitle(QStringLiteral("設定"));
+    setWindowTitle(tr("設定"));
 
     tabConfig = new QTabBar(this);
     tabConfig->setObjectName(QStringLiteral("tabConfig"));
-    tabConfig->addTab(QStringLiteral("一般"));
+    tabConfig->addTab(tr("一般"));
     tabConfig->addTab(QStringLiteral("Tessary"));
     tabConfig->setDrawBase(false);
     placeTw(tabConfig, 120, 120, 5460, 375);
@@ -98,29 +98,29 @@ frmConfig::frmConfig()
     }
 
     QFrame* general = configFrame[0];
-    chkPrefix = checkBox("chkPrefix", QStringLiteral("カラーコードの前に’#’をつける"), general, 240);
-    chkRestoreColor = checkBox("chkRestoreColor", QStringLiteral("色と標本文字列を復元する"), general, 720);
-    chkRestoreWindow = checkBox("chkRestoreWindow", QStringLiteral("前回の位置とサイズを復元する"), general, 1200);
+    chkPrefix = checkBox("chkPrefix", tr("カラーコードの前に’#’をつける"), general, 240);
+    chkRestoreColor = checkBox("chkRestoreColor", tr("色と標本文字列を復元する"), general, 720);
+    chkRestoreWindow = checkBox("chkRestoreWindow", tr("前回の位置とサイズを復元する"), general, 1200);
 
     QFrame* styles = configFrame[1];
-    Frame1 = new QGroupBox(QStringLiteral("格子"), styles);
+    Frame1 = new QGroupBox(tr("格子"), styles);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     placeTw(Frame1, 60, 60, 2580, 1500);
-    label(QStringLiteral("分割数"), Frame1, 180, 420, 1020, 330);
+    label(tr("分割数"), Frame1, 180, 420, 1020, 330);
     txtLDivideNum = numberField("txtLDivideNum", Frame1, 1260, 420, 1080);
-    label(QStringLiteral("線の幅"), Frame1, 180, 930, 1020, 330);
+    label(tr("線の幅"), Frame1, 180, 930, 1020, 330);
     txtLLineWidth = numberField("txtLLineWidth", Frame1, 1260, 930, 1080);
 
-    Frame3 = new QGroupBox(QStringLiteral("チェック"), styles);
+    Frame3 = new QGroupBox(tr("チェック"), styles);
     Frame3->setObjectName(QStringLiteral("Frame3"));
     placeTw(Frame3, 2760, 60, 2520, 1500);
-    label(QStringLiteral("分割数"), Frame3, 180, 420, 1020, 330);
+    label(tr("分割数"), Frame3, 180, 420, 1020, 330);
     txtDDivideNum = numberField("txtDDivideNum", Frame3, 1260, 420, 1080);
 
-    Frame2 = new QGroupBox(QStringLiteral("四角の中に四角"), styles);
+    Frame2 = new QGroupBox(tr("四角の中に四角"), styles);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     placeTw(Frame2, 60, 1680, 5220, 1200);
-    label(QStringLiteral("外側の幅（%）"), Frame2, 180, 540, 1500, 330);
+    label(tr("外側の幅（%）"), Frame2, 180, 540, 1500, 330);
     txtOutsideWidth = numberField("txtOutsideWidth", Frame2, 1740, 540, 720);
     hsOutSideWidth = new QScrollBar(Qt::Horizontal, Frame2);
     hsOutSideWidth->setObjectName(QStringLiteral("hsOutSideWidth"));
@@ -132,13 +132,13 @@ frmConfig::frmConfig()
     hsOutSideWidth->setInvertedControls(false);
     placeTw(hsOutSideWidth, 2580, 570, 2460, 270);
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     placeTw(btnOK, 1920, kButtonTopTw, kButtonWidthTw, kButtonHeightTw);
-    btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    btnCancel = new QPushButton(tr("キャンセル"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     placeTw(btnCancel, 3180, kButtonTopTw, kButtonWidthTw, kButtonHeightTw);
-    btnApply = new QPushButton(QStringLiteral("適用"), this);
+    btnApply = new QPushButton(tr("適用"), this);
     btnApply->setObjectName(QStringLiteral("btnApply"));
     placeTw(btnApply, 4440, kButtonTopTw, kButtonWidthTw, kButtonHeightTw);
 

@@ -3,7 +3,8 @@
 and checks that the main window's controls, the display window's colours and a palette
 chip can be found by name.
 
-Arguments: the program's process id and the name of the first colour of its palette.
+Arguments: the program's process id, the name of the first colour of its palette and the
+interface language (ja or en).
 """
 import re
 import sys
@@ -13,6 +14,14 @@ import pyatspi
 
 PID = int(sys.argv[1])
 FIRST_CHIP = sys.argv[2]
+LANG = sys.argv[3] if len(sys.argv) > 3 else "ja"
+# The names a user hears, in each language.
+NAMES = {
+    "ja": {"red": "赤", "green": "緑", "blue": "青", "code": "色コード", "shape1": "Shape1", "shape2": "Shape2",
+           "display": "表示ウィンドウ", "palette": "パレット", "grid": "パレットの色"},
+    "en": {"red": "Red", "green": "Green", "blue": "Blue", "code": "Colour code", "shape1": "Shape 1",
+           "shape2": "Shape 2", "display": "Display window", "palette": "Palette", "grid": "Palette colours"},
+}[LANG]
 INTERACTIVE = {"slider", "text", "push button", "radio button", "check box", "combo box",
                "page tab", "list item", "dial", "scroll bar", "spin button", "menu item", "menu"}
 RESIDUE = re.compile(r"[(（][A-Za-z][)）]\s*$|&")
@@ -72,17 +81,17 @@ def main():
     all_nodes = nodes(app)
 
     # The main window's controls, by the names a user hears.
-    for name, maximum in (("赤", 255), ("緑", 255), ("青", 255)):
+    for name, maximum in ((NAMES["red"], 255), (NAMES["green"], 255), (NAMES["blue"], 255)):
         sliders = named(all_nodes, "slider", name)
         if check(sliders, "no slider named %s" % name):
             value = sliders[0].queryValue()
             check(value.minimumValue == 0 and value.maximumValue == maximum,
                   "slider %s ranges %s..%s" % (name, value.minimumValue, value.maximumValue))
-    check(named(all_nodes, "text", "色コード"), "no field named 色コード")
+    check(named(all_nodes, "text", NAMES["code"]), "no field named %s" % NAMES["code"])
     # The first three options are captioned with the sample texts.
     options = [n for n in all_nodes if n.getRoleName() == "radio button"]
     check(len(options) == 5, "%d option buttons" % len(options))
-    for caption in ("Shape1", "Shape2"):
+    for caption in (NAMES["shape1"], NAMES["shape2"]):
         check(named(all_nodes, "radio button", caption), "no option button named %s" % caption)
     for n in all_nodes:
         role = n.getRoleName()
@@ -90,7 +99,7 @@ def main():
             check(n.name and not RESIDUE.search(n.name), "%s named %r" % (role, n.name))
 
     # The display window's five colours, each with its code.
-    display = [n for n in all_nodes if n.name == "表示ウィンドウ"]
+    display = [n for n in all_nodes if n.name == NAMES["display"]]
     if check(display, "no display window"):
         objects = [display[0].getChildAtIndex(i).name for i in range(display[0].childCount)]
         for caption in ("sample1", "sample2", "sample3", "Shape1", "Shape2"):
@@ -98,11 +107,11 @@ def main():
                   "display window has no %s colour among %r" % (caption, objects))
 
     # The palette window, opened through its menu command, and one of its chips.
-    items = named(all_nodes, "menu item", "パレット")
-    if check(items, "no menu item パレット"):
+    items = named(all_nodes, "menu item", NAMES["palette"])
+    if check(items, "no menu item %s" % NAMES["palette"]):
         action = items[0].queryAction()
-        check(action.nActions > 0 and action.doAction(0), "the menu item パレット cannot be invoked")
-        grid = wait_for(app, "list", "パレットの色")
+        check(action.nActions > 0 and action.doAction(0), "the menu item %s cannot be invoked" % NAMES["palette"])
+        grid = wait_for(app, "list", NAMES["grid"])
         if check(grid is not None, "no palette grid after the menu command"):
             chips = [grid.getChildAtIndex(i) for i in range(grid.childCount)]
             match = [c for c in chips if c.name == FIRST_CHIP]

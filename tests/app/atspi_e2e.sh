@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Starts the program on a private session bus with the accessibility bus, under an X server,
-# and reads its accessibility tree over AT-SPI as a screen reader would.
+# and reads its accessibility tree over AT-SPI as a screen reader would, in the language given
+# (ja or en, default ja).
 # Skipped where the accessibility packages or an X display are missing, as the other
 # end-to-end tests are.
 set -u
 exe=$(realpath "$1")
 xtool=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
-palette=${3:-$(dirname "$exe")/palette/default.tcf}
+palette=${4:-$(dirname "$exe")/palette/default.tcf}
+lang=${3:-ja}
+lang_args=()
+[ -n "${3:-}" ] && lang_args=(--lang "$3")
 
 py=/usr/bin/python3
 [ -x "$py" ] || py=python3
@@ -37,12 +41,12 @@ bus=$!
 trap '[ -n "$pid" ] && kill -9 "$pid" 2> /dev/null; kill "$bus" 2> /dev/null; rm -rf "$work"' EXIT
 sleep 1
 cd "$work"
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$exe" > "$work/out.log" 2>&1 &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$exe" "${lang_args[@]}" > "$work/out.log" 2>&1 &
 pid=$!
 if ! "$xtool" wait "$pid" 2 60000; then
   echo "windows did not appear"; cat "$work/out.log"; exit 1
 fi
-"$py" "$here/atspi_check.py" "$pid" "$first_chip"
+"$py" "$here/atspi_check.py" "$pid" "$first_chip" "$lang"
 status=$?
 "$xtool" close "$pid" "Tessary Ver.2.0" > /dev/null 2>&1
 for _ in $(seq 1 100); do

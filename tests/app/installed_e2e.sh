@@ -15,7 +15,7 @@ missing=0
 for f in bin/tessary bin/tessary-check share/man/man1/tessary-check.1 \
          share/bash-completion/completions/tessary-check \
          share/tessary/palette/default.tcf share/tessary/palette/css2-system.tcf \
-         share/tessary/doc/index.htm \
+         share/tessary/doc/index.htm share/tessary/doc/index-en.htm share/tessary/translations/tessary_en.qm \
          share/applications/io.github.tessary.Tessary.desktop \
          share/metainfo/io.github.tessary.Tessary.metainfo.xml \
          share/icons/hicolor/scalable/apps/io.github.tessary.Tessary.svg \

@@ -20,7 +20,7 @@ folder=$out/user/$(basename "$zip" .zip)
 missing=0
 for f in tessary.exe tessary-check.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll \
   libwinpthread-1.dll qt.conf plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll \
-  plugins/imageformats/qjpeg.dll translations/qtbase_ja.qm palette/default.tcf doc/index.htm; do
+  plugins/imageformats/qjpeg.dll translations/qtbase_ja.qm translations/qtbase_en.qm translations/tessary_en.qm palette/default.tcf doc/index.htm doc/index-en.htm; do
   [ -f "$folder/$f" ] || { echo "not in the package: $f"; missing=1; }
 done
 [ $missing -eq 0 ] || { (cd "$out/user" && find . | sort); exit 1; }

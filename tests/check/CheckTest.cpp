@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "check/CheckInput.h"
+#include "platform/AppInfo.h"
 #include "check/CheckOptions.h"
 #include "check/CheckRun.h"
 #include "check/CssPropertyReader.h"
@@ -15,6 +16,17 @@
 #include <random>
 
 namespace tessary {
+namespace {
+
+// The checker's English is its catalogue's, read from beside the program.
+class ProgramFolder : public ::testing::Environment {
+public:
+    void SetUp() override { tessary::AppInfo::setProgramFolderOverride(QStringLiteral(TESSARY_TEST_PROGRAM_DIR)); }
+};
+[[maybe_unused]] const auto* const kProgramFolder = ::testing::AddGlobalTestEnvironment(new ProgramFolder);
+
+} // namespace
+
 namespace {
 
 using Kind = InputError::Kind;

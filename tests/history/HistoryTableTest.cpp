@@ -105,7 +105,7 @@ bool changesNothing(const QString& name)
         QStringLiteral("mnuUndo"), QStringLiteral("mnuRedo"), QStringLiteral("mnuSaveSnapshot"), QStringLiteral("mnuHistory"), QStringLiteral("mnuShowHelp"), QStringLiteral("mnuAbout"),
         QStringLiteral("mnuCopyColor0"), QStringLiteral("mnuCopyColor1"), QStringLiteral("mnuCopyColor2"),
         QStringLiteral("mnuCopyColor3"), QStringLiteral("mnuCopyColor4")};
-    return names.count(name) || name.startsWith(QLatin1String("mnuVision"));
+    return names.count(name) || name.startsWith(QLatin1String("mnuVision")) || name.startsWith(QLatin1String("mnuLanguage"));
 }
 
 void collect(const QMenu* menu, QStringList& out)
