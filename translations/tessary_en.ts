@@ -820,6 +820,18 @@ Do you want to replace it?</translation>
         <source>やり直し</source>
         <translation>Reset</translation>
     </message>
+    <message>
+        <source>配色を保存…</source>
+        <translation>Save Scheme…</translation>
+    </message>
+    <message>
+        <source>この配色の名前:</source>
+        <translation>Name of this scheme:</translation>
+    </message>
+    <message>
+        <source>配色を保存</source>
+        <translation>Save Scheme</translation>
+    </message>
 </context>
 <context>
     <name>HistoryFile</name>
@@ -1291,6 +1303,21 @@ If the desktop asks about capturing the screen or picking a colour, answer there
     </message>
 </context>
 <context>
+    <name>tessary::SchemeCompare</name>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>比較する配色 1</source>
+        <translation>Compared scheme 1</translation>
+    </message>
+    <message>
+        <source>比較する配色 2</source>
+        <translation>Compared scheme 2</translation>
+    </message>
+</context>
+<context>
     <name>tessary::frmAbout</name>
     <message>
         <source>Tessaryについて</source>
@@ -1470,6 +1497,73 @@ If the desktop asks about capturing the screen or picking a colour, answer there
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tessary::frmHistory</name>
+    <message>
+        <source>配色の履歴</source>
+        <translation>Scheme History</translation>
+    </message>
+    <message>
+        <source>保存した配色と最近の手順</source>
+        <translation>Saved schemes and recent steps</translation>
+    </message>
+    <message>
+        <source>復元(&amp;R)</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>名前の変更(&amp;N)…</source>
+        <translation>Re&amp;name…</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>比較(&amp;C)</source>
+        <translation>&amp;Compare</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>手順</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>%1: %2	最低 %3</source>
+        <translation>%1: %2	lowest %3</translation>
+    </message>
+    <message>
+        <source>%1 %2、最低コントラスト %3</source>
+        <translation>%1 %2, lowest contrast %3</translation>
+    </message>
+    <message>
+        <source>配色の復元: %1</source>
+        <translation>Restore scheme: %1</translation>
+    </message>
+    <message>
+        <source>新しい名前:</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>名前の変更</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>保存した配色「%1」を削除しますか?</source>
+        <translation>Delete the saved scheme “%1”?</translation>
+    </message>
+    <message>
+        <source>履歴のスクロール</source>
+        <translation>History scrolling</translation>
+    </message>
+    <message>
+        <source>履歴の横スクロール</source>
+        <translation>History horizontal scrolling</translation>
     </message>
 </context>
 <context>
@@ -1801,6 +1895,10 @@ Open this file in a web browser.</translation>
     <message>
         <source>配色を読み込む…</source>
         <translation>Open scheme…</translation>
+    </message>
+    <message>
+        <source>配色の履歴</source>
+        <translation>Scheme History</translation>
     </message>
 </context>
 <context>

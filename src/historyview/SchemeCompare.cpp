@@ -46,6 +46,7 @@ SchemeCompare::SchemeCompare(QWidget* parent)
         m_text[side]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         m_text[side]->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
         m_text[side]->setFocusPolicy(Qt::TabFocus);
+        m_text[side]->setAccessibleName(side == 0 ? tr("比較する配色 1") : tr("比較する配色 2"));
         grid->addWidget(m_picture[side], 0, side);
         grid->addWidget(m_text[side], 1, side);
     }
@@ -99,12 +100,12 @@ QString SchemeCompare::describe(const SchemeState& scheme, const SchemeState& ot
                                                  ContrastWording::ratio(Wcag::contrast(scheme.colors[std::size_t(t)],
                                                                                        scheme.colors[std::size_t(3 + b)])));
         }
-        lines << QStringLiteral("%1: %2").arg(ContrastWording::textName(t), cells.join(QStringLiteral("、")));
+        lines << QStringLiteral("%1: %2").arg(ContrastWording::textName(t), cells.join(tr("、")));
     }
     const auto differ = HistoryEntries::differingColors(scheme, other);
     for (int i = 0; i < 5; ++i) {
         const QString name = i < 3 ? ContrastWording::textName(i) : ContrastWording::backgroundName(i - 3);
-        lines << QStringLiteral("%1 %2 %3").arg(differ[std::size_t(i)] ? QStringLiteral("≠") : QStringLiteral("  "),
+        lines << QStringLiteral("%1 %2 %3").arg(differ[std::size_t(i)] ? QString(QChar(0x2260)) : QStringLiteral("  "),
                                                 name, code(scheme.colors[std::size_t(i)]));
     }
     return lines.join(u'\n');

@@ -6,6 +6,7 @@
 #include "history/HistoryCommands.h"
 #include "historyview/SchemeCompare.h"
 #include "historyview/ThumbnailPainter.h"
+#include "language/LanguageSwitch.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "platform/Workspace.h"
@@ -15,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -42,8 +44,8 @@ frmHistory::frmHistory()
     , d(std::make_unique<Impl>())
 {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("配色の履歴"));
-    setAccessibleName(QStringLiteral("配色の履歴"));
+    setWindowTitle(tr("配色の履歴"));
+    setAccessibleName(tr("配色の履歴"));
     createControls();
     // Many changes in one event (a drag) are shown once.
     d->refreshTimer.setSingleShot(true);
@@ -53,6 +55,8 @@ frmHistory::frmHistory()
     connect(&History::instance(), &History::snapshotsChanged, &d->refreshTimer, qOverload<>(&QTimer::start));
     // The compared pictures follow the display window's style.
     connect(&Scheme::instance(), &Scheme::schemeChanged, &d->refreshTimer, qOverload<>(&QTimer::start));
+    // The rows are made from words of the catalogue: made again in another language.
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::languageChanged, this, &frmHistory::refresh);
     connect(&Workspace::instance(), &Workspace::settingsWanted, this, [this] {
         TessaryConfig* config = Workspace::instance().settings();
         if (!config || isUnloaded())
@@ -71,10 +75,12 @@ void frmHistory::createControls()
     auto* outer = new QVBoxLayout(this);
     d->lstEntries = new QListWidget(this);
     d->lstEntries->setObjectName(QStringLiteral("lstEntries"));
-    d->lstEntries->setAccessibleName(QStringLiteral("保存した配色と最近の手順"));
+    d->lstEntries->setAccessibleName(tr("保存した配色と最近の手順"));
     d->lstEntries->setIconSize(kThumbnail);
     d->lstEntries->setSelectionMode(QAbstractItemView::ExtendedSelection);
     d->lstEntries->setMinimumSize(360, 240);
+    d->lstEntries->verticalScrollBar()->setAccessibleName(tr("履歴のスクロール"));
+    d->lstEntries->horizontalScrollBar()->setAccessibleName(tr("履歴の横スクロール"));
     outer->addWidget(d->lstEntries, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -85,10 +91,10 @@ void frmHistory::createControls()
         buttons->addWidget(b);
         return b;
     };
-    d->cmdRestore = button(QStringLiteral("復元(&R)"), "cmdRestore", &frmHistory::cmdRestore_Click);
-    d->cmdRename = button(QStringLiteral("名前の変更(&N)…"), "cmdRename", &frmHistory::cmdRename_Click);
-    d->cmdDelete = button(QStringLiteral("削除(&D)"), "cmdDelete", &frmHistory::cmdDelete_Click);
-    d->cmdCompare = button(QStringLiteral("比較(&C)"), "cmdCompare", &frmHistory::cmdCompare_Click);
+    d->cmdRestore = button(tr("復元(&R)"), "cmdRestore", &frmHistory::cmdRestore_Click);
+    d->cmdRename = button(tr("名前の変更(&N)…"), "cmdRename", &frmHistory::cmdRename_Click);
+    d->cmdDelete = button(tr("削除(&D)"), "cmdDelete", &frmHistory::cmdDelete_Click);
+    d->cmdCompare = button(tr("比較(&C)"), "cmdCompare", &frmHistory::cmdCompare_Click);
     buttons->addStretch();
     outer->addLayout(buttons);
 
@@ -113,12 +119,12 @@ void frmHistory::refresh()
     const QSignalBlocker block(d->lstEntries);
     d->lstEntries->clear();
     for (const HistoryEntry& e : d->entries) {
-        const QString kind = e.kind == HistoryEntry::Kind::Snapshot ? QStringLiteral("保存") : QStringLiteral("手順");
+        const QString kind = e.kind == HistoryEntry::Kind::Snapshot ? tr("保存") : tr("手順");
         const QString ratio = ContrastWording::ratio(e.lowestContrast);
         auto* item = new QListWidgetItem(
             QIcon(QPixmap::fromImage(ThumbnailPainter::paint(kThumbnail, e.state.colors))),
-            QStringLiteral("%1: %2\t最低 %3").arg(kind, e.name, ratio), d->lstEntries);
-        item->setData(Qt::AccessibleTextRole, QStringLiteral("%1 %2、最低コントラスト %3").arg(kind, e.name, ratio));
+            tr("%1: %2\t最低 %3").arg(kind, e.name, ratio), d->lstEntries);
+        item->setData(Qt::AccessibleTextRole, tr("%1 %2、最低コントラスト %3").arg(kind, e.name, ratio));
         if (e.kind == HistoryEntry::Kind::Snapshot)
             item->setToolTip(history.snapshots()[std::size_t(e.index)].time);
         item->setSelected(kept.contains(std::pair(e.kind, e.index)));
@@ -169,7 +175,7 @@ void frmHistory::cmdRestore_Click()
     SchemeState state = e.state;
     // The selection is the user's now, not the entry's.
     state.selectedObject = Scheme::instance().selectedObject();
-    const History::Action step(QStringLiteral("配色の復元: %1").arg(e.name));
+    const History::Action step(tr("配色の復元: %1").arg(e.name));
     Scheme::instance().restore(state);
 }
 
@@ -181,7 +187,7 @@ void frmHistory::cmdRename_Click()
     const int index = d->entries[std::size_t(rows[0])].index;
     std::vector<HistorySnapshot> snapshots = History::instance().snapshots();
     QString name = snapshots[std::size_t(index)].name;
-    if (!Services::messageBox().input(this, QStringLiteral("新しい名前:"), QStringLiteral("名前の変更"), name))
+    if (!Services::messageBox().input(this, tr("新しい名前:"), tr("名前の変更"), name))
         return;
     name = name.simplified().left(HistoryCommands::kMaxNameLength);
     if (name.isEmpty() || name == snapshots[std::size_t(index)].name)
@@ -197,7 +203,7 @@ void frmHistory::cmdDelete_Click()
         return;
     const int index = d->entries[std::size_t(rows[0])].index;
     std::vector<HistorySnapshot> snapshots = History::instance().snapshots();
-    if (MsgBox(QStringLiteral("保存した配色「%1」を削除しますか?").arg(snapshots[std::size_t(index)].name),
+    if (MsgBox(tr("保存した配色「%1」を削除しますか?").arg(snapshots[std::size_t(index)].name),
                IMessageBox::YesNo, QString(), IMessageBox::Question)
         != IMessageBox::Yes)
         return;

@@ -16,8 +16,8 @@ namespace tessary {
 
 void frmMain::createHistoryViewItem()
 {
-    mnuView->addSeparator()->setObjectName(QStringLiteral("mnuSeparatorHistory"));
-    mnuHistory = mnuView->addAction(QStringLiteral("配色の履歴"));
+    mnuView->addSeparator()->setObjectName(QStringLiteral("mnuSeparatorHistoryView"));
+    mnuHistory = mnuView->addAction(tr("配色の履歴"));
     mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
     mnuHistory->setCheckable(true);
     // The item's check follows the window, not the click.
