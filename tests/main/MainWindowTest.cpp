@@ -814,7 +814,7 @@ TEST_F(MainWindowTest, EveryShortcutReachesItsCommandFromEveryField)
                 withShortcut.push_back(main().findChild<QAction*>(QString::fromUtf8(e.name)));
         }
     }
-    ASSERT_EQ(withShortcut.size(), 22u);
+    ASSERT_EQ(withShortcut.size(), 23u);
     // A step to undo, and then to redo: the keys of both have something to do.
     display().setColor(display().getColor() ^ 0x10);
     // Each field as the user gets the caret into it: on its page, or by a double click on
