@@ -99,6 +99,9 @@ QString HistoryStore::save(const HistoryData& data)
     QString note;
     QByteArray onDisk;
     const Read now = readAll(m_path, onDisk);
+    // Nothing to keep and no file to bring up to date: the folder stays as the user left it.
+    if (now == Read::Missing && m_known.isEmpty() && data.steps.empty() && data.snapshots.empty())
+        return note;
     // Another instance wrote the file since this one read it: its history is kept aside.
     if (now == Read::Ok && onDisk != m_known) {
         note = keepAside(onDisk, QCoreApplication::translate("HistoryStore", "別の Tessary が履歴ファイルを書き換えていました。"));

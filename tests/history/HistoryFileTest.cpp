@@ -138,6 +138,13 @@ TEST(HistoryStore, LosesNothingAndSaysSo)
         EXPECT_EQ(bytesOf(store.asidePath()), bad);
     }
 
+    // With no history and no file, nothing is written.
+    QFile::remove(path);
+    HistoryStore unused(path);
+    unused.load();
+    EXPECT_TRUE(unused.save(HistoryData{}).isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+
     // Two instances: the one closing second keeps the first one's file aside.
     HistoryStore one(path);
     HistoryStore two(path);
