@@ -1534,8 +1534,8 @@ If the desktop asks about capturing the screen or picking a colour, answer there
         <translation>Step</translation>
     </message>
     <message>
-        <source>%1: %2	最低 %3</source>
-        <translation>%1: %2	lowest %3</translation>
+        <source>最低 %3  %1: %2</source>
+        <translation>lowest %3  %1: %2</translation>
     </message>
     <message>
         <source>%1 %2、最低コントラスト %3</source>

@@ -123,7 +123,7 @@ void frmHistory::refresh()
         const QString ratio = ContrastWording::ratio(e.lowestContrast);
         auto* item = new QListWidgetItem(
             QIcon(QPixmap::fromImage(ThumbnailPainter::paint(kThumbnail, e.state.colors))),
-            tr("%1: %2\t最低 %3").arg(kind, e.name, ratio), d->lstEntries);
+            tr("最低 %3  %1: %2").arg(kind, e.name, ratio), d->lstEntries);
         item->setData(Qt::AccessibleTextRole, tr("%1 %2、最低コントラスト %3").arg(kind, e.name, ratio));
         if (e.kind == HistoryEntry::Kind::Snapshot)
             item->setToolTip(history.snapshots()[std::size_t(e.index)].time);
