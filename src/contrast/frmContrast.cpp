@@ -32,25 +32,10 @@ namespace {
 
 int s_tableComputations = 0;
 
-QColor qColorOf(std::int32_t value)
-{
-    return QColor(ColorValue::red(value), ColorValue::green(value), ColorValue::blue(value));
-}
-
 QRectF twipsOf(const QRect& px)
 {
     return QRectF(Twips::fromPixelsX(px.x()), Twips::fromPixelsY(px.y()), Twips::fromPixelsX(px.width()),
                   Twips::fromPixelsY(px.height()));
-}
-
-// Sets a label's text and spoken name only when they change: the table is refreshed on every
-// slider step.
-void setTexts(QLabel* l, const QString& text, const QString& name)
-{
-    if (l->text() != text)
-        l->setText(text);
-    if (l->accessibleName() != name)
-        l->setAccessibleName(name);
 }
 
 bool rowInputChanged(const ContrastTable::Input& a, const ContrastTable::Input& b, int text)
@@ -70,6 +55,19 @@ QString cellText(const ContrastTable::Cell& c)
 }
 
 } // namespace
+
+QColor frmContrast::Impl::qColorOf(std::int32_t value)
+{
+    return QColor(ColorValue::red(value), ColorValue::green(value), ColorValue::blue(value));
+}
+
+void frmContrast::Impl::setTexts(QLabel* l, const QString& text, const QString& name)
+{
+    if (l->text() != text)
+        l->setText(text);
+    if (l->accessibleName() != name)
+        l->setAccessibleName(name);
+}
 
 frmContrast::frmContrast()
     : Form(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -244,7 +242,7 @@ void frmContrast::refresh()
         in.picture[i] = overPicture ? d->pictures[i].measure(in.colors[i]) : std::nullopt;
         if (state.labels[i].text != d->sampleTexts[i]) {
             d->sampleTexts[i] = state.labels[i].text;
-            setTexts(d->lblText[i], ContrastWording::textName(i) + u'\n' + d->sampleTexts[i],
+            Impl::setTexts(d->lblText[i], ContrastWording::textName(i) + u'\n' + d->sampleTexts[i],
                      ContrastWording::textName(i));
         }
     }
@@ -280,17 +278,17 @@ void frmContrast::refresh()
 void frmContrast::showTable(const std::array<bool, ContrastTable::kTexts>& changed)
 {
     const ContrastTable& t = d->table;
-    setTexts(d->lblRule, t.ruleText(), t.ruleText());
+    Impl::setTexts(d->lblRule, t.ruleText(), t.ruleText());
     bool anyPicture = false;
     for (int i = 0; i < Impl::kTexts; ++i) {
         const ContrastTable::Row& row = t.row(i);
         anyPicture = anyPicture || row.overPicture;
         if (!changed[i])
             continue;
-        d->lblText[i]->setColors(qColorOf(d->input.colors[i]), qColorOf(d->input.colors[ContrastTable::kTexts]));
+        d->lblText[i]->setColors(Impl::qColorOf(d->input.colors[i]), Impl::qColorOf(d->input.colors[ContrastTable::kTexts]));
         for (int j = 0; j < Impl::kBackgrounds; ++j) {
             const ContrastTable::Cell& c = t.cell(i, j);
-            setTexts(d->lblCell[i][j], cellText(c), c.accessibleName);
+            Impl::setTexts(d->lblCell[i][j], cellText(c), c.accessibleName);
         }
         if (d->cmdSuggest[i]->toolTip() != row.targetText)
             d->cmdSuggest[i]->setToolTip(row.targetText);
@@ -310,7 +308,7 @@ void frmContrast::showVisionTable()
     for (int i = 0; i < Impl::kTexts; ++i) {
         for (int j = 0; j < Impl::kBackgrounds; ++j) {
             const ContrastTable::Cell& c = d->visionTable.cell(i, j);
-            setTexts(d->lblVisionCell[i][j], cellText(c), mode + QStringLiteral(" ") + c.accessibleName);
+            Impl::setTexts(d->lblVisionCell[i][j], cellText(c), mode + QStringLiteral(" ") + c.accessibleName);
         }
     }
 }
@@ -328,82 +326,9 @@ void frmContrast::clearSuggestions()
             continue;
         d->suggestions[i].reset();
         d->cmdApply[i]->setEnabled(false);
-        setTexts(d->lblSuggestion[i], QString(), QString());
+        Impl::setTexts(d->lblSuggestion[i], QString(), QString());
         showProposals(i);
     }
-}
-
-void frmContrast::cmdSuggest_Click(int text)
-{
-    if (text < 0 || text >= Impl::kTexts)
-        return;
-    // A click that comes before the window has followed a change searches for the new colours.
-    if (d->refreshTimer.isActive())
-        refresh();
-    const auto& c = d->input.colors;
-    Impl::Suggestion s{ContrastProposal::find(c[text], c[3], c[4], d->table.row(text).targetRatio), c[3], c[4]};
-    const QString words = ContrastWording::proposal(s.result, prefix());
-    d->cmdApply[text]->setEnabled(s.result.both.hasProposal());
-    d->suggestions[text] = s;
-    setTexts(d->lblSuggestion[text], words, words);
-    showProposals(text);
-}
-
-QString frmContrast::prefix() const
-{
-    const Workspace& ws = Workspace::instance();
-    return ws.mainWindow() ? ws.codePrefix() : QStringLiteral("#");
-}
-
-// The proposed colours: the one for both backgrounds, or one per background.
-std::array<std::optional<std::int32_t>, 2> frmContrast::proposedColors(int text) const
-{
-    const auto& s = d->suggestions[text];
-    if (!s)
-        return {};
-    if (s->result.both.hasProposal())
-        return {s->result.both.proposal, std::nullopt};
-    if (!s->result.perBackground)
-        return {};
-    std::array<std::optional<std::int32_t>, 2> colors;
-    for (int j = 0; j < 2; ++j) {
-        if ((*s->result.perBackground)[size_t(j)].hasProposal())
-            colors[size_t(j)] = (*s->result.perBackground)[size_t(j)].proposal;
-    }
-    return colors;
-}
-
-void frmContrast::showProposals(int text)
-{
-    const auto colors = proposedColors(text);
-    const bool perBackground = d->suggestions[text] && !d->suggestions[text]->result.both.hasProposal();
-    for (int k = 0; k < 2; ++k) {
-        Impl::ProposalRow& row = d->proposalRows[text][k];
-        const bool shown = colors[size_t(k)].has_value();
-        row.swatch->setVisible(shown);
-        row.code->setVisible(shown);
-        row.copy->setVisible(shown);
-        if (!shown)
-            continue;
-        const QColor c = qColorOf(*colors[size_t(k)]);
-        row.swatch->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid palette(mid);").arg(c.name()));
-        const QString code = ContrastWording::code(*colors[size_t(k)], prefix());
-        const QString name = perBackground ? QCoreApplication::translate("frmContrast", "%1 に対して %2").arg(ContrastWording::backgroundName(k), code)
-                                           : QCoreApplication::translate("frmContrast", "提案 %1").arg(code);
-        row.code->setText(name);
-        row.code->setAccessibleName(name);
-        row.swatch->setAccessibleName(QCoreApplication::translate("frmContrast", "提案の色の見本 %1").arg(code));
-        row.copy->setAccessibleName(QCoreApplication::translate("frmContrast", "%1の提案 %2 をコピー").arg(ContrastWording::textName(text), code));
-    }
-}
-
-void frmContrast::cmdCopy_Click(int text, int proposal)
-{
-    if (text < 0 || text >= Impl::kTexts || proposal < 0 || proposal > 1)
-        return;
-    const auto color = proposedColors(text)[size_t(proposal)];
-    if (color)
-        Services::clipboard().setText(ContrastWording::code(*color, prefix()));
 }
 
 void frmContrast::showDistinguishability()
@@ -414,20 +339,7 @@ void frmContrast::showDistinguishability()
     d->distinctShown = true;
     d->distinctColors = d->input.colors;
     const QString text = ContrastWording::distinguishability(Distinguishability::ofScheme(d->input.colors));
-    setTexts(d->lblDistinct, text, text);
-}
-
-void frmContrast::cmdApply_Click(int text)
-{
-    if (d->refreshTimer.isActive())
-        refresh();
-    if (text < 0 || text >= Impl::kTexts || !d->suggestions[text] || !d->suggestions[text]->result.both.hasProposal())
-        return;
-    const std::int32_t color = d->suggestions[text]->result.both.proposal;
-    // One announcement for the selection and the colour, as for a typed colour code.
-    Scheme::Batch batch;
-    Workspace::instance().editObject(text);
-    Workspace::instance().takeColor(color);
+    Impl::setTexts(d->lblDistinct, text, text);
 }
 
 } // namespace tessary

@@ -9,6 +9,7 @@
 #include "contrast/frmContrast.h"
 #include "cvd/VisionMode.h"
 
+#include <QColor>
 #include <QRect>
 #include <QSize>
 #include <QTimer>
@@ -28,6 +29,11 @@ struct frmContrast::Impl {
     static constexpr int kTexts = ContrastTable::kTexts;
     static constexpr int kBackgrounds = ContrastTable::kBackgrounds;
     using CellGrid = std::array<std::array<QLabel*, kBackgrounds>, kTexts>;
+
+    // Sets a label's text and spoken name only when they change: the table is refreshed on
+    // every slider step.
+    static void setTexts(QLabel* l, const QString& text, const QString& name);
+    static QColor qColorOf(std::int32_t value);
 
     ContrastSettings settings;
     VisionMode vision;
