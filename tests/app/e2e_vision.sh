@@ -14,14 +14,7 @@ main_title="Tessary Ver.2.0"
 . "$(dirname "$0")/under_window_manager.sh"
 cd "$work" || exit 1
 
-# Display window client 400 x 300 pixels, style up/down: Shape1 red above, Shape2 blue below.
-{
-  printf '%s\r\n' "[General]" "Prefix=#" "RestoreWindowFlug=1" "RestoreColorFlug=1"
-  printf '%s\r\n' "[WindowPosition]" "mainLeft=0" "mainTop=0" "mainWidth=4875" "mainHeight=2400" "WindowState=0"
-  printf '%s\r\n' "tessaryLeft=6000" "tessaryTop=600" "tessaryWidth=6000" "tessaryHeight=4500"
-  printf '%s\r\n' "[Style]" "index=0" "[Text]" "Text 1=" "Text 2=" "Text 3="
-  printf '%s\r\n' "[Color]" "ColorObject 3=255" "ColorObject 4=16711680"
-} > tessary.ini
+write_red_over_blue_settings
 
 # Red and blue as each viewer sees them (RRGGBB); the last point lies inside the badge's
 # plate, which blends with the blue under it.
