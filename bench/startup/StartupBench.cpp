@@ -2,8 +2,8 @@
 // Start-up time and resident memory of the program against a minimal Qt program with two
 // windows, started alternately in the same run: each start of the program is paired with a
 // start of the floor just before it. Each start reports the moment both of its windows are
-// drawn and then ends itself (TESSARY_STARTUP_PROBE); the time is taken to that moment, so
-// how long a process takes to end is not counted.
+// drawn and on the screen and then ends itself (TESSARY_STARTUP_PROBE); the time is taken to
+// that moment, so how long a process takes to end is not counted.
 //
 // The program starts in three folders: an empty one, one with a typical settings file and
 // one whose settings restore a 1920 x 1080 display window (run on a screen of that size).
@@ -15,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +24,7 @@
 #include <fstream>
 #include <spawn.h>
 #include <string>
+#include <thread>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -47,10 +49,16 @@ long long monotonicNs()
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
+// How long a start waits after the last one ended: the window system is still tearing down
+// the last one's windows and connection for a while, and a start in that time waits for it,
+// so that each start paid for whichever program ran before it.
+constexpr auto kPause = std::chrono::milliseconds(250);
+
 // Starts exe in dir and waits for it; the time runs from the start to the moment it reports
 // both windows drawn.
 Run startOnce(const std::string& exe, const std::filesystem::path& dir, std::vector<std::string> args = {})
 {
+    std::this_thread::sleep_for(kPause);
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e)
         env.emplace_back(*e);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "app/AppIcon.h"
 #include "app/OrderlyShutdown.h"
 #include "language/LanguageSettings.h"
 #include "language/LanguageSwitch.h"
@@ -12,9 +13,10 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QTimer>
 #include <QSessionManager>
+#include <optional>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include "app/UnixSignalPipe.h"
@@ -31,9 +33,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tessary"));
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessary.Tessary"));
-    // One size, decoded once for both windows: the window system scales it for a title bar or
-    // a task list, and a desktop finds the larger installed icons through the desktop file.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tessary/icon-64.png")));
+    // A desktop finds the larger installed icons through the desktop file.
+    QApplication::setWindowIcon(tessary::AppIcon::icon());
     tessary::StartupProbe::installIfRequested(2);
     // The interface is Japanese whatever the system's language, unless the user chose another
     // (command line first, then the settings); Qt's own dialogs and menus speak the same. Their
@@ -63,14 +64,20 @@ int main(int argc, char* argv[])
                      Qt::DirectConnection);
 
     // Temporary files of a save that was killed halfway are cleared, unless another instance
-    // using the same settings may be writing them now.
-    const tessary::SettingsFolderLock settingsLock(tessary::CiniFile::defaultPath());
-    settingsLock.removeStaleTemporaries({QFileInfo(tessary::CiniFile::defaultPath()).fileName(),
-                                         QFileInfo(tessary::frmPalette::recoveryFileName()).fileName()});
+    // using the same settings may be writing them now. Taking the lock waits for the disk, so
+    // it is done beside the building of the windows; nothing is saved before the event loop runs.
+    std::optional<tessary::SettingsFolderLock> settingsLock;
+    std::thread locking([&settingsLock, settingsPath = tessary::CiniFile::defaultPath(),
+                         temporaries = QStringList{QFileInfo(tessary::CiniFile::defaultPath()).fileName(),
+                                                   QFileInfo(tessary::frmPalette::recoveryFileName()).fileName()}] {
+        settingsLock.emplace(settingsPath);
+        settingsLock->removeStaleTemporaries(temporaries);
+    });
 
     tessary::frmMain& main = tessary::frmMain::instance();
     // The program ends when the main window has been unloaded.
     QObject::connect(&main, &tessary::Form::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     main.showModeless();
+    locking.join();
     return QApplication::exec();
 }

@@ -23,6 +23,7 @@ namespace tessary {
 
 class ColorModel;
 class colorCode;
+class OklchPage;
 class frmColorCircle;
 class frmContrast;
 struct ContrastSettings;
@@ -162,6 +163,7 @@ private:
     void applyCssColorSettings();
     void showOklchTab(bool on);
     void refreshOklchPage();
+    OklchPage& oklchPage();
 
     // The current colour and the colour path.
     ColorModel& model();

@@ -234,9 +234,11 @@ void frmMain::HSLSlider_Scroll(int index)
 void frmMain::tabSelectColorModel_Click()
 {
     const int tab = tabSelectColorModel->currentIndex() + 1;
-    QFrame* front = tab == 3 ? d->oklchPage : RGBorHSLFrame[tab == 1 ? 0 : 1];
-    for (QFrame* page : {RGBorHSLFrame[0], RGBorHSLFrame[1], static_cast<QFrame*>(d->oklchPage)})
-        page->setVisible(page == front);
+    QFrame* front = tab == 3 ? &oklchPage() : RGBorHSLFrame[tab == 1 ? 0 : 1];
+    for (QFrame* page : {RGBorHSLFrame[0], RGBorHSLFrame[1], static_cast<QFrame*>(d->oklchPage)}) {
+        if (page)
+            page->setVisible(page == front);
+    }
     front->raise();
     switchColorModelPage(tab);
     refreshColorControls();

@@ -38,14 +38,6 @@ void frmMain::createCssColorControls()
 {
     d->codePaste = new ColorCodePaste(txtColorCode, [this](std::int32_t c) { setColor(c); });
 
-    d->oklchPage = new OklchPage(RGBorHSLFrame[1]->parentWidget());
-    d->oklchPage->setGeometry(RGBorHSLFrame[1]->geometry());
-    for (int i = 0; i < 3; ++i)
-        d->oklchPage->placeRow(i, HSLLabel[i]->geometry(), txtHSL[i]->geometry(), HSLSlider[i]->geometry(),
-                               txtHSL[i]->font());
-    d->oklchPage->hide();
-    connect(d->oklchPage, &OklchPage::colorChosen, this, [this](std::int32_t c) { setColor(c); });
-
     CssColorCommands::Hooks hooks;
     hooks.currentColor = [this] { return model().getColor(); };
     hooks.pasteColor = [this] { d->codePaste->take(Services::clipboard().text()); };
@@ -60,10 +52,26 @@ void frmMain::createCssColorControls()
     d->cssCommands = new CssColorCommands(this, mnuTool, mnuView, std::move(hooks));
 }
 
+OklchPage& frmMain::oklchPage()
+{
+    // Made when the user first asks for the tab: most never do.
+    if (!d->oklchPage) {
+        d->oklchPage = new OklchPage(RGBorHSLFrame[1]->parentWidget());
+        d->oklchPage->setGeometry(RGBorHSLFrame[1]->geometry());
+        for (int i = 0; i < 3; ++i)
+            d->oklchPage->placeRow(i, HSLLabel[i]->geometry(), txtHSL[i]->geometry(), HSLSlider[i]->geometry(),
+                                   txtHSL[i]->font());
+        d->oklchPage->hide();
+        connect(d->oklchPage, &OklchPage::colorChosen, this, [this](std::int32_t c) { setColor(c); });
+    }
+    return *d->oklchPage;
+}
+
 void frmMain::showOklchTab(bool on)
 {
     const bool shown = tabSelectColorModel->count() == 3;
     if (on && !shown) {
+        oklchPage();
         auto* compact = new CompactTabStyle;
         compact->setParent(tabSelectColorModel);
         tabSelectColorModel->setStyle(compact);
