@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display/CLabel.h"
 
+#include "display/DisplayPainter.h"
 #include "display/frmTessary.h"
 #include "platform/FontMapper.h"
 
@@ -57,7 +58,7 @@ void CLabel::ensureMeasured()
     const StdFont& font = *getFont();
     if (!m_hasQFont || !(m_fontSeen == font)) {
         m_fontSeen = font;
-        m_qfont = FontMapper::toQFont(font);
+        m_qfont = DisplayPainter::textFont(FontMapper::toQFont(font));
         m_hasQFont = true;
         m_measured = false;
     }

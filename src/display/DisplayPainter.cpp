@@ -32,17 +32,20 @@ void paintTiles(QPainter& painter, QSize area, const QImage& block)
         painter.drawImage(plan.at(i), block);
 }
 
-void paintText(QPainter& painter, const QString& text, const QFont& font, QPoint baseline, std::int32_t color)
+QFont textFont(const QFont& font)
 {
 #ifdef Q_OS_WIN
-    painter.setFont(font);
+    return font;
 #else
-    // Glyphs are greyscale-smoothed on an image; on the window, where the desktop may ask for
-    // coloured sub-pixel edges, they stay the same.
     QFont grey = font;
     grey.setStyleStrategy(QFont::StyleStrategy(grey.styleStrategy() | QFont::NoSubpixelAntialias));
-    painter.setFont(grey);
+    return grey;
 #endif
+}
+
+void paintText(QPainter& painter, const QString& text, const QFont& font, QPoint baseline, std::int32_t color)
+{
+    painter.setFont(textFont(font));
     painter.setPen(Surface::toQColor(color));
     painter.drawText(baseline, text);
 }

@@ -29,6 +29,11 @@ void paintStyle(QPainter& painter, const StyleShapes& shapes, QSize area, std::i
 // The picture repeated from the top-left corner over `area`.
 void paintTiles(QPainter& painter, QSize area, const QImage& block);
 
+// The font a sample text is drawn in: `font` as it is, or on the window, where the desktop may
+// ask for coloured sub-pixel edges, with greyscale smoothing as on an image. Measuring with it
+// too lets the drawing reuse the measured font instead of loading a second one.
+QFont textFont(const QFont& font);
+
 // A sample text with its baseline starting at `baseline`, transparent around its glyphs.
 void paintText(QPainter& painter, const QString& text, const QFont& font, QPoint baseline, std::int32_t color);
 
