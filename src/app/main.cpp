@@ -12,6 +12,7 @@
 #include "platform/StartupProbe.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QFileInfo>
 #include <QTimer>
 #include <QSessionManager>
@@ -78,6 +79,11 @@ int main(int argc, char* argv[])
     // The program ends when the main window has been unloaded.
     QObject::connect(&main, &tessary::Form::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     main.showModeless();
+    // The main window's drawing surface is made now, while the window system is idle: made at
+    // its first paint, it would wait for the window system to take in the display window's
+    // picture, sent just before, which for a large display window takes it milliseconds.
+    if (QBackingStore* store = main.backingStore())
+        store->resize(main.size());
     locking.join();
     return QApplication::exec();
 }
