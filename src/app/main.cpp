@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "app/AfterFirstPaint.h"
 #include "app/AppIcon.h"
 #include "app/OrderlyShutdown.h"
 #include "language/LanguageSettings.h"
@@ -17,7 +18,6 @@
 #include <QTimer>
 #include <QSessionManager>
 #include <optional>
-#include <thread>
 
 #ifdef Q_OS_UNIX
 #include "app/UnixSignalPipe.h"
@@ -49,41 +49,51 @@ int main(int argc, char* argv[])
     tessary::FontMapper::installSubstitutions();
     tessary::Services::installReal();
 
+    // Temporary files of a save that was killed halfway are cleared, unless another instance
+    // using the same settings may be writing them now. Taking the lock waits for the disk, so
+    // it is done once the main window is on the screen, or before saving if the program is
+    // told to stop before then.
+    std::optional<tessary::SettingsFolderLock> settingsLock;
+    const auto lockSettingsFolder = [&settingsLock] {
+        if (settingsLock)
+            return;
+        settingsLock.emplace(tessary::CiniFile::defaultPath());
+        settingsLock->removeStaleTemporaries({QFileInfo(tessary::CiniFile::defaultPath()).fileName(),
+                                              QFileInfo(tessary::frmPalette::recoveryFileName()).fileName()});
+    };
+
     // Being told to stop (a signal, the session ending) closes the program as its own quit
     // command does, settings saved; set up before the first window so nothing slips by.
     tessary::OrderlyShutdown shutdown([] { QCoreApplication::quit(); });
+    const auto stop = [&] {
+        lockSettingsFolder();
+        shutdown.request();
+    };
 #ifdef Q_OS_UNIX
     tessary::UnixSignalPipe signalPipe({SIGTERM, SIGINT, SIGHUP});
-    QObject::connect(&signalPipe, &tessary::UnixSignalPipe::received, &shutdown, &tessary::OrderlyShutdown::request);
+    QObject::connect(&signalPipe, &tessary::UnixSignalPipe::received, &shutdown, stop);
 #endif
     // Before a logout, which the user may still cancel, the session manager asks for the data
     // to be saved; the program itself goes on until the session really ends, and then Qt
     // quits the application.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &shutdown,
-                     [&shutdown](QSessionManager&) { shutdown.saveNow(); }, Qt::DirectConnection);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &shutdown, &tessary::OrderlyShutdown::request,
-                     Qt::DirectConnection);
-
-    // Temporary files of a save that was killed halfway are cleared, unless another instance
-    // using the same settings may be writing them now. Taking the lock waits for the disk, so
-    // it is done beside the building of the windows; nothing is saved before the event loop runs.
-    std::optional<tessary::SettingsFolderLock> settingsLock;
-    std::thread locking([&settingsLock, settingsPath = tessary::CiniFile::defaultPath(),
-                         temporaries = QStringList{QFileInfo(tessary::CiniFile::defaultPath()).fileName(),
-                                                   QFileInfo(tessary::frmPalette::recoveryFileName()).fileName()}] {
-        settingsLock.emplace(settingsPath);
-        settingsLock->removeStaleTemporaries(temporaries);
-    });
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &shutdown,
+        [&](QSessionManager&) {
+            lockSettingsFolder();
+            shutdown.saveNow();
+        },
+        Qt::DirectConnection);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &shutdown, stop, Qt::DirectConnection);
 
     tessary::frmMain& main = tessary::frmMain::instance();
     // The program ends when the main window has been unloaded.
     QObject::connect(&main, &tessary::Form::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     main.showModeless();
+    tessary::AfterFirstPaint::run(main, lockSettingsFolder);
     // The main window's drawing surface is made now, while the window system is idle: made at
     // its first paint, it would wait for the window system to take in the display window's
     // picture, sent just before, which for a large display window takes it milliseconds.
     if (QBackingStore* store = main.backingStore())
         store->resize(main.size());
-    locking.join();
     return QApplication::exec();
 }
