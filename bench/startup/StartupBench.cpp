@@ -8,8 +8,8 @@
 // The program starts in three folders: an empty one, one with a typical settings file and
 // one whose settings restore a 1920 x 1080 display window (run on a screen of that size).
 // The floor is either the plain one or, with floor:1, one that shows what any Japanese
-// program of this shape must (Japanese captions, the label faces and the display window's
-// size the settings give).
+// program of this shape must (Japanese menus and captions, the main window's fields and
+// choices, the label faces and the display window's size the settings give).
 //
 //   StartupBench PATH_TO_TESSARY PATH_TO_FLOOR [--benchmark_...]
 #include <benchmark/benchmark.h>
